@@ -1,0 +1,12 @@
+#include "workspace/Avvio.h"
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zefra"));
+    QStringList argomenti = QApplication::arguments();
+    argomenti.removeFirst();
+    Main(argomenti);
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#include "platform/Finestre.h"
+#include "platform/Numeri.h"
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void RendiSempreSopra(QWidget* w)
+{
+    if (!w) return;
+    w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void PosizionaSulloSchermo(QWidget* w, QPoint pos)
+{
+    if (!w) return;
+    QScreen* s = QGuiApplication::screenAt(pos);
+    if (!s) s = QGuiApplication::primaryScreen();
+    if (s) {
+        const QRect area = s->availableGeometry();
+        const QSize dim = w->frameGeometry().size().isValid() ? w->frameGeometry().size() : w->size();
+        pos.setX(std::max(area.left(), std::min(pos.x(), area.right() + 1 - dim.width())));
+        pos.setY(std::max(area.top(), std::min(pos.y(), area.bottom() + 1 - dim.height())));
+    }
+    w->move(pos);
+}
+
+int TwipInPixel(double twip) { return Arrotonda32(twip / TwipPerPixel); }
+double PixelInTwip(int pixel) { return double(pixel) * TwipPerPixel; }

@@ -1,0 +1,15 @@
+#pragma once
+// Window helpers: top-most windows and placement on the screen.
+#include <QPoint>
+#include <QRect>
+class QWidget;
+
+// Makes a window stay above the others; call before it is first shown.
+void RendiSempreSopra(QWidget* w);
+// Moves a top-level window to pos (screen coordinates), kept inside the
+// available area of the screen that holds that point.
+void PosizionaSulloSchermo(QWidget* w, QPoint pos);
+// Twips to pixels and back (15 twips a pixel).
+constexpr int TwipPerPixel = 15;
+int TwipInPixel(double twip);
+double PixelInTwip(int pixel);

@@ -1,0 +1,34 @@
+#include "platform/Modale.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace {
+bool copione = false;
+QQueue<int> risposte;
+QList<Modale::Mostrato> mostrati;
+}
+
+namespace Modale {
+void Copione(bool attivo) { copione = attivo; }
+bool InCopione() { return copione; }
+void Rispondi(int risposta) { risposte.enqueue(risposta); }
+int PrendiRisposta(int predefinita) { return risposte.isEmpty() ? predefinita : risposte.dequeue(); }
+void Registra(const Mostrato& m) { mostrati.append(m); }
+const QList<Mostrato>& Mostrati() { return mostrati; }
+void Azzera()
+{
+    mostrati.clear();
+    risposte.clear();
+}
+}
+
+void BoxPiattaforma(const QString& testo, IconaBox icona)
+{
+    Modale::Registra({QStringLiteral("piattaforma"), testo, QStringLiteral("Zefra"), int(icona)});
+    if (Modale::InCopione()) return;
+    QMessageBox box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning,
+                    QStringLiteral("Zefra"), testo, QMessageBox::Ok, QApplication::activeWindow());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The layer under every modal box. The running program always shows the
+// real box; a test can switch to a script, in which case boxes are not
+// shown but recorded, and questions take the answers queued beforehand.
+#include <QList>
+#include <QString>
+
+namespace Modale {
+struct Mostrato {
+    QString genere;   // "messaggio", "domanda" or "piattaforma"
+    QString testo;
+    QString titolo;
+    int tipo = 0;     // kind of the box (icon for the platform box: 1 exclamation, 2 critical)
+};
+
+void Copione(bool attivo);
+bool InCopione();
+// Queues the answer the next scripted question gives.
+void Rispondi(int risposta);
+// Takes the next queued answer, or predefinita when none is queued.
+int PrendiRisposta(int predefinita);
+void Registra(const Mostrato& m);
+const QList<Mostrato>& Mostrati();
+void Azzera();   // forgets what was shown and the queued answers
+}
+
+// The platform's own message box: title "Zefra", OK only, not logged.
+enum class IconaBox { Esclamativo = 1, Critico = 2 };
+void BoxPiattaforma(const QString& testo, IconaBox icona);

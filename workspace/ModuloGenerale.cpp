@@ -1,0 +1,96 @@
+#include "workspace/ModuloGenerale.h"
+#include "platform/Impostazioni.h"
+#include "workspace/Registro.h"
+#include "workspace/Princ.h"
+#include <QCoreApplication>
+#include <cmath>
+#include <cstring>
+
+QString CartellaEseguibile()
+{
+    QString c = QCoreApplication::applicationDirPath();
+    return c + QLatin1Char('/');
+}
+
+QString PercorsoDati(const QString& nomeFile) { return CartellaProgramma + nomeFile; }
+
+int16_t& NumFrazioni(int s) { return s == 1 ? NumFrazioniA : NumFrazioniB; }
+
+void AzzeraStatoGenerale()
+{
+    std::memset(Frazioni, 0, sizeof Frazioni);
+    std::memset(FrazioniAppoggio, 0, sizeof FrazioniAppoggio);
+    std::memset(FrazioniCopiate, 0, sizeof FrazioniCopiate);
+    std::memset(FrazioniFinestre, 0, sizeof FrazioniFinestre);
+    for (auto& p : PuntiPoligono) p = PuntoLungo{};
+    NumFrazioniA = NumFrazioniB = NumFrazioniCopiate = 0;
+    RaggioFoglioA = RaggioFoglioB = ColonneFoglioA = ColonneFoglioB = 0;
+    ScostamentoFoglioA = ScostamentoFoglioB = 0;
+    DistanzaTorte = 0;
+    MostraFinestraAvvio = SuonoAbilitato = RisoluzioneBassa = InChiusura = QuadernoModificato = FALSO;
+    FoglioAttivo = RispostaDomanda = ModoSepara = ModoAggiungi = ModoVerificaTrova = 0;
+    FinestraMenuServizio = 0;
+    ColoreCorrente = 0;
+    FattoreEquivMoltiplica = FattoreEquivDividi = FattoreMoltiplica = FattoreDividi = 0;
+    ContaErrori = 0;
+    PiGreco = 0;
+    CartellaProgramma.clear();
+    ACapo.clear();
+    NomeQuaderno.clear();
+    UltimoNumeroFrazDiNum.clear();
+    NomeAllievo.clear();
+    Classe.clear();
+    CartellaDialogoQuaderni.clear();
+    for (int16_t* v : {&AltoScomponi, &SinistraScomponi, &AltoScomponi1, &SinistraScomponi1,
+                       &AltoValoreDecimale, &SinistraValoreDecimale, &AltoFrazDiNum, &SinistraFrazDiNum,
+                       &AltoFrazDiFraz, &SinistraFrazDiFraz, &AltoUguali, &SinistraUguali,
+                       &AltoCrescenti, &SinistraCrescenti, &AltoDecrescenti, &SinistraDecrescenti,
+                       &AltoFattorizza, &SinistraFattorizza, &AltoRiduzione, &SinistraRiduzione,
+                       &AltoIstogramma, &SinistraIstogramma})
+        *v = 0;
+}
+
+void InizializzaApplicazione()
+{
+    // 1-2. Program folder, and the folder the notebook dialogs start in.
+    CartellaProgramma = CartellaEseguibile();
+    CartellaDialogoQuaderni = CartellaProgramma.chopped(1);
+    // 3-4. The start-up window, unless the setting says exactly "no".
+    MostraFinestraAvvio = VERO;
+    if (Impostazioni::Leggi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio")) ==
+        QLatin1String("no")) {
+        MostraFinestraAvvio = FALSO;
+        if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
+    }
+    // 5-16.
+    SuonoAbilitato = VERO;
+    NumFrazioniA = NumFrazioniB = 0;
+    RaggioFoglioA = RaggioFoglioB = 900;
+    ColonneFoglioA = ColonneFoglioB = 0;
+    ScostamentoFoglioA = ScostamentoFoglioB = 0;
+    ColoreCorrente = 12;
+    FattoreEquivMoltiplica = FattoreEquivDividi = FattoreMoltiplica = FattoreDividi = 2;
+    ModoVerificaTrova = ModoAggiungi = ModoSepara = 1;
+    ContaErrori = 0;
+    QuadernoModificato = FALSO;
+    NomeQuaderno.clear();
+    DistanzaTorte = 140;
+    PiGreco = 4.0 * std::atan(1.0);
+    ACapo = QStringLiteral("\r\n");
+    for (int16_t* alto : {&AltoScomponi, &AltoScomponi1, &AltoValoreDecimale, &AltoFrazDiNum, &AltoFrazDiFraz,
+                          &AltoUguali, &AltoCrescenti, &AltoDecrescenti, &AltoRiduzione})
+        *alto = 1500;
+    for (int16_t* sin : {&SinistraScomponi, &SinistraScomponi1, &SinistraValoreDecimale, &SinistraFrazDiNum,
+                         &SinistraFrazDiFraz, &SinistraUguali, &SinistraCrescenti, &SinistraDecrescenti,
+                         &SinistraRiduzione})
+        *sin = 2000;
+    AltoFattorizza = 1000;
+    SinistraFattorizza = 3500;
+    AltoIstogramma = 4000;
+    SinistraIstogramma = 5000;
+    UltimoNumeroFrazDiNum.clear();
+    NomeAllievo.clear();
+    Classe.clear();
+    // 17. A fresh error register.
+    CreaRegistro();
+}
