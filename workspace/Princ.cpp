@@ -1,6 +1,7 @@
 #include "workspace/Princ.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "workspace/MenuPrinc.h"
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -54,7 +55,7 @@ Princ::Princ(QWidget* parent) : QMainWindow(parent)
     CostruisciStriscia();
     colonna->addWidget(picture1_);
     CostruisciBarraStato();
-    CostruisciMenuMinimo();
+    CostruisciMenuPrinc(this);
 }
 
 Princ::~Princ() = default;
@@ -135,21 +136,6 @@ void Princ::CostruisciBarraStato()
     }
     pannelli_[2]->setText(QStringLiteral("INFO "));
     pannelli_[2]->setToolTip(QStringLiteral("Fai clic"));
-}
-
-void Princ::CostruisciMenuMinimo()
-{
-    QMenu* imposta = menuBar()->addMenu(QStringLiteral("&Imposta"));
-    imposta->setObjectName(QStringLiteral("MnuImposta"));
-    auto aggiungi = [&](const char* nome, const QString& testo, bool spuntato) {
-        QAction* a = imposta->addAction(testo);
-        a->setObjectName(QLatin1String(nome));
-        a->setCheckable(true);
-        a->setChecked(spuntato);
-    };
-    aggiungi("MnuImpostaMostraValori", QStringLiteral("Mostra &valori"), true);
-    aggiungi("MnuImpostaFogliCalcoloBianchi", QStringLiteral("Fogli di calcolo &bianchi"), false);
-    aggiungi("MnuImpostaWinAvvio", QStringLiteral("Mostra &informazioni all'avvio"), true);
 }
 
 QAction* Princ::BottoneToolbar2(int i) const

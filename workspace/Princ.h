@@ -31,6 +31,7 @@ public:
     // Toolbar1: positions 1..21 (separators included); null until built.
     QToolBar* Toolbar1() const { return toolbar1_; }
     QAction* BottoneToolbar1(int i) const;
+    void ImpostaToolbar1(QToolBar* t) { toolbar1_ = t; }
 
     // Status bar panels 1..3.
     void ImpostaPannello(int i, const QString& testo);
@@ -64,7 +65,6 @@ private:
     void CostruisciStriscia();
     void CostruisciToolbar2();
     void CostruisciBarraStato();
-    void CostruisciMenuMinimo();
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
