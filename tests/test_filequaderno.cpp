@@ -1,0 +1,246 @@
+#include "Aiuti.h"
+#include "workspace/FileQuaderno.h"
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <sys/resource.h>
+
+using FileQuaderno = ProvaZefra;
+
+namespace {
+
+void MettiFrazione(int foglio, int pos, int16_t n, int16_t d, int16_t sel, int16_t col)
+{
+    Frazioni[foglio][pos][1] = n;
+    Frazioni[foglio][pos][2] = d;
+    Frazioni[foglio][pos][3] = sel;
+    Frazioni[foglio][pos][4] = col;
+}
+
+QByteArray LeggiTutto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+}
+
+bool ScriviTutto(const QString& percorso, const QByteArray& bytes)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Sheet A 3/4 selected colour 12, then 1/2 not selected colour 1; B empty.
+const QByteArray EsempioDieciRighe(" 2 \r\n 3 \r\n 4 \r\n 1 \r\n 12 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n");
+
+} // namespace
+
+TEST_F(FileQuaderno, ScritturaByteEsatti)
+{
+    EXPECT_EQ(ComponiBytesQuaderno(), QByteArray("\x20\x30\x20\x0D\x0A\x20\x30\x20\x0D\x0A"));
+
+    NumFrazioniA = 2;
+    MettiFrazione(1, 1, 3, 4, 1, 12);
+    MettiFrazione(1, 2, 1, 2, 0, 1);
+    MettiFrazione(2, 1, 7, 9, 1, 5); // beyond B's count: not written
+    EXPECT_EQ(ComponiBytesQuaderno(), EsempioDieciRighe);
+
+    ContenutoQuaderno c;
+    c.FoglioB = {{-5, 32767, 0, 15}, {-32768, 10, 1, 0}};
+    EXPECT_EQ(ComponiBytesQuaderno(c),
+              QByteArray(" 0 \r\n 2 \r\n-5 \r\n 32767 \r\n 0 \r\n 15 \r\n-32768 \r\n 10 \r\n 1 \r\n 0 \r\n"));
+
+    ContenutoQuaderno pieno;
+    pieno.FoglioA.assign(128, {1, 2, 0, 3});
+    pieno.FoglioB.assign(128, {5, 6, 1, 4});
+    EXPECT_EQ(ComponiBytesQuaderno(pieno).count("\r\n"), 2 + 4 * 256);
+}
+
+TEST_F(FileQuaderno, SalvataggioERiletturaRestituisconoIlQuaderno)
+{
+    NumFrazioniA = 3;
+    MettiFrazione(1, 1, 3, 4, 1, 12);
+    MettiFrazione(1, 2, 1, 2, 0, 1);
+    MettiFrazione(1, 3, 64, 64, 1, 0);
+    NumFrazioniB = 1;
+    MettiFrazione(2, 1, 1, 32000, 0, 15);
+    const ContenutoQuaderno prima = FotografaQuaderno();
+    const QString percorso = Percorso("prova.qdn");
+    ASSERT_TRUE(ScriviFileQuaderno(percorso, prima));
+    ASSERT_TRUE(ScriviTutto(percorso + "x", "")); // unrelated file, left alone
+    ASSERT_TRUE(ScriviFileQuaderno(percorso)); // overwrites the first save
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"prova.qdn", "prova.qdnx"}));
+
+    AzzeraStatoGenerale();
+    MettiFrazione(1, 4, 9, 9, 0, 2); // above the count read: kept
+    const auto letto = LeggiFileQuaderno(percorso);
+    ASSERT_TRUE(letto.has_value());
+    EXPECT_EQ(*letto, prima);
+    ASSERT_TRUE(ApplicaContenutoQuaderno(*letto));
+    EXPECT_EQ(NumFrazioniA, 3);
+    EXPECT_EQ(NumFrazioniB, 1);
+    EXPECT_EQ(FotografaQuaderno(), prima);
+    EXPECT_EQ(Frazioni[1][4][1], 9);
+}
+
+TEST_F(FileQuaderno, LetturaConVirgoleESpaziInPiu)
+{
+    const QList<QByteArray> varianti = {
+        "2,3,4\r\n1,12\r\n1 , 2,0,  1\r\n0",
+        "  2   \r\n\t3 4 1 12\n1\r2\r\n0 ,1\r\n 0 \r\nresto ignorato, 99, xyz\r\n",
+        "+2,+3,4,1,12,1,2,-0,1,0,",
+        "002 \r\n 3 \r\n 4 \r\n 1 \r\n 12 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0",
+    };
+    const auto atteso = LeggiBytesQuaderno(EsempioDieciRighe);
+    ASSERT_TRUE(atteso.has_value());
+    ASSERT_EQ(atteso->FoglioA, (std::vector<RecordFrazione>{{3, 4, 1, 12}, {1, 2, 0, 1}}));
+    EXPECT_TRUE(atteso->FoglioB.empty());
+    for (const QByteArray& v : varianti) {
+        const auto letto = LeggiBytesQuaderno(v);
+        ASSERT_TRUE(letto.has_value()) << v.constData();
+        EXPECT_EQ(*letto, *atteso) << v.constData();
+    }
+}
+
+TEST_F(FileQuaderno, FlagDiversoDaUnoNonSelezionato)
+{
+    const auto letto = LeggiBytesQuaderno("3\r\n1,2,2,0\r\n1,2,-1,0\r\n1,2,0,0\r\n0\r\n");
+    ASSERT_TRUE(letto.has_value());
+    for (const RecordFrazione& r : letto->FoglioA) EXPECT_EQ(r.Selezionata, 0);
+}
+
+TEST_F(FileQuaderno, FileNonValidiRifiutati)
+{
+    const QList<QByteArray> cattivi = {
+        " 129 \r\n",                                   // count A over 128
+        " 0 \r\n 129 \r\n",                            // count B over 128
+        "-1 \r\n 0 \r\n",                              // negative count
+        " 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",  // denominator 0
+        " 1 \r\n 0 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n",  // numerator 0
+        " 1 \r\n-1 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n",  // negative numerator
+        " 1 \r\n 5 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n",  // 5/4
+        " 1 \r\n 1 \r\n 2 \r\n 0 \r\n 16 \r\n 0 \r\n", // colour 16
+        " 1 \r\n 1 \r\n 2 \r\n 0 \r\n-1 \r\n 0 \r\n",  // colour -1
+        " 1 \r\n 1 \r\n 2 \r\n 0 \r\n 0 \r\n",         // B count missing
+        " 2 \r\n 1 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n",  // second record missing
+        "",
+        "   \r\n",
+        "abc\r\n 0 \r\n",                              // letters
+        " 1 \r\n 1 \r\n 2x \r\n 0 \r\n 0 \r\n 0 \r\n", // letters in a value
+        " 1 \r\n 1 \r\n 2 \r\n 0 \r\n 3.0 \r\n 0 \r\n",// not a whole number
+        " 1 \r\n 1 \r\n 32768 \r\n 0 \r\n 0 \r\n 0 \r\n", // over 32767
+        " 0 \r\n 99999999999999999999 \r\n",
+        " 0 \r\n-32769 \r\n",
+        " 1 \r\n 1 \r\n 2 \r\n 0 \r\n 0 \r\n\r\n 0 \r\n", // empty line stands for a value
+        "0,,0",                                        // empty value
+        "- 0\r\n0\r\n",
+    };
+    for (const QByteArray& b : cattivi) EXPECT_FALSE(LeggiBytesQuaderno(b).has_value()) << b.constData();
+
+    // Every cut that loses the final value makes the example unreadable.
+    const qsizetype ultimaCifra = EsempioDieciRighe.size() - 4;
+    ASSERT_EQ(EsempioDieciRighe.at(ultimaCifra), '0');
+    for (qsizetype n = 0; n <= ultimaCifra; ++n)
+        EXPECT_FALSE(LeggiBytesQuaderno(EsempioDieciRighe.left(n)).has_value()) << n;
+    EXPECT_TRUE(LeggiBytesQuaderno(EsempioDieciRighe.left(ultimaCifra + 1)).has_value());
+
+    EXPECT_FALSE(LeggiFileQuaderno(Percorso("manca.qdn")).has_value());
+    EXPECT_FALSE(LeggiFileQuaderno(cartella.path()).has_value());
+}
+
+TEST_F(FileQuaderno, ContenutoNonValidoNonToccaIlDeposito)
+{
+    NumFrazioniA = 1;
+    MettiFrazione(1, 1, 1, 3, 1, 4);
+    const ContenutoQuaderno prima = FotografaQuaderno();
+    ContenutoQuaderno c;
+    c.FoglioA = {{1, 2, 0, 0}};
+    for (RecordFrazione cattivo : {RecordFrazione{0, 2, 0, 0}, RecordFrazione{3, 2, 0, 0},
+                                   RecordFrazione{1, 2, 2, 0}, RecordFrazione{1, 2, 0, 16}}) {
+        c.FoglioB = {cattivo};
+        EXPECT_FALSE(ApplicaContenutoQuaderno(c));
+        EXPECT_EQ(FotografaQuaderno(), prima);
+    }
+    c.FoglioB.assign(129, {1, 2, 0, 0});
+    EXPECT_FALSE(ApplicaContenutoQuaderno(c));
+    EXPECT_EQ(FotografaQuaderno(), prima);
+    c.FoglioB.resize(128);
+    EXPECT_TRUE(ApplicaContenutoQuaderno(c));
+    EXPECT_EQ(NumFrazioniB, 128);
+    EXPECT_EQ(FotografaQuaderno(), c);
+}
+
+TEST_F(FileQuaderno, ScritturaFallitaLasciaIlVecchioFile)
+{
+    NumFrazioniA = 2;
+    MettiFrazione(1, 1, 3, 4, 1, 12);
+    MettiFrazione(1, 2, 1, 2, 0, 1);
+
+    // A path under a regular file, and a path that is a folder.
+    const QString nonCartella = Percorso("file");
+    ASSERT_TRUE(ScriviTutto(nonCartella, "vecchio"));
+    EXPECT_FALSE(ScriviFileQuaderno(nonCartella + "/prova.qdn"));
+    EXPECT_EQ(LeggiTutto(nonCartella), QByteArray("vecchio"));
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("cartella.qdn"));
+    EXPECT_FALSE(ScriviFileQuaderno(Percorso("cartella.qdn")));
+    EXPECT_TRUE(QFileInfo(Percorso("cartella.qdn")).isDir());
+    EXPECT_FALSE(ScriviFileQuaderno(QString()));
+
+    // The disk refuses the write half way (file size limit): the old
+    // notebook stays whole and no stray file is left.
+    const QString percorso = Percorso("prova.qdn");
+    ASSERT_TRUE(ScriviTutto(percorso, EsempioDieciRighe));
+    NumFrazioniA = 100;
+    for (int i = 1; i <= 100; ++i) MettiFrazione(1, i, 1, 2, 0, 3);
+    rlimit vecchio {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vecchio), 0);
+    const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit piccolo = vecchio;
+    piccolo.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &piccolo), 0);
+    const bool esito = ScriviFileQuaderno(percorso);
+    setrlimit(RLIMIT_FSIZE, &vecchio);
+    std::signal(SIGXFSZ, gestore);
+    EXPECT_FALSE(esito);
+    EXPECT_EQ(LeggiTutto(percorso), EsempioDieciRighe);
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"file", "prova.qdn"}));
+
+    // A sheet larger than the store allows is never written.
+    ContenutoQuaderno troppe;
+    troppe.FoglioA.assign(129, {1, 2, 0, 0});
+    EXPECT_FALSE(ScriviFileQuaderno(percorso, troppe));
+    EXPECT_EQ(LeggiTutto(percorso), EsempioDieciRighe);
+}
+
+TEST_F(FileQuaderno, RegoleDeiNomi)
+{
+    EXPECT_TRUE(FiniscePerQdn("C:/scuola/prova.qdn"));
+    EXPECT_TRUE(FiniscePerQdn(".qdn"));
+    for (const char* n : {"PROVA.QDN", "prova.Qdn", "prova", "prova.qdn ", "prova.qdnx", "qdn", ""})
+        EXPECT_FALSE(FiniscePerQdn(n)) << n;
+
+    EXPECT_EQ(CompletaNomeQuaderno("C:/scuola/prova"), QStringLiteral("C:/scuola/prova.qdn"));
+    EXPECT_EQ(CompletaNomeQuaderno("C:/scuola/prova.qdn"), QStringLiteral("C:/scuola/prova.qdn"));
+    EXPECT_EQ(CompletaNomeQuaderno("PROVA.QDN"), QStringLiteral("PROVA.QDN.qdn"));
+    EXPECT_EQ(CompletaNomeQuaderno("a.qdn.bak"), QStringLiteral("a.qdn.bak.qdn"));
+
+    EXPECT_EQ(NomeFileAppunti("C:\\scuola\\prova.qdn"), QStringLiteral("C:\\scuola\\prova.rtf"));
+    EXPECT_EQ(NomeFileAppunti("/a.qdn/b.qdn"), QStringLiteral("/a.qdn/b.rtf"));
+    EXPECT_EQ(NomeFileAppunti("/scuola/prova"), QStringLiteral("/scuola/prova.rtf"));
+
+    EXPECT_TRUE(AppuntiVuoti(""));
+    EXPECT_TRUE(AppuntiVuoti("    "));
+    for (const char* t : {"\r\n", " \r\n ", "\t", " a "}) EXPECT_FALSE(AppuntiVuoti(t)) << t;
+}
+
+TEST_F(FileQuaderno, RigaDiComando)
+{
+    EXPECT_EQ(PercorsoRigaComandi({"\"C:\\scuola\\mio", "quaderno.qdn\""}),
+              QStringLiteral("C:\\scuola\\mio quaderno.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({"/home/a", "b", "c.qdn"}), QStringLiteral("/home/a b c.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({"/home/a b/c.qdn"}), QStringLiteral("/home/a b/c.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({"\"x.qdn"}), QStringLiteral("x.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({"x.qdn\""}), QStringLiteral("x.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({"\"\"x.qdn\"\""}), QStringLiteral("\"x.qdn\""));
+    EXPECT_EQ(PercorsoRigaComandi({"a\"b.qdn"}), QStringLiteral("a\"b.qdn"));
+    EXPECT_EQ(PercorsoRigaComandi({}), QString());
+}

@@ -1,0 +1,259 @@
+#include "workspace/FileQuaderno.h"
+#include "platform/Numeri.h"
+#include "workspace/ModuloGenerale.h"
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+const QString EstensioneQuaderno = QStringLiteral(".qdn");
+const QString EstensioneAppunti = QStringLiteral(".rtf");
+
+std::vector<RecordFrazione> FotografaFoglio(int foglio, int16_t conteggio)
+{
+    const int n = std::clamp<int>(conteggio, 0, MaxFrazioni);
+    std::vector<RecordFrazione> righe;
+    righe.reserve(n);
+    for (int i = 1; i <= n; ++i) {
+        const int16_t* f = Frazioni[foglio][i];
+        righe.push_back({f[1], f[2], f[3], f[4]});
+    }
+    return righe;
+}
+
+bool FoglioValido(const std::vector<RecordFrazione>& righe)
+{
+    if (righe.size() > static_cast<size_t>(MaxFrazioni)) return false;
+    for (const RecordFrazione& r : righe) {
+        if (r.Numeratore < 1 || r.Numeratore > r.Denominatore) return false;
+        if (r.Selezionata != 0 && r.Selezionata != 1) return false;
+        if (r.Colore < 0 || r.Colore > 15) return false;
+    }
+    return true;
+}
+
+void ApplicaFoglio(int foglio, const std::vector<RecordFrazione>& righe)
+{
+    for (size_t k = 0; k < righe.size(); ++k) {
+        int16_t* f = Frazioni[foglio][k + 1];
+        f[1] = righe[k].Numeratore;
+        f[2] = righe[k].Denominatore;
+        f[3] = righe[k].Selezionata;
+        f[4] = righe[k].Colore;
+    }
+}
+
+// One value in the print style of a number: sign place, digits, a blank, CR LF.
+void AggiungiValore(QByteArray& out, int16_t valore)
+{
+    if (valore >= 0) out.append(' ');
+    out.append(QByteArray::number(valore));
+    out.append(" \r\n");
+}
+
+void AggiungiFoglio(QByteArray& out, const std::vector<RecordFrazione>& righe)
+{
+    AggiungiValore(out, static_cast<int16_t>(righe.size()));
+    for (const RecordFrazione& r : righe) {
+        AggiungiValore(out, r.Numeratore);
+        AggiungiValore(out, r.Denominatore);
+        AggiungiValore(out, r.Selezionata);
+        AggiungiValore(out, r.Colore);
+    }
+}
+
+// Sequential reading of whole numbers from a text source.
+class LettoreValori {
+public:
+    explicit LettoreValori(QIODevice& d) : sorgente(d) {}
+
+    // The next value, or nothing when it is missing, empty, not a whole
+    // number or outside the 16-bit range.
+    std::optional<int16_t> Leggi()
+    {
+        SaltaSpazi();
+        char c;
+        bool negativo = false;
+        if (Guarda(c) && (c == '-' || c == '+')) {
+            negativo = c == '-';
+            Avanza();
+        }
+        long long valore = 0;
+        int cifre = 0;
+        while (Guarda(c) && !FineValore(c)) {
+            if (c < '0' || c > '9') return std::nullopt;
+            Avanza();
+            ++cifre;
+            if (valore <= 32768) valore = valore * 10 + (c - '0');
+        }
+        if (cifre == 0) return std::nullopt;
+        if (negativo) valore = -valore;
+        if (!Sta16(valore)) return std::nullopt;
+        ConsumaSeparatore();
+        return static_cast<int16_t>(valore);
+    }
+
+private:
+    static bool Spazio(char c) { return c == ' ' || c == '\t'; }
+    static bool FineValore(char c) { return Spazio(c) || c == ',' || c == '\r' || c == '\n'; }
+    bool Guarda(char& c) { return sorgente.peek(&c, 1) == 1; }
+    void Avanza()
+    {
+        char c;
+        sorgente.getChar(&c);
+    }
+    void SaltaSpazi()
+    {
+        char c;
+        while (Guarda(c) && Spazio(c)) Avanza();
+    }
+    // The blanks after a value, then one comma or one line end.
+    void ConsumaSeparatore()
+    {
+        SaltaSpazi();
+        char c;
+        if (!Guarda(c)) return;
+        if (c == ',' || c == '\n') {
+            Avanza();
+        } else if (c == '\r') {
+            Avanza();
+            if (Guarda(c) && c == '\n') Avanza();
+        }
+    }
+
+    QIODevice& sorgente;
+};
+
+std::optional<std::vector<RecordFrazione>> LeggiFoglio(LettoreValori& lettore)
+{
+    const std::optional<int16_t> conteggio = lettore.Leggi();
+    if (!conteggio || *conteggio < 0 || *conteggio > MaxFrazioni) return std::nullopt;
+    std::vector<RecordFrazione> righe;
+    righe.reserve(*conteggio);
+    for (int i = 0; i < *conteggio; ++i) {
+        const auto num = lettore.Leggi();
+        const auto den = lettore.Leggi();
+        const auto sel = lettore.Leggi();
+        const auto col = lettore.Leggi();
+        if (!num || !den || !sel || !col) return std::nullopt;
+        if (*num < 1 || *num > *den) return std::nullopt;
+        if (*col < 0 || *col > 15) return std::nullopt;
+        righe.push_back({*num, *den, static_cast<int16_t>(*sel == 1 ? 1 : 0), *col});
+    }
+    return righe;
+}
+
+} // namespace
+
+ContenutoQuaderno FotografaQuaderno()
+{
+    return {FotografaFoglio(1, NumFrazioniA), FotografaFoglio(2, NumFrazioniB)};
+}
+
+bool VerificaContenutoQuaderno(const ContenutoQuaderno& contenuto)
+{
+    return FoglioValido(contenuto.FoglioA) && FoglioValido(contenuto.FoglioB);
+}
+
+bool ApplicaContenutoQuaderno(const ContenutoQuaderno& contenuto)
+{
+    if (!VerificaContenutoQuaderno(contenuto)) return false;
+    ApplicaFoglio(1, contenuto.FoglioA);
+    ApplicaFoglio(2, contenuto.FoglioB);
+    NumFrazioniA = static_cast<int16_t>(contenuto.FoglioA.size());
+    NumFrazioniB = static_cast<int16_t>(contenuto.FoglioB.size());
+    return true;
+}
+
+QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto)
+{
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(8 * (2 + 4 * (contenuto.FoglioA.size() + contenuto.FoglioB.size()))));
+    AggiungiFoglio(out, contenuto.FoglioA);
+    AggiungiFoglio(out, contenuto.FoglioB);
+    return out;
+}
+
+QByteArray ComponiBytesQuaderno() { return ComponiBytesQuaderno(FotografaQuaderno()); }
+
+bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto)
+{
+    if (contenuto.FoglioA.size() > static_cast<size_t>(MaxFrazioni)
+        || contenuto.FoglioB.size() > static_cast<size_t>(MaxFrazioni))
+        return false;
+    if (percorso.isEmpty()) return false;
+    const QByteArray bytes = ComponiBytesQuaderno(contenuto);
+    // The new file is written beside the old one and takes its place only
+    // when complete: a failure at any point leaves the old file as it was.
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    // commit() does not notice a buffered write that the disk refused when
+    // it flushes (it would put the short file in place): flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ScriviFileQuaderno(const QString& percorso) { return ScriviFileQuaderno(percorso, FotografaQuaderno()); }
+
+std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente)
+{
+    LettoreValori lettore(sorgente);
+    auto foglioA = LeggiFoglio(lettore);
+    if (!foglioA) return std::nullopt;
+    auto foglioB = LeggiFoglio(lettore);
+    if (!foglioB) return std::nullopt;
+    return ContenutoQuaderno{std::move(*foglioA), std::move(*foglioB)};
+}
+
+std::optional<ContenutoQuaderno> LeggiBytesQuaderno(const QByteArray& bytes)
+{
+    QByteArray copia = bytes;
+    QBuffer buffer(&copia);
+    if (!buffer.open(QIODevice::ReadOnly)) return std::nullopt;
+    return LeggiContenutoQuaderno(buffer);
+}
+
+std::optional<ContenutoQuaderno> LeggiFileQuaderno(const QString& percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    auto contenuto = LeggiContenutoQuaderno(file);
+    const bool erroreLettura = file.error() != QFileDevice::NoError;
+    file.close();
+    if (erroreLettura) return std::nullopt;
+    return contenuto;
+}
+
+bool FiniscePerQdn(const QString& nome) { return nome.endsWith(EstensioneQuaderno, Qt::CaseSensitive); }
+
+QString CompletaNomeQuaderno(const QString& nomeScelto)
+{
+    return FiniscePerQdn(nomeScelto) ? nomeScelto : nomeScelto + EstensioneQuaderno;
+}
+
+QString NomeFileAppunti(const QString& percorsoQuaderno)
+{
+    if (FiniscePerQdn(percorsoQuaderno))
+        return percorsoQuaderno.left(percorsoQuaderno.size() - EstensioneQuaderno.size()) + EstensioneAppunti;
+    return percorsoQuaderno + EstensioneAppunti;
+}
+
+bool AppuntiVuoti(const QString& testoAppunti)
+{
+    for (QChar c : testoAppunti)
+        if (c != QLatin1Char(' ')) return false;
+    return true;
+}
+
+QString PercorsoRigaComandi(const QStringList& argomenti)
+{
+    QString percorso = argomenti.join(QLatin1Char(' '));
+    if (percorso.startsWith(QLatin1Char('"'))) percorso.remove(0, 1);
+    if (percorso.endsWith(QLatin1Char('"'))) percorso.chop(1);
+    return percorso;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The notebook file ".qdn" without any window: its exact bytes, an atomic
+// write, a checked read into a separate copy, and the name rules of the
+// notebook, its notes file and the command line.
+//
+// File layout: one 16-bit value a line, each line a blank (or "-" for a
+// negative value), the digits, one blank and CR LF. First the count of
+// sheet A, then numerator, denominator, selected flag and colour of each of
+// its fractions; then the same for sheet B.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+// One fraction of a sheet as the file holds it.
+struct RecordFrazione {
+    int16_t Numeratore = 1;
+    int16_t Denominatore = 1;
+    int16_t Selezionata = 0;   // 1 selected, 0 not
+    int16_t Colore = 0;        // palette index 0..15
+    bool operator==(const RecordFrazione&) const = default;
+};
+
+// Both sheets of a notebook, apart from the fraction store: fractions in
+// position order (the count of a sheet is the size of its list).
+struct ContenutoQuaderno {
+    std::vector<RecordFrazione> FoglioA;
+    std::vector<RecordFrazione> FoglioB;
+    bool operator==(const ContenutoQuaderno&) const = default;
+};
+
+// Copy of both sheets of the fraction store (Frazioni, NumFrazioniA/B).
+ContenutoQuaderno FotografaQuaderno();
+
+// True when every count is 0..128, every fraction has
+// 1 <= numerator <= denominator, every flag is 0 or 1 and every colour 0..15.
+bool VerificaContenutoQuaderno(const ContenutoQuaderno& contenuto);
+
+// Puts a notebook into the fraction store: counts and positions 1..count
+// of both sheets (positions above the count keep what they held). A content
+// that VerificaContenutoQuaderno refuses leaves the store untouched and
+// gives false.
+bool ApplicaContenutoQuaderno(const ContenutoQuaderno& contenuto);
+
+// The exact bytes of the notebook file for a content, or for the store.
+QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto);
+QByteArray ComponiBytesQuaderno();
+
+// Writes the notebook file atomically: either the whole new file is in
+// place or the previous file (if any) is left as it was. True on success.
+// A sheet of more than 128 fractions is refused (false, nothing written).
+bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
+bool ScriviFileQuaderno(const QString& percorso);
+
+// Reads a notebook by the sequential-input rules (blanks before a value
+// skipped; a value ends at a blank, a comma or the line end; the blanks and
+// the one comma or line end after it are consumed; anything after the last
+// record is ignored) and checks it. Only a complete, valid notebook gives a
+// content: letters, an empty value, a value outside -32768..32767, a file
+// that ends too early, a count outside 0..128, a fraction that is not
+// 1 <= numerator <= denominator or a colour outside 0..15 give nothing.
+// A selected flag other than 1 is read as 0 (not selected).
+std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente);
+std::optional<ContenutoQuaderno> LeggiBytesQuaderno(const QByteArray& bytes);
+// Also gives nothing when the file is missing or cannot be read.
+std::optional<ContenutoQuaderno> LeggiFileQuaderno(const QString& percorso);
+
+// True when the name ends in exactly ".qdn" (case counts).
+bool FiniscePerQdn(const QString& nome);
+
+// The name Save as uses: the chosen name, with ".qdn" appended unless it
+// already ends in exactly ".qdn".
+QString CompletaNomeQuaderno(const QString& nomeScelto);
+
+// The notes file beside a notebook: ".rtf" in place of the final ".qdn"
+// (a name without ".qdn" gets ".rtf" appended).
+QString NomeFileAppunti(const QString& percorsoQuaderno);
+
+// True when the notes hold nothing but spaces (line breaks and tabs count
+// as content): such notes are not saved and their old file is deleted.
+bool AppuntiVuoti(const QString& testoAppunti);
+
+// The notebook path of the start-up open: the arguments joined with single
+// blanks (a path with blanks arrives split), then one double quote dropped
+// at the start and one at the end, when present.
+QString PercorsoRigaComandi(const QStringList& argomenti);
