@@ -409,6 +409,24 @@ void Tela::Cerchio(double x, double y, double r, QColor colore, double inizio, d
     Disegnato();
 }
 
+void Tela::Raggio(double x, double y, double r, double angolo, QColor colore)
+{
+    if (!colore.isValid()) colore = ForeColor;
+    CurrentX = x;
+    CurrentY = y;
+    const double rScala = r / Unita();
+    if (!(rScala >= 0) || rScala > LimiteRaggio || std::isnan(angolo)) return;
+    const int cx = InPixel(x), cy = InPixel(y), rp = Arrotonda32(rScala);
+    Prepara();
+    Raster ras(img_, DrawWidth);
+    const int m = rp + ras.spessore;
+    if (cx + m >= 0 && cy + m >= 0 && cx - m < ras.w && cy - m < ras.h) {
+        const QPoint e = PuntoDelBordo(ContornoDi(rp), Angoli(angolo, angolo).a0);
+        ras.Linea(cx, cy, cx + e.x(), cy + e.y(), colore.rgb());
+    }
+    Disegnato();
+}
+
 void Tela::Stampa(const QString& testo)
 {
     Prepara();

@@ -70,6 +70,10 @@ public:
     static constexpr double NessunAngolo = std::numeric_limits<double>::quiet_NaN();
     void Cerchio(double x, double y, double r, QColor colore = QColor(), double inizio = NessunAngolo,
                  double fine = NessunAngolo);
+    // Only the radius of that circle at the given angle, ending on the same
+    // rim pixel as the end radius of an arc of Cerchio, without the rim.
+    // The text position moves to the centre.
+    void Raggio(double x, double y, double r, double angolo, QColor colore = QColor());
     // Prints text with its top-left corner at the current text position,
     // in ForeColor and Font; the position moves to the end of the text on
     // the same line. A line break inside the text starts a new line at x 0.

@@ -1,6 +1,22 @@
 #pragma once
+#include <QString>
 #include <QStringList>
 
-// Entry procedure: shows the main window; the start-up work runs in its
-// load handler. argomenti are the command-line arguments after the name.
+class QDialog;
+
+// Entry procedure: shows the main window, then runs its load handler.
+// argomenti are the command-line arguments after the program's name.
 void Main(const QStringList& argomenti);
+
+// The main window's load handler, in order: the screen check, the strip,
+// the status texts, the start values; then either the notebook named on
+// the command line, or the start sound, sheet A shown and sheet B loaded
+// hidden, the splash and (unless switched off) the start-up information
+// window, each modal.
+void CaricaPrinc(const QString& rigaComandi);
+
+// Runs a start-up window modally and destroys it afterwards. While the
+// boxes are scripted (tests) the window is not run: it is recorded among
+// the shown boxes as genere "finestra", testo = its object name, titolo =
+// its caption, and destroyed.
+void MostraFinestraModale(QDialog* finestra);

@@ -1,4 +1,21 @@
 #pragma once
+// The main window's menu bar and its command toolbar Toolbar1.
+//
+// Every menu item, submenu and separator carries its name as objectName
+// (MnuFileApri, MnuOperaAggiungi, separatore1 ...); so does every top-level
+// menu (MnuFile, MnuModifica ...), as a QMenu and as its menu-bar action.
+// Toolbar1 holds 21 positions, separators included, addressed 1..21 through
+// Princ::BottoneToolbar1; its drop-down items carry their key as objectName
+// and data.
 class Princ;
-// Builds the main window's menu bar and its command toolbar Toolbar1.
+class QString;
+
+// Builds the menu bar and Toolbar1 of p (called once, by p's constructor).
+// Toolbar1 is handed to p once all its positions are there, so that on a
+// low-resolution screen p hides buttons 16 to 20 at once.
 void CostruisciMenuPrinc(Princ* p);
+
+// The number of the picture that Toolbar1's button at position indice
+// shows (0 for separators), and changing it.
+int ImmagineBottoneToolbar1(int indice);
+void ImpostaImmagineBottoneToolbar1(int indice, int immagine);

@@ -1,13 +1,26 @@
 #include "workspace/Princ.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/Impostazioni.h"
+#include "platform/Modale.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
 #include "workspace/MenuPrinc.h"
+#include "workspace/Messaggi.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Quaderno.h"
+#include "workspace/StatoComandi.h"
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -15,12 +28,105 @@
 
 namespace {
 QPointer<Princ> istanza;
+std::function<QSize()> fonteSchermo;
 
 QString StileEtichettaSomma(const QColor& sfondo)
 {
     return QStringLiteral("QLabel { background: %1; color: rgb(255,0,0); }").arg(sfondo.name());
 }
+
+// A small window with a title bar, its body in the given tint.
+void DisegnaFinestrella(QPainter& p, const QRectF& r, const QColor& tinta)
+{
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(tinta);
+    p.drawRect(r);
+    p.fillRect(QRectF(r.left() + 0.5, r.top() + 0.5, r.width(), 3.5), QBColor(1));
 }
+
+// The pictures of Toolbar2's buttons, drawn for a 20 x 20 button at the
+// given pixel ratio: the two sheets (their tint and letter), the notes (a
+// lined page) and the tiling (two windows side by side).
+QPixmap DisegnaIconaToolbar2(int bottone, qreal rapporto)
+{
+    constexpr int lato = 20;
+    QPixmap pm(int(lato * rapporto), int(lato * rapporto));
+    pm.setDevicePixelRatio(rapporto);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    switch (bottone) {
+    case 1:
+    case 2: {
+        DisegnaFinestrella(p, QRectF(1.5, 1.5, 17, 17), bottone == 1 ? TintaFoglioA : TintaFoglioB);
+        QFont f;
+        f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        f.setBold(true);
+        f.setPixelSize(12);
+        p.setFont(f);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setPen(bottone == 1 ? QBColor(4) : QBColor(1));
+        p.drawText(QRectF(2, 5, 17, 14), Qt::AlignCenter, bottone == 1 ? QStringLiteral("A") : QStringLiteral("B"));
+        break;
+    }
+    case 3: {
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3.5, 2.5, 13, 16));
+        p.setPen(QPen(QBColor(9), 1));
+        for (int y = 7; y <= 16; y += 3) p.drawLine(QPointF(5.5, y + 0.5), QPointF(14.5, y + 0.5));
+        p.setPen(QPen(QBColor(12), 1));
+        p.drawLine(QPointF(6.5, 3), QPointF(6.5, 18));
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(192, 192, 192));
+        for (int x = 6; x <= 14; x += 4) p.drawRect(QRectF(x - 0.5, 0.5, 2, 3));
+        break;
+    }
+    default:
+        DisegnaFinestrella(p, QRectF(0.5, 2.5, 8.5, 15), TintaFoglioA);
+        DisegnaFinestrella(p, QRectF(10.5, 2.5, 8.5, 15), TintaFoglioB);
+        break;
+    }
+    p.end();
+    return pm;
+}
+
+QIcon IconaToolbar2(int bottone)
+{
+    QIcon icona;
+    for (qreal r : {1.0, 2.0}) icona.addPixmap(DisegnaIconaToolbar2(bottone, r));
+    return icona;
+}
+
+// Tiling order of a child window: sheet A, sheet B, notes, then the rest.
+int OrdineFiglio(const QMdiSubWindow* w)
+{
+    const QString nomi[2] = {w->objectName(), w->widget() ? w->widget()->objectName() : QString()};
+    for (const QString& n : nomi) {
+        if (n == QLatin1String("Form1")) return 1;
+        if (n == QLatin1String("Form2")) return 2;
+        if (n == QLatin1String("FrmAppunti")) return 3;
+    }
+    return 4;
+}
+}
+
+QString TestoRisoluzioneBassa()
+{
+    return QStringLiteral("Per questo programma è consigliata una risoluzione dello schermo 800x600 o superiore. ") +
+           QStringLiteral("L'attuale risoluzione è inferiore a quella consigliata: ") +
+           QStringLiteral("alcuni pulsanti non saranno visibili, utilizzare la barra dei menu (o i tasti opportuni).");
+}
+
+QSize DimensioneSchermo()
+{
+    if (fonteSchermo) return fonteSchermo();
+    QScreen* s = istanza ? istanza->screen() : nullptr;
+    if (!s) s = QGuiApplication::primaryScreen();
+    // Without any screen there is nothing to warn about.
+    return s ? s->size() : QSize(800, 600);
+}
+
+void ImpostaFonteSchermo(std::function<QSize()> fonte) { fonteSchermo = std::move(fonte); }
 
 Princ* princ()
 {
@@ -54,8 +160,10 @@ Princ::Princ(QWidget* parent) : QMainWindow(parent)
 
     CostruisciStriscia();
     colonna->addWidget(picture1_);
+    picture1_->installEventFilter(this);
     CostruisciBarraStato();
     CostruisciMenuPrinc(this);
+    DisponiStriscia();
 }
 
 Princ::~Princ() = default;
@@ -82,9 +190,11 @@ void Princ::CostruisciStriscia()
     lblSommaB_ = creaSomma("LblSommaFoglioB", TintaFoglioB, QStringLiteral("Somma frazioni foglio B "));
     imgA_ = new QLabel(picture1_);
     imgA_->setObjectName(QStringLiteral("ImgRiducibilità"));
+    imgA_->resize(IconaRidotta().size());
     imgA_->hide();
     imgB_ = new QLabel(picture1_);
     imgB_->setObjectName(QStringLiteral("ImgRiducibilità1"));
+    imgB_->resize(IconaRidotta().size());
     imgB_->hide();
 
     static const int indici[9] = {12, 1, 3, 6, 9, 13, 2, 10, 0};
@@ -111,12 +221,12 @@ void Princ::CostruisciToolbar2()
     toolbar2_->setIconSize(QSize(20, 20));
     const QString suggerimenti[4] = {QStringLiteral("Apre/chiude foglio A"), QStringLiteral("Apre/chiude foglio B"),
                                      QStringLiteral("Apre/chiude appunti"), QStringLiteral("Dispone finestre")};
-    const QString testi[4] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Ap"), QStringLiteral("D")};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = toolbar2_->addAction(testi[i]);
+        QAction* a = toolbar2_->addAction(IconaToolbar2(i + 1), suggerimenti[i]);
         a->setObjectName(QStringLiteral("Toolbar2_%1").arg(i + 1));
         a->setToolTip(suggerimenti[i]);
         a->setCheckable(i < 3);
+        connect(a, &QAction::triggered, this, [this, i]() { ClicToolbar2(i + 1); });
     }
     ImpostaToolbar2(1, true);
     toolbar2_->adjustSize();
@@ -156,6 +266,12 @@ void Princ::ImpostaToolbar2(int i, bool premuto)
         const QSignalBlocker blocco(a);
         a->setChecked(premuto);
     }
+}
+
+void Princ::ImpostaToolbar1(QToolBar* t)
+{
+    toolbar1_ = t;
+    ApplicaRisoluzioneBassa();
 }
 
 QAction* Princ::BottoneToolbar1(int i) const
@@ -204,12 +320,20 @@ void Princ::RegistraFiglio(QMdiSubWindow* w, int ordine)
 
 void Princ::Affianca()
 {
-    QList<QMdiSubWindow*> visibili;
+    // Open means not hidden: the main window itself may not be on the
+    // screen yet (during start-up, in tests).
+    QList<QPair<int, QMdiSubWindow*>> aperti;
     for (const auto& f : figli_)
-        if (f.second && f.second->isVisible()) visibili << f.second;
-    for (QMdiSubWindow* w : mdi_->subWindowList())
-        if (w->isVisible() && !visibili.contains(w)) visibili << w;
-    if (visibili.isEmpty()) return;
+        if (f.second && f.second->mdiArea() == mdi_ && f.second->isVisibleTo(mdi_)) aperti.append({f.first, f.second});
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        if (!w->isVisibleTo(mdi_)) continue;
+        if (std::none_of(aperti.begin(), aperti.end(), [w](const auto& a) { return a.second == w; }))
+            aperti.append({OrdineFiglio(w), w});
+    }
+    if (aperti.isEmpty()) return;
+    std::stable_sort(aperti.begin(), aperti.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<QMdiSubWindow*> visibili;
+    for (const auto& a : aperti) visibili << a.second;
     const QRect area = mdi_->viewport()->rect();
     const int n = visibili.size();
     for (int i = 0; i < n; ++i) {
@@ -224,4 +348,156 @@ void Princ::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
     Affianca();
+}
+
+bool Princ::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == picture1_ && e->type() == QEvent::Resize) DisponiStriscia();
+    return QMainWindow::eventFilter(o, e);
+}
+
+void Princ::DisponiStriscia()
+{
+    // Everything is measured in twips from the strip's own width, so that
+    // Toolbar2 stays inside the window whatever its size or screen.
+    const bool bassa = RisoluzioneBassa != FALSO;
+    toolbar2_->adjustSize();
+    const double larghezza = PixelInTwip(picture1_->width());
+    const double altezza = PixelInTwip(picture1_->height());
+    const double sinistraToolbar2 = larghezza - PixelInTwip(toolbar2_->width()) - (bassa ? 0 : 700);
+    toolbar2_->move(TwipInPixel(sinistraToolbar2), 0);
+
+    for (QLabel* img : {imgA_, imgB_})
+        img->move(img->x(), TwipInPixel((altezza - PixelInTwip(img->height())) / 3));
+
+    const double punti = bassa ? 9 : 14.25;
+    for (QLabel* l : {lblSommaA_, lblSommaB_}) {
+        if (l->font().pointSizeF() != punti) {
+            QFont f = l->font();
+            f.setPointSizeF(punti);
+            l->setFont(f);
+            l->adjustSize();
+        }
+    }
+    lblSommaA_->move(TwipInPixel(45), TwipInPixel(60));
+    lblSommaB_->move(TwipInPixel(bassa ? 2270 : 3270), TwipInPixel(60));
+
+    for (int i = 0; i < 9; ++i) {
+        QLabel* b = pbox_[i];
+        const double alto = (altezza - PixelInTwip(b->height())) / 2.3;
+        b->move(TwipInPixel(sinistraToolbar2 - 200 - (9 - i) * 300), TwipInPixel(alto));
+    }
+}
+
+void Princ::EsaminaSchermo()
+{
+    const QSize schermo = DimensioneSchermo();
+    if (schermo.width() >= 800 && schermo.height() >= 600) return;
+    RisoluzioneBassa = VERO;
+    ApplicaRisoluzioneBassa();
+    BoxPiattaforma(TestoRisoluzioneBassa(), IconaBox::Esclamativo);
+}
+
+void Princ::ApplicaRisoluzioneBassa()
+{
+    if (!RisoluzioneBassa) return;
+    for (int i = 16; i <= 20; ++i)
+        if (QAction* a = BottoneToolbar1(i)) a->setVisible(false);
+}
+
+void Princ::ClicToolbar2(int i)
+{
+    switch (i) {
+    case 1:
+    case 2: {
+        const uint8_t s = uint8_t(i);
+        const uint8_t altro = uint8_t(3 - i);
+        if (Toolbar2Premuto(i)) {
+            for (int k = 1; k <= MaxFrazioni; ++k) Frazioni[altro][k][3] = 0;
+            RidisegnaFoglio(altro);
+            ImpostaPannello(2, i == 1 ? QStringLiteral("Foglio: A   ") : QStringLiteral("Foglio: B   "));
+            MostraFoglio(s);
+        } else {
+            NascondiFoglio(s);
+        }
+        break;
+    }
+    case 3:
+        if (Toolbar2Premuto(3)) {
+            ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
+            MostraAppunti();
+        } else {
+            NascondiAppunti();
+        }
+        break;
+    case 4:
+        Affianca();
+        return;
+    default:
+        return;
+    }
+    Affianca();
+    AggiornaStatoComandi();
+}
+
+bool Princ::RichiestaChiusura()
+{
+    if (QuadernoModificato) {
+        MostraDomanda(QStringLiteral("Salvare il quaderno ?"), 1, QStringLiteral("Esci"));
+        switch (RispostaDomanda) {
+        case 1:
+            // A save that does not succeed keeps the program running, so
+            // that nothing is lost.
+            if (!NomeQuaderno.isEmpty()) {
+                if (!SalvaQuaderno()) return false;
+            } else if (!SalvaQuadernoConNome() || NomeQuaderno.isEmpty()) {
+                return false;
+            }
+            break;
+        case 0:
+            break;
+        default:
+            return false;
+        }
+    }
+    InChiusura = VERO;
+
+    // Every other window unloads: the sheets, the notes, then any
+    // remaining window (service windows, dialogs, copies).
+    for (uint8_t s : {uint8_t(1), uint8_t(2)})
+        if (FoglioCaricato(s)) ChiudiFoglio(s);
+    QList<QPointer<QWidget>> finestre;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (!qobject_cast<FrmFoglio*>(w)) finestre << w;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isWindow()) continue;
+        const Qt::WindowType tipo = w->windowType();
+        if (tipo == Qt::Popup || tipo == Qt::ToolTip || tipo == Qt::Desktop) continue;
+        finestre << w;
+    }
+    for (const QPointer<QWidget>& w : finestre)
+        if (w) w->close();
+    return true;
+}
+
+void Princ::ScaricaPrinc()
+{
+    scaricato_ = true;
+    Impostazioni::Scrivi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio"),
+                         MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")) ? QStringLiteral("yes")
+                                                                            : QStringLiteral("no"));
+}
+
+void Princ::closeEvent(QCloseEvent* e)
+{
+    if (scaricato_) {
+        e->accept();
+        return;
+    }
+    if (!RichiestaChiusura()) {
+        e->ignore();
+        return;
+    }
+    ScaricaPrinc();
+    e->accept();
 }

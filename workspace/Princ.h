@@ -4,6 +4,8 @@
 // labels, window toolbar) at the bottom above the status bar.
 #include <QMainWindow>
 #include <QPointer>
+#include <QSize>
+#include <functional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -28,10 +30,33 @@ public:
     // Sets a toggle's state without running its click handler.
     void ImpostaToolbar2(int i, bool premuto);
 
+    // Click on a Toolbar2 button (1..4), after the toggle has changed state.
+    void ClicToolbar2(int i);
+
     // Toolbar1: positions 1..21 (separators included); null until built.
     QToolBar* Toolbar1() const { return toolbar1_; }
     QAction* BottoneToolbar1(int i) const;
-    void ImpostaToolbar1(QToolBar* t) { toolbar1_ = t; }
+    // Registers Toolbar1; on a low-resolution screen buttons 16-20 are
+    // hidden at once if they are there already.
+    void ImpostaToolbar1(QToolBar* t);
+
+    // The screen check: below 800 x 600 pixels it sets RisoluzioneBassa,
+    // hides Toolbar1's buttons 16-20 and warns with the platform's box.
+    void EsaminaSchermo();
+    // Hides Toolbar1's buttons 16-20 while RisoluzioneBassa is set (nothing
+    // otherwise, nothing while Toolbar1 does not exist). Safe to call again,
+    // for instance once Toolbar1 has its buttons.
+    void ApplicaRisoluzioneBassa();
+    // Places the controls of the strip for its current width (called on
+    // every resize of the strip).
+    void DisponiStriscia();
+
+    // The close request: the save question when the notebook is modified,
+    // then InChiusura and every other window unloaded. False when the
+    // closing is cancelled (Annulla, a cancelled or failed save).
+    bool RichiestaChiusura();
+    // The unload of the main window: writes the setting "win_avvio".
+    void ScaricaPrinc();
 
     // Status bar panels 1..3.
     void ImpostaPannello(int i, const QString& testo);
@@ -60,6 +85,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void CostruisciStriscia();
@@ -77,7 +104,16 @@ private:
     QLabel* pbox_[9] = {};
     QLabel* pannelli_[3] = {};
     QList<QPair<int, QPointer<QMdiSubWindow>>> figli_;
+    bool scaricato_ = false;
 };
+
+// The warning of the screen check.
+QString TestoRisoluzioneBassa();
+// Size of the screen in logical pixels, for the screen check. By default the
+// screen of the main window (the primary screen before it exists); a test
+// can put another source in its place (an empty function restores it).
+QSize DimensioneSchermo();
+void ImpostaFonteSchermo(std::function<QSize()> fonte);
 
 // The one main window, created on first use.
 Princ* princ();

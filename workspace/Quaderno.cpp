@@ -1,5 +1,354 @@
-// Placeholder bodies: replaced when the notebook files are built.
 #include "workspace/Quaderno.h"
-bool SalvaQuaderno() { return false; }
-bool SalvaQuadernoConNome() { return false; }
-void ApriQuadernoIniziale(const QString&) {}
+#include "commands/Comandi.h"
+#include "commands/Modifica.h"
+#include "platform/Modale.h"
+#include "platform/Rtf.h"
+#include "workspace/Aritmetica.h"
+#include "workspace/FileQuaderno.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
+#include "workspace/Messaggi.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include "workspace/StatoComandi.h"
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+const QString TitoloApri = QStringLiteral("Apri quaderno");
+const QString TitoloNuovo = QStringLiteral("Nuovo quaderno");
+const QString TitoloSalvaConNome = QStringLiteral("Salva quaderno con nome");
+const QString TestoNonQuaderno = QStringLiteral("Impossibile aprire il file. Non è un file di quaderno ");
+
+FonteDialogoQuaderno fonteDialogo;
+
+QString TestoNomeQuaderno(const QString& nomeFile)
+{
+    return QStringLiteral("Nome del quaderno: ") + nomeFile + QStringLiteral("   ");
+}
+
+// --- Dialogs -------------------------------------------------------------------
+
+QString DialogoReale(const RichiestaDialogoQuaderno& r)
+{
+    QFileDialog d(GenitoreModale(), r.Titolo, r.Cartella, QStringLiteral("File di quaderno (*.qdn)"));
+    d.setObjectName(QStringLiteral("CommonDialog1"));
+    d.setAcceptMode(r.Salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Any name is accepted: Open itself tells the pupil when it is no notebook.
+    d.setFileMode(QFileDialog::AnyFile);
+    // Save as asks before replacing a file once the name is complete (".qdn"
+    // may still be added to it).
+    d.setOption(QFileDialog::DontConfirmOverwrite, true);
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Cerca in:"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
+    d.setLabelText(QFileDialog::Accept, r.Salva ? QStringLiteral("Salva") : QStringLiteral("Apri"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    if (!r.NomeProposto.isEmpty()) d.selectFile(r.NomeProposto);
+    if (d.exec() != QDialog::Accepted) return {};
+    const QStringList scelti = d.selectedFiles();
+    return scelti.isEmpty() ? QString() : scelti.first();
+}
+
+QString MostraDialogo(bool salva, const QString& titolo)
+{
+    const RichiestaDialogoQuaderno r{salva, titolo, CartellaDialogoQuaderni, NomeQuaderno};
+    if (fonteDialogo) return fonteDialogo(r);
+    if (Modale::InCopione()) {
+        Modale::Registra({QStringLiteral("dialogo"), r.Cartella, r.Titolo, 0});
+        return {};
+    }
+    return DialogoReale(r);
+}
+
+// --- Writing ---------------------------------------------------------------------
+
+// Writes all of dati into the temporary file of f (not yet in place).
+bool PreparaFile(QSaveFile& f, const QByteArray& dati)
+{
+    // A write that the disk refuses may only show when the buffer is flushed.
+    if (f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size() && f.flush()) return true;
+    f.cancelWriting();
+    return false;
+}
+
+// Both files are written in full before either replaces its old version, so
+// a failure while writing leaves the old notebook and notes as they were.
+bool ScriviQuaderno(const QString& percorso)
+{
+    if (percorso.isEmpty()) return false;
+    const QTextEdit* txt = TxtAppunti();
+    const bool appuntiVuoti = AppuntiVuoti(txt->toPlainText());
+    const QString nomeAppunti = NomeFileAppunti(percorso);
+
+    QSaveFile fileQuaderno(percorso);
+    if (!PreparaFile(fileQuaderno, ComponiBytesQuaderno())) return false;
+    QSaveFile fileAppunti(nomeAppunti);
+    if (!appuntiVuoti && !PreparaFile(fileAppunti, Rtf::Scrivi(*txt->document()))) return false;
+
+    if (!fileQuaderno.commit()) return false;
+    if (appuntiVuoti) return !QFileInfo::exists(nomeAppunti) || QFile::remove(nomeAppunti);
+    return fileAppunti.commit();
+}
+
+// --- Reading ---------------------------------------------------------------------
+
+bool LeggiBytesAppunti(const QString& percorso, QByteArray& rtf)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > Rtf::DimensioneMassima) return false;
+    rtf = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
+// The empty notebook the program starts with: sheet A shown, sheet B loaded
+// hidden.
+void AvvioSenzaQuaderno()
+{
+    MostraFoglio(1);
+    Foglio(2);
+    princ()->Affianca();
+}
+
+// The question before New and Open discard the notebook. False when the
+// command must stop: "Annulla", a cancelled Save as, or a save that failed.
+bool ChiediDiSalvare(const QString& titolo)
+{
+    if (!QuadernoModificato) return true;
+    MostraDomanda(QStringLiteral("Salvare il quaderno ?"), 1, titolo);
+    switch (RispostaDomanda) {
+    case 1:
+        if (!NomeQuaderno.isEmpty()) return SalvaQuaderno();
+        return SalvaQuadernoConNome() && !NomeQuaderno.isEmpty();
+    case 0:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool DaTenere(const QWidget* w)
+{
+    const QString inizio = w->windowTitle().left(5);
+    return inizio == QLatin1String("Zefra") || inizio == QLatin1String("Fogli");
+}
+
+} // namespace
+
+void ImpostaDialogoQuaderno(FonteDialogoQuaderno fonte) { fonteDialogo = std::move(fonte); }
+
+// ---------------------------------------------------------------------------------
+
+void ChiudiFinestreServizio()
+{
+    QList<QPointer<QWidget>> daChiudere;
+    if (Princ* p = PrincSeEsiste())
+        for (QMdiSubWindow* w : p->AreaMdi()->subWindowList())
+            if (!DaTenere(w)) daChiudere << w;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType tipo = w->windowType();
+        if (tipo == Qt::Popup || tipo == Qt::ToolTip || tipo == Qt::Desktop) continue;
+        if (!DaTenere(w)) daChiudere << w;
+    }
+    // Closing one window may take others with it.
+    for (const QPointer<QWidget>& w : daChiudere)
+        if (w) w->close();
+}
+
+bool SalvaQuaderno() { return SalvaQuaderno(NomeQuaderno); }
+
+bool SalvaQuaderno(const QString& percorso)
+{
+    if (!ScriviQuaderno(percorso)) {
+        BoxPiattaforma(QStringLiteral("Impossibile salvare il file"), IconaBox::Critico);
+        return false;
+    }
+    QuadernoModificato = FALSO;
+    return true;
+}
+
+bool SalvaQuadernoConNome()
+{
+    ChiudiFinestreServizio();
+    QString scelto;
+    for (;;) {
+        scelto = MostraDialogo(true, TitoloSalvaConNome);
+        if (scelto.isEmpty()) return false;
+        scelto = CompletaNomeQuaderno(scelto);
+        if (!QFileInfo::exists(scelto)) break;
+        MostraDomanda(QStringLiteral("Il file ") + QFileInfo(scelto).fileName()
+                          + QStringLiteral(" esiste già. Sostituirlo?"),
+                      1, TitoloSalvaConNome);
+        if (RispostaDomanda == 1) break;
+        // "No" chooses another name, "Annulla" gives up.
+        if (RispostaDomanda != 0) return false;
+    }
+    CartellaDialogoQuaderni = QFileInfo(scelto).absolutePath();
+    if (!princ()->Toolbar2Premuto(3)) NascondiAppunti();
+    if (!SalvaQuaderno(scelto)) return false;
+    NomeQuaderno = scelto;
+    princ()->ImpostaPannello(1, TestoNomeQuaderno(QFileInfo(scelto).fileName()));
+    return true;
+}
+
+void MnuFileSalvaConNome_Click() { SalvaQuadernoConNome(); }
+
+bool CaricaQuaderno(const QString& percorso)
+{
+    // Everything is read and checked before anything changes.
+    const std::optional<ContenutoQuaderno> contenuto = LeggiFileQuaderno(percorso);
+    if (!contenuto) return false;
+    const QString nomeAppunti = NomeFileAppunti(percorso);
+    const bool conAppunti = QFileInfo::exists(nomeAppunti);
+    QByteArray rtf;
+    if (conAppunti) {
+        QTextDocument prova;
+        if (!LeggiBytesAppunti(nomeAppunti, rtf) || !Rtf::Leggi(rtf, prova)) return false;
+    }
+
+    if (!ApplicaContenutoQuaderno(*contenuto)) return false;
+    QuadernoModificato = FALSO;
+    NomeQuaderno = percorso;
+
+    Princ* p = princ();
+    NascondiAppunti();
+    NascondiFoglio(2);
+    NascondiFoglio(1);
+    p->ImpostaToolbar2(3, true);
+    if (conAppunti)
+        CaricaAppunti([&rtf](QTextEdit* t) { Rtf::Leggi(rtf, *t->document()); });
+    else
+        SvuotaAppunti();
+    AggiornaScorrimento(2);
+    AggiornaScorrimento(1);
+    MostraAppunti();
+    if (NumFrazioniA == 0 && NumFrazioniB > 0) {
+        MostraFoglio(2);
+        p->ImpostaToolbar2(1, false);
+        p->ImpostaToolbar2(2, true);
+    } else if (NumFrazioniB == 0) {
+        p->ImpostaToolbar2(1, true);
+        p->ImpostaToolbar2(2, false);
+        MostraFoglio(1);
+    } else {
+        p->ImpostaToolbar2(1, true);
+        p->ImpostaToolbar2(2, true);
+        MostraFoglio(2);
+        MostraFoglio(1);
+    }
+    p->Affianca();
+    // A sheet left hidden shows the new notebook when it is opened again,
+    // and both sum labels follow the new fractions.
+    RidisegnaFoglio(2);
+    RidisegnaFoglio(1);
+    AggiornaStatoComandi();
+    return true;
+}
+
+void ApriQuadernoIniziale(const QString& rigaComandi)
+{
+    const QString percorso = PercorsoRigaComandi({rigaComandi});
+    if (!FiniscePerQdn(percorso)) {
+        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        NomeQuaderno.clear();
+        AvvioSenzaQuaderno();
+        return;
+    }
+    if (!QFileInfo::exists(percorso)) {
+        // A notebook still to be made: the first Save creates it.
+        NomeQuaderno = percorso;
+        AvvioSenzaQuaderno();
+        return;
+    }
+    if (!CaricaQuaderno(percorso)) {
+        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        NomeQuaderno.clear();
+        AvvioSenzaQuaderno();
+        return;
+    }
+    princ()->ImpostaPannello(1, TestoNomeQuaderno(EstraiNomeFile(NomeQuaderno)));
+}
+
+// --- File menu ----------------------------------------------------------------------
+
+void MnuFileNuovoQuaderno_Click()
+{
+    if (!ChiediDiSalvare(TitoloNuovo)) return;
+    ChiudiFinestreServizio();
+    QuadernoModificato = FALSO;
+    NomeQuaderno.clear();
+    Princ* p = princ();
+    NascondiFoglio(2);
+    NascondiAppunti();
+    MostraFoglio(1);
+    p->Affianca();
+    p->ImpostaToolbar2(1, true);
+    p->ImpostaToolbar2(2, false);
+    p->ImpostaToolbar2(3, false);
+    p->ImpostaPannello(1, QStringLiteral("Nome quaderno: senza nome   "));
+    p->ImpostaPannello(2, QStringLiteral("Foglio: A   "));
+    AggiornaStatoComandi();
+    // Emptying the notes here is the program's doing, not a change by the
+    // pupil: it does not mark the new notebook modified.
+    CaricaAppunti([](QTextEdit*) { CancellaFoglio(3); });
+    CancellaFoglio(2);
+    CancellaFoglio(1);
+}
+
+void MnuFileApri_Click()
+{
+    if (!ChiediDiSalvare(TitoloApri)) return;
+    ChiudiFinestreServizio();
+    const QString scelto = MostraDialogo(false, TitoloApri);
+    if (scelto.isEmpty()) return;
+    const QString titoloFile = QFileInfo(scelto).fileName();
+    // A refused file leaves the notebook on screen, its name included.
+    if (!FiniscePerQdn(titoloFile)) {
+        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        return;
+    }
+    CartellaDialogoQuaderni = QFileInfo(scelto).absolutePath();
+    if (!CaricaQuaderno(scelto)) {
+        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        return;
+    }
+    princ()->ImpostaPannello(1, TestoNomeQuaderno(titoloFile));
+}
+
+void MnuFileSalva_Click()
+{
+    if (!NomeQuaderno.isEmpty())
+        SalvaQuaderno();
+    else
+        SalvaQuadernoConNome();
+}
+
+void MnuFileCancellaFoglio_Click()
+{
+    QString parola;
+    switch (FoglioAttivo) {
+    case 1: parola = QStringLiteral("di calcolo A"); break;
+    case 2: parola = QStringLiteral("di calcolo B"); break;
+    case 3: parola = QStringLiteral("degli appunti"); break;
+    default: return;
+    }
+    MostraDomanda(QStringLiteral("Cancellare il foglio ") + parola + QStringLiteral("?"), 1,
+                  QStringLiteral("Cancella foglio"));
+    if (RispostaDomanda != 1) return;
+    CancellaFoglio(FoglioAttivo);
+    QuadernoModificato = VERO;
+}
+
+void MnuFileEsci_Click()
+{
+    if (Princ* p = PrincSeEsiste()) p->close();
+}

@@ -1,12 +1,62 @@
 #pragma once
-// Notebook files: the ".qdn" notebook and its notes file, and the File
-// menu's New, Open, Save, Save as, Clear sheet.
+// Notebook files: the ".qdn" notebook and its notes file beside it, and the
+// File menu's New, Open, Save, Save as, Clear sheet and Exit.
+//
+// Saving writes both files completely before either takes the place of the
+// old one, and reports whether it succeeded; a failure shows "Impossibile
+// salvare il file" and leaves the notebook marked modified. Opening reads
+// and checks the whole notebook and its notes first: a file that is refused
+// changes nothing on the screen.
 #include <QString>
+#include <functional>
 
 // Writes the notebook under NomeQuaderno; true when both files were written.
 bool SalvaQuaderno();
-// The Save-as command: asks a name and saves; true when saved (false when
-// the pupil cancelled or the write failed).
+// Writes the notebook file and its notes file (deleted when the notes are
+// blank) under percorso. On success QuadernoModificato is cleared; on
+// failure the platform box says so, the old files stay as they were and
+// the flag keeps its value. Neither NomeQuaderno nor the status bar change.
+bool SalvaQuaderno(const QString& percorso);
+// The Save-as command: closes the service windows, asks a name (".qdn"
+// appended when missing; an existing file is replaced only after a yes),
+// saves, and on success takes the name. True when saved (false when the
+// pupil cancelled or the write failed).
 bool SalvaQuadernoConNome();
-// Opens the notebook named on the command line at start-up.
+
+// Reads the notebook percorso and its notes file; only when both are sound
+// does it put them in place and lay the windows out as an opened notebook
+// does (notes shown, sheet A shown unless only sheet B holds fractions,
+// sheet B shown only when it holds fractions, tiled). NomeQuaderno becomes
+// percorso and QuadernoModificato false. False (nothing changed) when the
+// file is missing, unreadable or not a notebook of this program.
+bool CaricaQuaderno(const QString& percorso);
+
+// Opens the notebook named on the command line at start-up (rigaComandi:
+// the arguments joined with single blanks). A name not ending in ".qdn", or
+// a file that is not a notebook, is refused with a warning and the program
+// starts with an empty notebook; a file that does not exist yet keeps its
+// name, for the first Save.
 void ApriQuadernoIniziale(const QString& rigaComandi);
+
+// Unloads every window but the main window, the sheets and the notes (the
+// windows whose caption begins with "Zefra" or "Fogli").
+void ChiudiFinestreServizio();
+
+// The File menu's Save-as item (the other File handlers are declared with
+// the commands, in commands/Comandi.h).
+void MnuFileSalvaConNome_Click();
+
+// --- The open and save dialogs ---------------------------------------------
+struct RichiestaDialogoQuaderno {
+    bool Salva = false;     // false the open dialog, true the save dialog
+    QString Titolo;         // "Apri quaderno" or "Salva quaderno con nome"
+    QString Cartella;       // the folder the dialog starts in
+    QString NomeProposto;   // the name preset in the dialog (NomeQuaderno)
+};
+// Shows the dialog and gives the chosen full path, or empty when cancelled.
+using FonteDialogoQuaderno = std::function<QString(const RichiestaDialogoQuaderno&)>;
+// Puts another source in place of the real dialog (tests); an empty
+// function restores the real dialog. While the boxes are scripted and no
+// source is set, the dialog is recorded among the shown boxes (genere
+// "dialogo") and counts as cancelled.
+void ImpostaDialogoQuaderno(FonteDialogoQuaderno fonte);

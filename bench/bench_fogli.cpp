@@ -1,0 +1,142 @@
+// Redraw of a full sheet: 128 pies with denominator 64 on a sheet of
+// 1920 x 1080 pixels, against the floor of the same discs, sectors and
+// radii drawn with bare QPainter calls into an image of the same size.
+#include "platform/Colori.h"
+#include "platform/Impostazioni.h"
+#include "workspace/Fogli.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMdiArea>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+const QSize Dimensione(1920, 1080);
+
+void RiempiFoglio()
+{
+    for (int i = 1; i <= MaxFrazioni; ++i) {
+        Frazioni[1][i][1] = int16_t(i % 64 + 1);
+        Frazioni[1][i][2] = 64;
+        Frazioni[1][i][3] = 0;
+        Frazioni[1][i][4] = int16_t(i % 15 + 1);
+    }
+    NumFrazioniA = MaxFrazioni;
+}
+
+// Sheet A shown with a drawing area of exactly 1920 x 1080 pixels (once:
+// the benchmark function runs several times).
+bool PreparaFoglio()
+{
+    static bool fatto = false;
+    if (fatto) return ColonneFoglioA > 0;
+    fatto = true;
+    InizializzaApplicazione();
+    princ()->resize(Dimensione + QSize(200, 300));
+    princ()->show();
+    // Values hidden: the floor prints no captions either.
+    if (QAction* a = princ()->Azione(QStringLiteral("MnuImpostaMostraValori"))) a->setChecked(false);
+    DistanzaTorte = 50;
+    MostraFoglio(1);
+    QCoreApplication::processEvents();
+    FrmFoglio* f = Foglio(1);
+    const QSize cornice = f->size() - f->Area()->size();
+    f->setGeometry(QRect(QPoint(0, 0), Dimensione + cornice));
+    QCoreApplication::processEvents();
+    RiempiFoglio();
+    RidisegnaFoglio(1);
+    return f->Area()->Immagine().size() == Dimensione && ColonneFoglioA > 0;
+}
+
+void BM_RidisegnaFoglio(benchmark::State& stato)
+{
+    if (!PreparaFoglio()) {
+        stato.SkipWithError("sheet not laid out at 1920x1080");
+        return;
+    }
+    for (auto _ : stato) {
+        RidisegnaFoglio(1);
+        benchmark::DoNotOptimize(Foglio(1)->Area()->Immagine().constBits());
+    }
+}
+
+void BM_PavimentoQPainter(benchmark::State& stato)
+{
+    const int R = 900, G = 50, C = ColonneFoglioA > 0 ? ColonneFoglioA : 15;
+    QImage img(Dimensione, QImage::Format_RGB32);
+    const QColor bianco(255, 255, 255);
+    for (auto _ : stato) {
+        img.fill(TintaFoglioA);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(bianco);
+        for (int i = 1; i <= MaxFrazioni; ++i) {
+            const int colonna = (i - 1) % C, riga = (i - 1) / C;
+            const QPointF c(((2 * colonna + 1) * (R + 50)) / 15.0, (riga * 2 * (R + G) + 50 + R) / 15.0);
+            const double r = R / 15.0;
+            const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+            const int num = i % 64 + 1, den = 64;
+            p.setBrush(GrigioTorta);
+            p.drawEllipse(box);
+            p.setBrush(QBColor(i % 15 + 1));
+            p.drawPie(box, 0, int(std::lround(5760.0 * num / den)));
+            for (int k = 1; k <= den; ++k) {
+                const double a = 2 * M_PI * k / den;
+                p.drawLine(c, QPointF(c.x() + r * std::cos(a), c.y() - r * std::sin(a)));
+            }
+        }
+        p.end();
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+
+BENCHMARK(BM_RidisegnaFoglio)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PavimentoQPainter)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// Prints the usual table and keeps each benchmark's time per iteration.
+class Resoconto : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.run_type == Run::RT_Iteration)
+                tempi[r.run_name.function_name] = r.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> tempi;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir cartella;
+    Impostazioni::ImpostaCartella(cartella.path());
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    Resoconto resoconto;
+    benchmark::RunSpecifiedBenchmarks(&resoconto);
+    benchmark::Shutdown();
+
+    const auto nostro = resoconto.tempi.find("BM_RidisegnaFoglio");
+    const auto pavimento = resoconto.tempi.find("BM_PavimentoQPainter");
+    if (nostro != resoconto.tempi.end() && pavimento != resoconto.tempi.end() && pavimento->second > 0) {
+        const double rapporto = nostro->second / pavimento->second;
+        std::printf("\nRidisegnaFoglio: %.3f ms   floor (bare QPainter): %.3f ms   ratio %.2fx (goal <= 1.30x)\n",
+                    nostro->second, pavimento->second, rapporto);
+    }
+    DistruggiPrinc();
+    return 0;
+}

@@ -1,0 +1,67 @@
+// Commands not built yet: each body below does nothing on purpose, so the
+// menus and buttons that call it can be wired now. The unit that builds a
+// command takes its body out of this file.
+#include "commands/Comandi.h"
+
+// Factor dialogs and the menu side of the four factor commands.
+void ChiediFattoreEdEsegui(ComandoFattore, uint8_t) {}
+void MoltiplicaTermini(uint8_t) {}
+void DividiTermini(uint8_t) {}
+void MoltiplicaFrazione(uint8_t) {}
+void DividiFrazione(uint8_t) {}
+
+// Group and split.
+void RaggruppaFrazioni(uint8_t) {}
+void SeparaInUnita(uint8_t) {}
+void SeparaInDue(uint8_t) {}
+
+// Adding a fraction.
+void AggiungiFrazioneTorta() {}
+void AggiungiFrazioneLinea() {}
+void AggiungiFrazioneRettangolo() {}
+void AggiungiFrazioneValDecimale(uint8_t) {}
+
+// Transfer, order and zoom.
+void TrasferisciFrazioni(uint8_t) {}
+void SpostaAvanti(uint8_t) {}
+void SpostaIndietro(uint8_t) {}
+void IngrandisciFoglio(uint8_t) {}
+void RiduciFoglio(uint8_t) {}
+
+// Checks and service windows.
+void VerificaRidotta(uint8_t) {}
+void VerificaUguali(uint8_t) {}
+void VerificaCrescente(uint8_t) {}
+void VerificaDecrescente(uint8_t) {}
+void ScomponiTermine(uint8_t, uint8_t) {}
+void TrovaFattoriComuni(uint8_t) {}
+void TrovaDenominatoreComune(uint8_t) {}
+void TrovaFrazDiNum(uint8_t) {}
+void TrovaFrazDiFraz(uint8_t) {}
+void TrovaValoreDecimale(uint8_t) {}
+void RappresentaLinea(uint8_t) {}
+void RappresentaPoligono(uint8_t) {}
+void RappresentaRettangolo(uint8_t) {}
+void RappresentaIstogramma(uint8_t) {}
+
+// Sheet copy, select all and printing.
+void MnuFileCopiaBitmap_Click() {}
+void MnuFileStampa_Click() {}
+void MnuModificaCopiaBitmap_Click() {}
+void MnuModificaSelezionaTutto_Click() {}
+
+// Settings, help and web items.
+void MnuImpostaMostraValori_Click() {}
+void MnuImpostaAbilitaSuono_Click() {}
+void MnuImpostaWinAvvio_Click() {}
+void MnuImpostaEvBottoni_Click() {}
+void MnuImpostaEvBarra_Click() {}
+void MnuImpostaFogliCalcoloBianchi_Click() {}
+void MnuImpostaFinestreServizioBianche_Click() {}
+void MnuGuidaZefra_Click() {}
+void MnuGuidaGuidaRapida_Click() {}
+void MnuGuidaTavolaPrimi_Click() {}
+void MnuGuidaInfo_Click() {}
+void MnuGuidaWebZefra_Click() {}
+void MnuGuidaWebSelvanto_Click() {}
+void MnuGuidaWebAutore_Click() {}

@@ -1,0 +1,780 @@
+#include "platform/Rtf.h"
+#include "platform/Numeri.h"
+#include <QFile>
+#include <QFont>
+#include <QHash>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Shared between writer and reader
+// ---------------------------------------------------------------------------
+
+constexpr int MezziPuntiPredefiniti = 24;   // 12 pt when a text gives no \fs
+constexpr int MezziPuntiMassimi = 3276;     // 1638 pt, the largest size word processors take
+
+enum Allineamento : uint8_t { Sinistra, Centro, Destra, Giustificato };
+
+// Bytes 0x80..0x9F of Windows-1252; the five holes map to themselves.
+constexpr char16_t Cp1252Alto[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t Da1252(unsigned char b)
+{
+    return (b >= 0x80 && b < 0xA0) ? Cp1252Alto[b - 0x80] : char16_t(b);
+}
+
+QTextBlockFormat FormatoBlocco(uint8_t allinea)
+{
+    QTextBlockFormat f;
+    switch (allinea) {
+    case Centro: f.setAlignment(Qt::AlignHCenter); break;
+    case Destra: f.setAlignment(Qt::AlignRight); break;
+    case Giustificato: f.setAlignment(Qt::AlignJustify); break;
+    default: break;
+    }
+    return f;
+}
+
+// ---------------------------------------------------------------------------
+// Writer
+// ---------------------------------------------------------------------------
+
+struct FormatoScritto {
+    bool grassetto = false, corsivo = false, sottolineato = false, barrato = false;
+    int colore = 0;   // index in the colour table, 0 = automatic
+    int font = 0;     // index in the font table
+    int mezziPunti = MezziPuntiPredefiniti;
+};
+
+class Scrittore {
+public:
+    explicit Scrittore(const QTextDocument& d) : documento(d), base(d.defaultFont())
+    {
+        font.append(base.family());
+    }
+
+    QByteArray Esegui()
+    {
+        for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
+            Parola("pard");
+            switch (b.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
+            case Qt::AlignHCenter: Parola("qc"); break;
+            case Qt::AlignRight: Parola("qr"); break;
+            case Qt::AlignJustify: Parola("qj"); break;
+            default: break;
+            }
+            bool vuoto = true;
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (!f.isValid() || f.charFormat().isImageFormat()) continue;
+                Cambia(Efficace(f.charFormat()));
+                Testo(f.text(), false);
+                vuoto = false;
+            }
+            // An empty paragraph keeps the formatting of what is typed in it.
+            if (vuoto) Cambia(Efficace(b.charFormat()));
+            Parola("par");
+            corpo += "\r\n";
+            spazio = false;
+        }
+
+        QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+        for (qsizetype i = 0; i < font.size(); ++i) {
+            rtf += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+            QByteArray nome;
+            std::swap(nome, corpo);
+            spazio = false;
+            Testo(font[i], true);
+            std::swap(nome, corpo);
+            rtf += nome + ";}";
+        }
+        rtf += "}\r\n{\\colortbl ;";
+        for (QRgb c : colori)
+            rtf += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c))
+                   + "\\blue" + QByteArray::number(qBlue(c)) + ';';
+        rtf += "}\r\n\\uc1\r\n" + corpo + "}\r\n";
+        return rtf;
+    }
+
+private:
+    FormatoScritto Efficace(const QTextCharFormat& f)
+    {
+        const QFont q = f.font().resolve(base);
+        FormatoScritto e;
+        e.grassetto = q.weight() > QFont::Medium;
+        e.corsivo = q.italic();
+        if (f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline))
+            e.sottolineato = (f.underlineStyle() != QTextCharFormat::NoUnderline
+                              && f.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
+                             || f.fontUnderline();
+        else
+            e.sottolineato = base.underline();
+        e.barrato = q.strikeOut();
+        if (f.foreground().style() != Qt::NoBrush) {
+            const QRgb c = f.foreground().color().rgb() | 0xFF000000u;
+            qsizetype i = colori.indexOf(c);
+            if (i < 0) {
+                colori.append(c);
+                i = colori.size() - 1;
+            }
+            e.colore = int(i) + 1;
+        }
+        qsizetype i = font.indexOf(q.family());
+        if (i < 0) {
+            font.append(q.family());
+            i = font.size() - 1;
+        }
+        e.font = int(i);
+        double punti = q.pointSizeF();
+        if (punti <= 0 && q.pixelSize() > 0) punti = q.pixelSize() * 72.0 / 96.0;
+        if (punti <= 0) punti = MezziPuntiPredefiniti / 2.0;
+        e.mezziPunti = std::clamp(Arrotonda32(std::min(punti, 10000.0) * 2), 1, MezziPuntiMassimi);
+        return e;
+    }
+
+    void Cambia(const FormatoScritto& n)
+    {
+        if (n.font != attuale.font) Parola("f", n.font);
+        if (n.mezziPunti != attuale.mezziPunti) Parola("fs", n.mezziPunti);
+        if (n.colore != attuale.colore) Parola("cf", n.colore);
+        if (n.grassetto != attuale.grassetto) Parola(n.grassetto ? "b" : "b0");
+        if (n.corsivo != attuale.corsivo) Parola(n.corsivo ? "i" : "i0");
+        if (n.sottolineato != attuale.sottolineato) Parola(n.sottolineato ? "ul" : "ulnone");
+        if (n.barrato != attuale.barrato) Parola(n.barrato ? "strike" : "strike0");
+        attuale = n;
+    }
+
+    void Parola(const char* parola, std::optional<int> parametro = std::nullopt)
+    {
+        corpo += '\\';
+        corpo += parola;
+        if (parametro) corpo += QByteArray::number(*parametro);
+        spazio = true;
+    }
+
+    void Simbolo(const char* s)
+    {
+        corpo += s;
+        spazio = false;
+    }
+
+    // Text with its escapes. In a font name the ';' that would end the name
+    // and the control words are left out.
+    void Testo(const QString& t, bool nomeFont)
+    {
+        for (QChar q : t) {
+            const char16_t c = q.unicode();
+            if (c == '\\') Simbolo("\\\\");
+            else if (c == '{') Simbolo("\\{");
+            else if (c == '}') Simbolo("\\}");
+            else if (c == ';' && nomeFont) continue;
+            else if (c == '\t' && !nomeFont) Parola("tab");
+            else if (c == 0x2028 && !nomeFont) Parola("line");
+            else if (c == 0x00A0 && !nomeFont) Simbolo("\\~");
+            else if (c == 0x00AD && !nomeFont) Simbolo("\\-");
+            else if (c == 0x2011 && !nomeFont) Simbolo("\\_");
+            else if (c < 0x20 || c == 0xFFFC) continue;
+            else if (c < 0x80) {
+                if (spazio) corpo += ' ';
+                corpo += char(c);
+                spazio = false;
+            } else {
+                corpo += "\\u" + QByteArray::number(int(int16_t(c))) + '?';
+                spazio = false;
+            }
+        }
+    }
+
+    const QTextDocument& documento;
+    const QFont base;
+    QStringList font;
+    QList<QRgb> colori;
+    QByteArray corpo;
+    FormatoScritto attuale;
+    bool spazio = false;   // a control word was just written: text needs a blank first
+};
+
+// ---------------------------------------------------------------------------
+// Reader
+// ---------------------------------------------------------------------------
+
+struct Carattere {
+    int font = 0;
+    int mezziPunti = MezziPuntiPredefiniti;
+    int colore = 0;
+    bool grassetto = false, corsivo = false, sottolineato = false, barrato = false, nascosto = false;
+    bool operator==(const Carattere&) const = default;
+};
+
+enum class Destinazione : uint8_t { Testo, Font, Colori, Salta };
+
+struct StatoGruppo {
+    Carattere car;
+    Destinazione dest = Destinazione::Testo;
+    uint8_t allinea = Sinistra;
+    int uc = 1;
+};
+
+struct Pezzo {
+    qsizetype inizio, lunghezza;
+    Carattere car;
+};
+
+struct Paragrafo {
+    size_t primoPezzo;
+    Carattere fine;   // the formatting in force at its end
+    uint8_t allinea;
+};
+
+// What a document holds once read: all the text, its runs, its paragraphs
+// (each from its first run to the next paragraph's) and the two tables.
+struct Contenuto {
+    QString testo;
+    std::vector<Pezzo> pezzi;
+    std::vector<Paragrafo> paragrafi;
+    QHash<int, QString> font;
+    std::vector<std::optional<QRgb>> colori;
+
+    QTextCharFormat Formato(const Carattere& c) const
+    {
+        QTextCharFormat f;
+        f.setFontWeight(c.grassetto ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(c.corsivo);
+        f.setFontUnderline(c.sottolineato);
+        f.setFontStrikeOut(c.barrato);
+        f.setFontPointSize(c.mezziPunti / 2.0);
+        const QString nome = font.value(c.font);
+        if (!nome.isEmpty()) f.setFontFamilies({nome});
+        if (c.colore >= 0 && size_t(c.colore) < colori.size() && colori[size_t(c.colore)])
+            f.setForeground(QColor(*colori[size_t(c.colore)]));
+        return f;
+    }
+};
+
+constexpr size_t VociTabelleMassime = 4096;
+constexpr int LunghezzaNomeFontMassima = 200;
+
+bool Lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+int Esadecimale(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Destinations whose contents are not text of the document.
+bool DaSaltare(std::string_view p)
+{
+    static constexpr std::string_view elenco[] = {
+        "annotation", "atnauthor", "atndate", "atnid", "author", "background", "bkmkend",
+        "bkmkstart", "buptim", "colorschememapping", "comment", "creatim", "datafield",
+        "datastore", "docvar", "doccomm", "filetbl", "fldinst", "footer", "footerf",
+        "footerl", "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator",
+        "header", "headerf", "headerl", "headerr", "info", "keywords", "latentstyles",
+        "listoverridetable", "listtable", "mmathPr", "nonshppict", "object", "objdata",
+        "operator", "pgdsctbl", "pict", "printim", "private", "revtbl", "revtim", "rsidtbl",
+        "rxe", "shp", "shpgrp", "shpinst", "stylesheet", "subject", "tc", "template",
+        "themedata", "title", "txe", "userprops", "xe", "xmlnstbl"};
+    return std::find(std::begin(elenco), std::end(elenco), p) != std::end(elenco);
+}
+
+// Control words that stand for one character.
+char16_t CarattereDi(std::string_view p)
+{
+    struct Voce {
+        std::string_view parola;
+        char16_t c;
+    };
+    static constexpr Voce elenco[] = {
+        {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},   {"line", 0x2028},
+        {"emdash", 0x2014},    {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
+        {"rquote", 0x2019},    {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+        {"enspace", 0x2002},   {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
+        {"ltrmark", 0x200E},   {"rtlmark", 0x200F}};
+    for (const Voce& v : elenco)
+        if (v.parola == p) return v.c;
+    return 0;
+}
+
+class Lettore {
+public:
+    // Reads the whole input into k; false with errore set when it is refused.
+    bool Analizza(const QByteArray& dati, Contenuto& k, QString& errore)
+    {
+        c = &k;
+        if (dati.size() > Rtf::DimensioneMassima) {
+            errore = QStringLiteral("Il testo RTF è troppo grande");
+            return false;
+        }
+        p = dati.constData();
+        fine = p + dati.size();
+        SaltaBianchi();
+        if (fine - p < 5 || std::memcmp(p, "{\\rtf", 5) != 0 || (fine - p > 5 && Lettera(p[5]))) {
+            errore = QStringLiteral("Il testo non è in formato RTF");
+            return false;
+        }
+        ++p;   // the brace that opens the document; \rtf1 is read as any control word
+
+        bool chiuso = false;
+        while (p < fine && !chiuso) {
+            const unsigned char b = static_cast<unsigned char>(*p);
+            if (b == '{') {
+                ++p;
+                daSaltare = 0;
+                if (pila.size() >= size_t(Rtf::ProfonditaMassima)) {
+                    errore = QStringLiteral("Il testo RTF ha troppi gruppi annidati");
+                    return false;
+                }
+                pila.push_back(st);
+            } else if (b == '}') {
+                ++p;
+                daSaltare = 0;
+                ChiudiNomeFont();
+                if (pila.empty()) {
+                    chiuso = true;
+                } else {
+                    st = pila.back();
+                    pila.pop_back();
+                }
+            } else if (b == '\\') {
+                ++p;
+                Controllo();
+            } else if (b == '\r' || b == '\n') {
+                ++p;
+            } else {
+                ++p;
+                if (b < 0x20 && b != '\t' && b != '\f') {
+                    errore = QStringLiteral("Il testo RTF contiene dati non validi");
+                    return false;
+                }
+                if (daSaltare > 0) {
+                    --daSaltare;
+                    continue;
+                }
+                if (b == '\f') continue;
+                Carattere1252(b);
+            }
+        }
+        if (!chiuso) {
+            // Truncated: accepted unless it stops inside the font or colour table.
+            bool inTabella = st.dest == Destinazione::Font || st.dest == Destinazione::Colori;
+            for (const StatoGruppo& s : pila)
+                inTabella = inTabella || s.dest == Destinazione::Font || s.dest == Destinazione::Colori;
+            if (inTabella) {
+                errore = QStringLiteral("Il testo RTF è incompleto");
+                return false;
+            }
+        }
+        // The last paragraph counts when it has text, or when it is the only one.
+        if (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty()) {
+            corrente.fine = st.car;
+            c->paragrafi.push_back(corrente);
+        }
+        SistemaSurrogati();
+        return true;
+    }
+
+private:
+    void SaltaBianchi()
+    {
+        if (fine - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) p += 3;
+        while (p < fine && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')) ++p;
+    }
+
+    // After a backslash.
+    void Controllo()
+    {
+        if (p >= fine) return;
+        const char s = *p;
+        if (!Lettera(s)) {
+            ++p;
+            Simbolo(s);
+            return;
+        }
+        const char* inizio = p;
+        while (p < fine && Lettera(*p)) ++p;
+        // No known word is that long: a longer one stays unknown.
+        const std::string_view parola = (p - inizio <= 32) ? std::string_view(inizio, size_t(p - inizio))
+                                                           : std::string_view();
+        bool negativo = false, haParametro = false;
+        long long v = 0;
+        if (p + 1 < fine && *p == '-' && Cifra(p[1])) {
+            negativo = true;
+            ++p;
+        }
+        while (p < fine && Cifra(*p)) {
+            haParametro = true;
+            if (v < 10'000'000'000LL) v = v * 10 + (*p - '0');
+            ++p;
+        }
+        if (p < fine && *p == ' ') ++p;
+        if (negativo) v = -v;
+        const int n = int(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+
+        if (parola == "bin") {
+            // Raw data of the given length, whatever the destination.
+            if (haParametro && n > 0) p += std::min<qsizetype>(n, fine - p);
+            if (daSaltare > 0) --daSaltare;
+            return;
+        }
+        if (daSaltare > 0) {   // part of the fallback of a \u
+            --daSaltare;
+            return;
+        }
+        Parola(parola, haParametro, n);
+    }
+
+    void Simbolo(char s)
+    {
+        if (s == '*') {   // an optional destination: not ours
+            st.dest = Destinazione::Salta;
+            daSaltare = 0;
+            return;
+        }
+        if (s == '\'') {
+            int h = -1, l = -1;
+            if (p < fine) h = Esadecimale(*p);
+            if (h >= 0) {
+                ++p;
+                if (p < fine) l = Esadecimale(*p);
+                if (l >= 0) ++p;
+            }
+            if (daSaltare > 0) {
+                --daSaltare;
+                return;
+            }
+            if (h >= 0) Carattere1252(static_cast<unsigned char>(l >= 0 ? h * 16 + l : h));
+            return;
+        }
+        if (daSaltare > 0) {
+            --daSaltare;
+            return;
+        }
+        switch (s) {
+        case '\\': case '{': case '}': Aggiungi(char16_t(s)); break;
+        case '~': Aggiungi(0x00A0); break;
+        case '-': Aggiungi(0x00AD); break;
+        case '_': Aggiungi(0x2011); break;
+        case '\r': case '\n': if (st.dest == Destinazione::Testo) FineParagrafo(); break;
+        default: break;   // \| \: and the like
+        }
+    }
+
+    void Parola(std::string_view w, bool haParametro, int n)
+    {
+        if (st.dest == Destinazione::Salta || w.empty()) return;
+        if (w == "fonttbl") {
+            st.dest = Destinazione::Font;
+            fontCorrente = -1;
+            nomeFont.clear();
+            return;
+        }
+        if (w == "colortbl") {
+            st.dest = Destinazione::Colori;
+            rosso = verde = blu = 0;
+            componenti = false;
+            return;
+        }
+        if (DaSaltare(w)) {
+            st.dest = Destinazione::Salta;
+            return;
+        }
+        if (w == "u") {
+            const int u = n < 0 ? n + 65536 : n;
+            if (u > 0 && u <= 0xFFFF) Aggiungi(char16_t(u));
+            daSaltare = st.uc;
+            return;
+        }
+        if (w == "uc") {
+            st.uc = std::clamp(haParametro ? n : 1, 0, 16);
+            return;
+        }
+        const bool acceso = !haParametro || n != 0;
+        switch (st.dest) {
+        case Destinazione::Font:
+            if (w == "f") {
+                ChiudiNomeFont();
+                fontCorrente = n;
+            }
+            return;
+        case Destinazione::Colori:
+            if (w == "red") rosso = std::clamp(n, 0, 255), componenti = true;
+            else if (w == "green") verde = std::clamp(n, 0, 255), componenti = true;
+            else if (w == "blue") blu = std::clamp(n, 0, 255), componenti = true;
+            return;
+        default: break;
+        }
+
+        if (w == "par" || w == "row" || w == "nestrow" || w == "sect" || w == "page") FineParagrafo();
+        else if (w == "pard") st.allinea = Sinistra;
+        else if (w == "plain") st.car = Carattere{deff};
+        else if (w == "b") st.car.grassetto = acceso;
+        else if (w == "i") st.car.corsivo = acceso;
+        else if (w == "strike" || w == "striked") st.car.barrato = acceso;
+        else if (w == "v") st.car.nascosto = acceso;
+        else if (w == "ulnone") st.car.sottolineato = false;
+        else if (w.size() >= 2 && w.substr(0, 2) == "ul" && w != "ulc") st.car.sottolineato = acceso;
+        else if (w == "cf") st.car.colore = std::max(n, 0);
+        else if (w == "fs") st.car.mezziPunti = (haParametro && n > 0) ? std::min(n, MezziPuntiMassimi) : MezziPuntiPredefiniti;
+        else if (w == "f") st.car.font = n;
+        else if (w == "deff") {
+            deff = n;
+            st.car.font = n;
+        } else if (w == "ql") st.allinea = Sinistra;
+        else if (w == "qc") st.allinea = Centro;
+        else if (w == "qr") st.allinea = Destra;
+        else if (w == "qj") st.allinea = Giustificato;
+        else if (char16_t ch = CarattereDi(w)) Aggiungi(ch);
+    }
+
+    void Carattere1252(unsigned char b)
+    {
+        if (st.dest == Destinazione::Colori) {
+            if (b == ';') {
+                if (c->colori.size() < VociTabelleMassime)
+                    c->colori.push_back(componenti ? std::optional<QRgb>(qRgb(rosso, verde, blu)) : std::nullopt);
+                rosso = verde = blu = 0;
+                componenti = false;
+            }
+            return;
+        }
+        if (st.dest == Destinazione::Font && b == ';') {
+            ChiudiNomeFont();
+            return;
+        }
+        const char16_t u = Da1252(b);
+        if (u < 0x20 && u != '\t') return;
+        Aggiungi(u);
+    }
+
+    void Aggiungi(char16_t u)
+    {
+        if (st.dest == Destinazione::Font) {
+            if (fontCorrente >= 0 && nomeFont.size() < LunghezzaNomeFontMassima) nomeFont.append(QChar(u));
+            return;
+        }
+        if (st.dest != Destinazione::Testo || st.car.nascosto) return;
+        if (u < 0x20 && u != '\t') return;
+        auto& pezzi = c->pezzi;
+        if (pezzi.size() > corrente.primoPezzo && pezzi.back().car == st.car) {
+            ++pezzi.back().lunghezza;
+        } else {
+            pezzi.push_back({c->testo.size(), 1, st.car});
+        }
+        c->testo.append(QChar(u));
+        corrente.allinea = st.allinea;
+    }
+
+    void FineParagrafo()
+    {
+        corrente.fine = st.car;
+        corrente.allinea = st.allinea;
+        c->paragrafi.push_back(corrente);
+        corrente = Paragrafo{c->pezzi.size(), {}, Sinistra};
+    }
+
+    void ChiudiNomeFont()
+    {
+        if (st.dest != Destinazione::Font) return;
+        const QString nome = nomeFont.trimmed();
+        if (fontCorrente >= 0 && !nome.isEmpty() && (c->font.size() < qsizetype(VociTabelleMassime) || c->font.contains(fontCorrente)))
+            c->font.insert(fontCorrente, nome);
+        nomeFont.clear();
+        fontCorrente = -1;
+    }
+
+    // Halves of surrogate pairs that come alone become U+FFFD.
+    void SistemaSurrogati()
+    {
+        QString& t = c->testo;
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) ++i;
+            else if (t[i].isSurrogate()) t[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+
+    Contenuto* c = nullptr;
+    const char* p = nullptr;
+    const char* fine = nullptr;
+    StatoGruppo st;
+    std::vector<StatoGruppo> pila;
+    Paragrafo corrente{0, {}, Sinistra};
+    int deff = 0;
+    int daSaltare = 0;   // characters of a \u fallback still to skip
+    int fontCorrente = -1;
+    QString nomeFont;
+    int rosso = 0, verde = 0, blu = 0;
+    bool componenti = false;
+};
+
+// Puts the content in at the cursor. The first paragraph goes into the
+// cursor's block; in an emptied document it also gives that block its format.
+void Applica(const Contenuto& k, QTextCursor& cursore, bool documentoIntero)
+{
+    for (size_t i = 0; i < k.paragrafi.size(); ++i) {
+        const Paragrafo& par = k.paragrafi[i];
+        if (i > 0) {
+            cursore.insertBlock(FormatoBlocco(par.allinea), k.Formato(par.fine));
+        } else if (documentoIntero) {
+            cursore.setBlockFormat(FormatoBlocco(par.allinea));
+            cursore.setBlockCharFormat(k.Formato(par.fine));
+        }
+        const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
+        for (size_t j = par.primoPezzo; j < ultimo; ++j) {
+            const Pezzo& pz = k.pezzi[j];
+            cursore.insertText(k.testo.mid(pz.inizio, pz.lunghezza), k.Formato(pz.car));
+        }
+    }
+}
+
+bool Analizza(const QByteArray& rtf, Contenuto& k, QString* errore)
+{
+    QString e;
+    Lettore l;
+    if (l.Analizza(rtf, k, e)) return true;
+    if (errore) *errore = e;
+    return false;
+}
+
+}   // namespace
+
+namespace Rtf {
+
+QByteArray Scrivi(const QTextDocument& documento)
+{
+    return Scrittore(documento).Esegui();
+}
+
+QByteArray Scrivi(const QTextDocumentFragment& frammento, const QFont& carattereBase)
+{
+    QTextDocument d;
+    d.setDefaultFont(carattereBase);
+    QTextCursor c(&d);
+    c.insertFragment(frammento);
+    return Scrivi(d);
+}
+
+QByteArray ScriviSelezione(const QTextCursor& cursore)
+{
+    const QFont base = cursore.document() ? cursore.document()->defaultFont() : QFont();
+    return Scrivi(cursore.selection(), base);
+}
+
+bool SembraRtf(const QByteArray& dati)
+{
+    qsizetype i = dati.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < dati.size() && (dati[i] == ' ' || dati[i] == '\t' || dati[i] == '\r' || dati[i] == '\n')) ++i;
+    return dati.mid(i, 5) == "{\\rtf";
+}
+
+bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
+{
+    Contenuto k;
+    if (!Analizza(rtf, k, errore)) return false;
+    const bool annulla = documento.isUndoRedoEnabled();
+    documento.setUndoRedoEnabled(false);
+    QTextCursor c(&documento);
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.setBlockFormat(QTextBlockFormat());
+    c.setBlockCharFormat(QTextCharFormat());
+    c.setCharFormat(QTextCharFormat());
+    Applica(k, c, true);
+    c.endEditBlock();
+    documento.setUndoRedoEnabled(annulla);
+    return true;
+}
+
+bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
+{
+    Contenuto k;
+    if (!Analizza(rtf, k, errore)) return false;
+    cursore.beginEditBlock();
+    cursore.removeSelectedText();
+    Applica(k, cursore, false);
+    cursore.endEditBlock();
+    return true;
+}
+
+bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore)
+{
+    const QByteArray rtf = Scrivi(documento);
+    QSaveFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size() || !f.commit()) {
+        if (errore) *errore = QStringLiteral("Impossibile scrivere il file ") + percorso;
+        return false;
+    }
+    return true;
+}
+
+bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* errore)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errore) *errore = QStringLiteral("Impossibile aprire il file ") + percorso;
+        return false;
+    }
+    if (f.size() > DimensioneMassima) {
+        if (errore) *errore = QStringLiteral("Il testo RTF è troppo grande");
+        return false;
+    }
+    const QByteArray dati = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (errore) *errore = QStringLiteral("Impossibile leggere il file ") + percorso;
+        return false;
+    }
+    return Leggi(dati, documento, errore);
+}
+
+namespace {
+QStringList FormatiRtf()
+{
+    return {TipoMime, QStringLiteral("text/richtext"), QStringLiteral("application/rtf"),
+            QStringLiteral("application/x-rtf"),
+            QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"")};
+}
+}
+
+QMimeData* DatiAppunti(const QByteArray& rtf)
+{
+    auto* dati = new QMimeData;
+    dati->setData(TipoMime, rtf);
+#ifdef Q_OS_WIN
+    dati->setData(QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\""), rtf);
+#endif
+    return dati;
+}
+
+QByteArray DaAppunti(const QMimeData* dati)
+{
+    if (!dati) return {};
+    for (const QString& formato : FormatiRtf()) {
+        if (!dati->hasFormat(formato)) continue;
+        QByteArray rtf = dati->data(formato);
+        // Clipboard data often ends with a NUL.
+        while (rtf.endsWith('\0')) rtf.chop(1);
+        if (SembraRtf(rtf)) return rtf;
+    }
+    return {};
+}
+
+}   // namespace Rtf

@@ -1,0 +1,97 @@
+#pragma once
+// Rich text in RTF 1.x for the rich text boxes: the notes file, the notes on
+// the clipboard and any rich-text file the program loads. Qt reads and writes
+// no RTF, so this layer does both, from and into a QTextDocument.
+//
+// What travels: the text, bold, italic, underline, strike-through, the text
+// colour, the font size, the font family and the paragraph alignment (left,
+// centre, right, justified). Line breaks inside a paragraph are \line
+// (U+2028 in the document), tabs \tab, non-breaking space \~, soft hyphen \-,
+// non-breaking hyphen \_. Pictures and other objects are neither written nor
+// read.
+//
+// Writer: ASCII only. `{\rtf1\ansi\ansicpg1252\deff0`, a font table (font 0
+// is the document's default font), a colour table whose entry 0 is the
+// automatic colour (text without a colour of its own is written \cf0), then
+// one `\pard ... \par` per paragraph, the last one included, as word
+// processors write it. Every character beyond ASCII is \uN? (N as a signed
+// 16-bit number, characters beyond U+FFFF as two halves of a surrogate pair).
+// Sizes are written in half points, rounded half to even.
+//
+// Reader: tolerant of what word processors write. Groups save and restore
+// the character and paragraph state; `{\*...}` groups and destinations that
+// hold no text of the document (style sheet, info, headers, footers,
+// footnotes, pictures, objects, shapes, list tables, ...) are skipped, with
+// their \binN data; unknown control words are ignored. \'hh is decoded in
+// the Windows-1252 code page, \uN is read with its fallback skipped as \ucN
+// says (whatever \ansicpg or \fcharset claim). Every run read gets its
+// bold, italic, underline, strike-through and size set explicitly, and its
+// family when the font table names its font; text without \fs is 12 pt (the
+// format's default); \cf0 and colours missing from the table are the
+// automatic colour (no colour of its own).
+// \cell is read as a tab and \row, \sect and \page as paragraph ends, so a
+// table comes out as lines of tab-separated cells. Hidden text (\v) is left
+// out. CR and LF in the source are ignored.
+// A \par that is the last thing in the document ends the last paragraph and
+// opens no empty one after it (so what the writer writes comes back with the
+// same paragraphs, empty ones included).
+//
+// Errors (the function returns false, gives a message in Italian and leaves
+// the document untouched):
+// - input that does not begin with `{\rtf` (a UTF-8 byte-order mark, blanks
+//   and line ends before it are allowed);
+// - input larger than DimensioneMassima;
+// - groups nested deeper than ProfonditaMassima (skipped groups included);
+// - raw control bytes such as NUL, which no RTF writer puts outside \bin data;
+// - input that ends inside the font or colour table.
+// Input that simply stops before its closing braces (a truncated file, or one
+// whose last braces are missing) is accepted with the text read up to there:
+// at worst the control word that was cut is lost. Whatever follows the brace
+// that closes the document is ignored. The reader never recurses, skips at
+// most 16 fallback characters after \uN, and its memory grows at most
+// linearly with the input.
+#include <QByteArray>
+#include <QString>
+
+class QFont;
+class QMimeData;
+class QTextCursor;
+class QTextDocument;
+class QTextDocumentFragment;
+
+namespace Rtf {
+inline constexpr qsizetype DimensioneMassima = 64 * 1024 * 1024;
+inline constexpr int ProfonditaMassima = 256;
+// The clipboard's rich-text format.
+inline const QString TipoMime = QStringLiteral("text/rtf");
+
+// The whole document as RTF.
+QByteArray Scrivi(const QTextDocument& documento);
+// A fragment as RTF; carattereBase stands for the font of the document the
+// fragment comes from (its text without a font or size of its own uses it).
+QByteArray Scrivi(const QTextDocumentFragment& frammento, const QFont& carattereBase);
+// The cursor's selection as RTF (empty selection: a document with no text).
+QByteArray ScriviSelezione(const QTextCursor& cursore);
+
+// True when the bytes begin, after blanks, with `{\rtf`.
+bool SembraRtf(const QByteArray& dati);
+
+// Replaces the whole document with the RTF text. Loading is not undoable: the
+// document's undo history is emptied. On failure the document is unchanged.
+bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore = nullptr);
+// Puts the RTF text at the cursor, in place of its selection (one undo step).
+// On failure nothing changes.
+bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore = nullptr);
+
+// Whole-file helpers. Saving replaces the file only once all of it has been
+// written. A missing or unreadable file is an error.
+bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore = nullptr);
+bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* errore = nullptr);
+
+// Clipboard data holding the RTF bytes in the rich-text format only (no plain
+// text beside it); the caller hands it to QClipboard::setMimeData.
+QMimeData* DatiAppunti(const QByteArray& rtf);
+// The RTF bytes that clipboard data holds, or empty when it holds no rich
+// text (nothing, plain text only, a picture).
+QByteArray DaAppunti(const QMimeData* dati);
+}

@@ -1,0 +1,341 @@
+// The notes window: its toolbar's formatting, activation and deactivation,
+// closing that only hides, the layout and the modified flag.
+#include "Aiuti.h"
+#include "platform/Colori.h"
+#include "platform/Finestre.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
+#include <QAction>
+#include <QMdiArea>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolBar>
+
+namespace {
+
+using Proprieta = bool (*)(const QTextCharFormat&);
+bool Grassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
+bool Corsivo(const QTextCharFormat& f) { return f.fontItalic(); }
+bool Sottolineato(const QTextCharFormat& f) { return f.fontUnderline(); }
+
+// How many characters in [da, a) have the property.
+int QuantiCon(QTextEdit* t, int da, int a, Proprieta p)
+{
+    int n = 0;
+    for (int i = da; i < a; ++i) {
+        QTextCursor c(t->document());
+        c.setPosition(i + 1);   // the format of the character before the cursor
+        if (p(c.charFormat())) ++n;
+    }
+    return n;
+}
+
+void Seleziona(QTextEdit* t, int da, int a)
+{
+    QTextCursor c(t->document());
+    c.setPosition(da);
+    c.setPosition(a, QTextCursor::KeepAnchor);
+    t->setTextCursor(c);
+}
+
+void MettiInFondo(QTextEdit* t)
+{
+    QTextCursor c(t->document());
+    c.movePosition(QTextCursor::End);
+    t->setTextCursor(c);
+}
+
+QColor ColoreCarattere(QTextEdit* t, int i)
+{
+    QTextCursor c(t->document());
+    c.setPosition(i + 1);
+    return c.charFormat().foreground().color();
+}
+
+class Note : public ProvaZefra {
+protected:
+    void SetUp() override
+    {
+        ProvaZefra::SetUp();
+        Inizializza();
+        princ()->resize(1000, 700);
+        princ()->show();
+        MostraFoglio(1);
+        QuadernoModificato = FALSO;
+    }
+    // As Toolbar2 button 3 pressed.
+    void ApriAppunti()
+    {
+        princ()->ImpostaToolbar2(3, true);
+        MostraAppunti();
+        princ()->Affianca();
+    }
+};
+
+} // namespace
+
+TEST_F(Note, IlPulsanteTogliePrimaIlFormatoDaUnaSelezioneMista)
+{
+    const struct {
+        int bottone;
+        Proprieta p;
+        const char* html;
+    } casi[] = {
+        {1, Grassetto, "<b>uno</b> due"},
+        {2, Corsivo, "<i>uno</i> due"},
+        {3, Sottolineato, "<u>uno</u> due"},
+    };
+    for (const auto& c : casi) {
+        QTextEdit* t = TxtAppunti();
+        CaricaAppunti([&](QTextEdit* e) { e->setHtml(QLatin1String(c.html)); });
+        ASSERT_EQ(t->toPlainText(), QStringLiteral("uno due"));
+        ASSERT_EQ(QuantiCon(t, 0, 7, c.p), 3) << c.bottone;
+        Seleziona(t, 0, 7);
+        Appunti()->BottoneToolbar1(c.bottone)->trigger();
+        EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 0) << c.bottone;
+        Appunti()->Toolbar1_ButtonClick(c.bottone);
+        EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 7) << c.bottone;
+        // A selection with none of it gets it; the text outside is untouched.
+        CaricaAppunti([&](QTextEdit* e) { e->setHtml(QLatin1String(c.html)); });
+        Seleziona(t, 4, 7);
+        Appunti()->Toolbar1_ButtonClick(c.bottone);
+        EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 6) << c.bottone;
+        EXPECT_EQ(QuantiCon(t, 3, 4, c.p), 0) << c.bottone;
+    }
+}
+
+TEST_F(Note, SenzaSelezioneIlPulsanteValePerCioCheSiScrive)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QTest::keyClicks(t, QStringLiteral("ab"));
+    Appunti()->Toolbar1_ButtonClick(1);
+    QTest::keyClicks(t, QStringLiteral("cd"));
+    Appunti()->Toolbar1_ButtonClick(1);
+    QTest::keyClicks(t, QStringLiteral("e"));
+    EXPECT_EQ(t->toPlainText(), QStringLiteral("abcde"));
+    EXPECT_EQ(QuantiCon(t, 0, 2, Grassetto), 0);
+    EXPECT_EQ(QuantiCon(t, 2, 4, Grassetto), 2);
+    EXPECT_EQ(QuantiCon(t, 4, 5, Grassetto), 0);
+}
+
+TEST_F(Note, SelezionaTuttoSuAppuntiVuotiNonCambiaNulla)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QuadernoModificato = FALSO;
+    Appunti()->Toolbar1_ButtonClick(4);
+    EXPECT_FALSE(t->textCursor().hasSelection());
+    EXPECT_TRUE(t->toPlainText().isEmpty());
+    EXPECT_EQ(QuadernoModificato, FALSO);
+
+    CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("prima riga\nè la seconda")); });
+    Seleziona(t, 2, 3);
+    Appunti()->BottoneToolbar1(4)->trigger();
+    EXPECT_EQ(t->textCursor().selectionStart(), 0);
+    EXPECT_EQ(t->textCursor().selectionEnd(), t->toPlainText().size());
+    // Indices outside the toolbar do nothing.
+    const QString prima = t->toHtml();
+    for (int i : {0, 5, -1}) Appunti()->Toolbar1_ButtonClick(i);
+    EXPECT_EQ(t->toHtml(), prima);
+    EXPECT_EQ(QuadernoModificato, FALSO);
+}
+
+TEST_F(Note, ChiudereNascondeETieneIlTesto)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QTest::keyClicks(t, QStringLiteral("Tre quarti sono piu di meta"));
+    Seleziona(t, 0, 3);
+    Appunti()->Toolbar1_ButtonClick(1);
+    const QString html = t->toHtml();
+    FrmAppunti* f = Appunti();
+
+    f->close();
+    EXPECT_FALSE(AppuntiVisibili());
+    EXPECT_EQ(AppuntiSeCaricati(), f);
+    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+
+    ApriAppunti();
+    EXPECT_TRUE(AppuntiVisibili());
+    EXPECT_EQ(Appunti(), f);
+    EXPECT_EQ(t->toHtml(), html);
+    EXPECT_EQ(FoglioAttivo, 3);
+}
+
+TEST_F(Note, MentreIlProgrammaSiChiudeLaFinestraSiScarica)
+{
+    ApriAppunti();
+    InChiusura = VERO;
+    ChiudiAppunti();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(AppuntiSeCaricati(), nullptr);
+    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+}
+
+TEST_F(Note, AppuntiVuotiSiScrivonoInNeroDopoIlRosso)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    // The palette gave red to the notes, then the pupil went to sheet A.
+    t->setTextColor(QBColor(12));
+    MostraFoglio(1);
+    ASSERT_EQ(FoglioAttivo, 1);
+    MostraAppunti();
+    ASSERT_EQ(FoglioAttivo, 3);
+    QTest::keyClicks(t, QStringLiteral("nero"));
+    ASSERT_EQ(t->toPlainText(), QStringLiteral("nero"));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(ColoreCarattere(t, i), QBColor(0)) << i;
+
+    // Notes that hold text keep the colour the palette gave.
+    MettiInFondo(t);
+    t->setTextColor(QBColor(12));
+    MostraFoglio(1);
+    MostraAppunti();
+    QTest::keyClicks(t, QStringLiteral("rosso"));
+    EXPECT_EQ(ColoreCarattere(t, 5), QBColor(12));
+    EXPECT_EQ(ColoreCarattere(t, 0), QBColor(0));
+}
+
+TEST_F(Note, SoloIlPupilloSegnaIlQuadernoModificato)
+{
+    QTextEdit* t = TxtAppunti();
+    CaricaAppunti([](QTextEdit* e) { e->setHtml(QStringLiteral("<b>caricati</b> dal <font color=red>file</font>")); });
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    EXPECT_FALSE(t->document()->isUndoAvailable());
+    ApriAppunti();
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    SvuotaAppunti();
+    EXPECT_TRUE(t->toPlainText().isEmpty());
+    MostraFoglio(1);
+    MostraAppunti();   // black for the empty notes: not a change
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    Appunti()->Toolbar1_ButtonClick(2);   // no selection: only what comes next
+    EXPECT_EQ(QuadernoModificato, FALSO);
+
+    QTest::keyClicks(t, QStringLiteral("a"));
+    EXPECT_EQ(QuadernoModificato, VERO);
+
+    QuadernoModificato = FALSO;
+    Seleziona(t, 0, 1);
+    Appunti()->Toolbar1_ButtonClick(3);
+    EXPECT_EQ(QuadernoModificato, VERO);
+
+    QuadernoModificato = FALSO;
+    QTest::keyClick(t, Qt::Key_Delete);
+    EXPECT_EQ(QuadernoModificato, VERO);
+}
+
+TEST_F(Note, AttivazioneEDisattivazione)
+{
+    QMdiArea* area = princ()->AreaMdi();
+    auto operazioni = [] { return princ()->BottoneToolbar1(1)->isEnabled(); };
+    auto modifica = [] { return princ()->BottoneToolbar1(12)->isEnabled(); };
+    ASSERT_EQ(FoglioAttivo, 1);
+    ApriAppunti();
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(operazioni());
+    EXPECT_TRUE(modifica());
+
+    // Losing the active child (the application lost the focus, a modal box)
+    // and getting the same one back change nothing.
+    princ()->ImpostaPannello(2, QStringLiteral("x"));
+    emit area->subWindowActivated(nullptr);
+    EXPECT_FALSE(operazioni());
+    emit area->subWindowActivated(Appunti());
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("x"));
+
+    area->setActiveSubWindow(Foglio(1));
+    EXPECT_EQ(FoglioAttivo, 1);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_TRUE(operazioni());
+    area->setActiveSubWindow(Appunti());
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(operazioni());
+
+    // Notes alone: a focus change never brings back the sheet commands.
+    NascondiFoglio(1);
+    princ()->ImpostaToolbar2(1, false);
+    emit area->subWindowActivated(nullptr);
+    emit area->subWindowActivated(Appunti());
+    EXPECT_FALSE(operazioni());
+    EXPECT_TRUE(modifica());
+}
+
+TEST_F(Note, IlBottone3DellaSecondaBarraMostraENascondeGliAppunti)
+{
+    Appunti();
+    QAction* b = princ()->BottoneToolbar2(3);
+    b->trigger();
+    EXPECT_TRUE(AppuntiVisibili());
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(princ()->BottoneToolbar1(1)->isEnabled());
+    b->trigger();
+    EXPECT_FALSE(AppuntiVisibili());
+    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+    EXPECT_TRUE(princ()->BottoneToolbar1(1)->isEnabled());
+}
+
+TEST_F(Note, ChiudendoGliAppuntiAttiviTornaAttivoIlFoglio)
+{
+    ApriAppunti();
+    ASSERT_EQ(FoglioAttivo, 3);
+    ChiudiAppunti();
+    EXPECT_EQ(FoglioAttivo, 1);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+
+    // With no sheet open nothing else becomes active.
+    ApriAppunti();
+    NascondiFoglio(1);
+    princ()->ImpostaToolbar2(1, false);
+    ChiudiAppunti();
+    EXPECT_FALSE(AppuntiVisibili());
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+    // Opening them again is a new activation.
+    princ()->ImpostaPannello(2, QString());
+    ApriAppunti();
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+}
+
+TEST_F(Note, FinestraEBarraConINomiGiusti)
+{
+    FrmAppunti* f = Appunti();
+    EXPECT_EQ(f->objectName(), QStringLiteral("FrmAppunti"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Foglio appunti"));
+    EXPECT_EQ(f->parentWidget() ? f->mdiArea() : nullptr, princ()->AreaMdi());
+    EXPECT_EQ(f->findChild<QToolBar*>(QStringLiteral("Toolbar1")), f->Toolbar1());
+    EXPECT_EQ(f->findChild<QTextEdit*>(QStringLiteral("TxtAppunti")), f->TxtAppunti());
+    const QStringList suggerimenti{QStringLiteral("Grassetto"), QStringLiteral("Corsivo"), QStringLiteral("Sottolineato"),
+                                   QStringLiteral("Seleziona tutto")};
+    ASSERT_EQ(f->Toolbar1()->actions().size(), 4);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(f->BottoneToolbar1(i)->toolTip(), suggerimenti[i - 1]);
+        EXPECT_FALSE(f->BottoneToolbar1(i)->icon().isNull());
+    }
+    EXPECT_EQ(f->BottoneToolbar1(5), nullptr);
+    EXPECT_TRUE(f->TxtAppunti()->acceptRichText());
+    EXPECT_FALSE(AppuntiVisibili());   // created hidden
+}
+
+TEST_F(Note, IlTestoStaSottoLaBarra)
+{
+    ApriAppunti();
+    FrmAppunti* f = Appunti();
+    f->resize(500, 400);
+    QWidget* area = f->widget();
+    const int alto = f->Toolbar1()->height();
+    EXPECT_GT(alto, 0);
+    EXPECT_EQ(f->TxtAppunti()->geometry(), QRect(0, alto, area->width() - TwipInPixel(50), area->height() - alto));
+    // Far too small for its controls: nothing breaks.
+    f->resize(5, 5);
+    EXPECT_GE(f->TxtAppunti()->width(), 0);
+    EXPECT_GE(f->TxtAppunti()->height(), 0);
+}

@@ -1,0 +1,453 @@
+// Cut, copy, paste and clear: fractions through the program's own fraction
+// clipboard, the notes' text through the system clipboard.
+#include "Aiuti.h"
+#include "commands/Comandi.h"
+#include "commands/Dispatch.h"
+#include "commands/Modifica.h"
+#include "platform/Colori.h"
+#include "platform/Rtf.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMimeData>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+struct Fr {
+    int16_t num, den, sel = 0, colore = 12;
+    bool operator==(const Fr&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& o, const Fr& f)
+{
+    return o << f.num << "/" << f.den << " sel " << f.sel << " col " << f.colore;
+}
+
+void Metti(uint8_t s, std::initializer_list<Fr> frazioni)
+{
+    int16_t n = 0;
+    for (const Fr& f : frazioni) {
+        ++n;
+        Frazioni[s][n][1] = f.num;
+        Frazioni[s][n][2] = f.den;
+        Frazioni[s][n][3] = f.sel;
+        Frazioni[s][n][4] = f.colore;
+    }
+    NumFrazioni(s) = n;
+}
+
+void Riempi(uint8_t s, int quante, Fr f)
+{
+    for (int i = 1; i <= quante; ++i) {
+        Frazioni[s][i][1] = f.num;
+        Frazioni[s][i][2] = f.den;
+        Frazioni[s][i][3] = f.sel;
+        Frazioni[s][i][4] = f.colore;
+    }
+    NumFrazioni(s) = int16_t(quante);
+}
+
+std::vector<Fr> Foglio_(uint8_t s)
+{
+    std::vector<Fr> v;
+    for (int i = 1; i <= NumFrazioni(s); ++i)
+        v.push_back({Frazioni[s][i][1], Frazioni[s][i][2], Frazioni[s][i][3], Frazioni[s][i][4]});
+    return v;
+}
+
+std::vector<Fr> Copiate()
+{
+    std::vector<Fr> v;
+    for (int i = 1; i <= NumFrazioniCopiate; ++i)
+        v.push_back({FrazioniCopiate[i][1], FrazioniCopiate[i][2], FrazioniCopiate[i][3], FrazioniCopiate[i][4]});
+    return v;
+}
+
+const QString AvvisoFrazioni = QStringLiteral(
+    "Per incollare delle frazioni devi prima usare il pulsante \"copia\" o il pulsante \"taglia\"");
+const QString AvvisoTesto =
+    QStringLiteral("Per incollare del testo devi prima usare il pulsante \"copia\" o il pulsante \"taglia\"");
+
+void Seleziona(QTextEdit* t, int da, int a)
+{
+    QTextCursor c(t->document());
+    c.setPosition(da);
+    c.setPosition(a, QTextCursor::KeepAnchor);
+    t->setTextCursor(c);
+}
+
+void MettiInFondo(QTextEdit* t)
+{
+    QTextCursor c(t->document());
+    c.movePosition(QTextCursor::End);
+    t->setTextCursor(c);
+}
+
+QTextCharFormat Formato(QTextEdit* t, int i)
+{
+    QTextCursor c(t->document());
+    c.setPosition(i + 1);
+    return c.charFormat();
+}
+
+bool Grassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
+
+class Modifica : public ProvaZefra {
+protected:
+    void SetUp() override
+    {
+        ProvaZefra::SetUp();
+        Inizializza();
+        princ()->resize(1000, 700);
+        princ()->show();
+        MostraFoglio(1);
+        princ()->ImpostaToolbar2(1, true);
+        princ()->Affianca();
+        FoglioAttivo = 1;
+        QuadernoModificato = FALSO;
+        Modale::Azzera();
+        Suono::AzzeraRegistrati();
+    }
+    void ApriAppunti()
+    {
+        princ()->ImpostaToolbar2(3, true);
+        MostraAppunti();
+        princ()->Affianca();
+        QuadernoModificato = FALSO;
+    }
+    void AttesoAvviso(const QString& testo, const QString& titolo)
+    {
+        ASSERT_EQ(Modale::Mostrati().size(), 1);
+        const Modale::Mostrato& m = Modale::Mostrati().front();
+        EXPECT_EQ(m.genere, "messaggio");
+        EXPECT_EQ(m.testo, testo);
+        EXPECT_EQ(m.tipo, 3);
+        EXPECT_EQ(m.titolo, titolo);
+        Modale::Azzera();
+    }
+};
+
+} // namespace
+
+// --- Fractions ---------------------------------------------------------------
+
+TEST_F(Modifica, CopiaTienaLOrdineEIncollaInFondoAllAltroFoglio)
+{
+    Metti(1, {{1, 2}, {1, 3, 1, 4}, {2, 3}, {3, 4, 1, 9}, {4, 5, 1, 2}});
+    EseguiCopia(1);
+    EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 3, 1, 4}, {3, 4, 1, 9}, {4, 5, 1, 2}}));
+    // The sheet and the notebook state are untouched.
+    EXPECT_EQ(NumFrazioniA, 5);
+    EXPECT_EQ(Frazioni[1][2][3], 1);
+    EXPECT_FALSE(QuadernoModificato);
+
+    Metti(2, {{5, 6, 1, 0}, {1, 7}});
+    EseguiIncolla(2);
+    EXPECT_EQ(Foglio_(2), (std::vector<Fr>{{5, 6, 0, 0}, {1, 7}, {1, 3, 1, 4}, {3, 4, 1, 9}, {4, 5, 1, 2}}));
+    EXPECT_TRUE(QuadernoModificato);
+    EXPECT_EQ(princ()->LblSommaFoglioB()->text(), "  ?  ");
+
+    // A second paste appends another batch, and only it is selected.
+    EseguiIncolla(2);
+    ASSERT_EQ(NumFrazioniB, 8);
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(Frazioni[2][i][3], i >= 6 ? 1 : 0) << i;
+    EXPECT_EQ(Frazioni[2][8][1], 4);
+    // The clipboard is still there for another paste.
+    EXPECT_EQ(NumFrazioniCopiate, 3);
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    EXPECT_TRUE(Suono::Registrati().isEmpty());
+}
+
+TEST_F(Modifica, SenzaSelezioneAvvisaETieneGliAppunti)
+{
+    Metti(1, {{1, 2, 1}, {2, 3}});
+    EseguiCopia(1);
+    Frazioni[1][1][3] = 0;
+    EseguiCopia(1);
+    AttesoAvviso("Selezionare una o più frazioni", "Copia");
+    TagliaSelezione(1);
+    AttesoAvviso("Selezionare una o più frazioni", "Taglia");
+    EXPECT_EQ(NumFrazioniA, 2);
+    EXPECT_FALSE(QuadernoModificato);
+    // A later paste pastes what was copied before.
+    EseguiIncolla(1);
+    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 2}, {2, 3}, {1, 2, 1}}));
+    EXPECT_TRUE(Suono::Registrati().filter("wav").isEmpty());
+}
+
+TEST_F(Modifica, IncollaSenzaAppuntiAvvisa)
+{
+    Metti(1, {{1, 2, 1}});
+    EseguiIncolla(1);
+    AttesoAvviso(AvvisoFrazioni, "Incolla");
+    EXPECT_EQ(NumFrazioniA, 1);
+    EXPECT_EQ(Frazioni[1][1][3], 1);
+    EXPECT_FALSE(QuadernoModificato);
+}
+
+TEST_F(Modifica, IncollaRispettaIlLimiteDi128)
+{
+    Metti(1, {{1, 2, 1}, {1, 3, 1}, {1, 4, 1}});
+    EseguiCopia(1);
+    Riempi(2, 126, {1, 9, 1, 5});
+    EseguiIncolla(2);
+    AttesoAvviso("Un foglio non può contenere più di 128 frazioni", "Incolla");
+    // Nothing pasted, not even part, and the selection stays as it was.
+    EXPECT_EQ(NumFrazioniB, 126);
+    EXPECT_EQ(Frazioni[2][126][3], 1);
+    EXPECT_FALSE(QuadernoModificato);
+
+    Frazioni[1][3][3] = 0;
+    EseguiCopia(1);
+    EseguiIncolla(2);
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    EXPECT_EQ(NumFrazioniB, 128);
+    EXPECT_EQ(Frazioni[2][126][3], 0);
+    EXPECT_EQ(Frazioni[2][128][2], 3);
+}
+
+TEST_F(Modifica, TagliaCompattaIlFoglio)
+{
+    Metti(1, {{1, 2, 1, 1}, {1, 3, 0, 2}, {2, 3, 1, 3}, {3, 4, 0, 4}, {4, 5, 1, 5}});
+    for (int r = 0; r <= 130; ++r) FrazioniAppoggio[r][1] = -7;
+    TagliaSelezione(1);
+    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3, 0, 2}, {3, 4, 0, 4}}));
+    EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 2, 1, 1}, {2, 3, 1, 3}, {4, 5, 1, 5}}));
+    EXPECT_TRUE(QuadernoModificato);
+    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  ?  ");
+    // The scratch table that service windows may be showing is left alone.
+    for (int r = 0; r <= 130; ++r) ASSERT_EQ(FrazioniAppoggio[r][1], -7) << r;
+    EXPECT_TRUE(Suono::Registrati().isEmpty());
+
+    // Cutting all that is left empties the sheet.
+    Frazioni[1][1][3] = 1;
+    Frazioni[1][2][3] = 1;
+    TagliaSelezione(1);
+    EXPECT_EQ(NumFrazioniA, 0);
+    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  0  ");
+    EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 3, 1, 2}, {3, 4, 1, 4}}));
+}
+
+TEST_F(Modifica, CancellaFoglioAzzeraSoloIlConteggio)
+{
+    Metti(1, {{1, 2, 1}, {1, 2}});
+    EseguiCopia(1);
+    RidisegnaFoglio(1);
+    ASSERT_TRUE(princ()->ImgRiducibilita()->isVisibleTo(princ()));
+    CancellaFoglio(1);
+    EXPECT_EQ(NumFrazioniA, 0);
+    EXPECT_EQ(Frazioni[1][2][2], 2);   // the records stay, unread
+    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  0  ");
+    EXPECT_FALSE(princ()->ImgRiducibilita()->isVisibleTo(princ()));
+    EXPECT_EQ(NumFrazioniCopiate, 1);
+    EXPECT_FALSE(QuadernoModificato);   // the caller decides
+
+    Metti(2, {{1, 3}});
+    CancellaFoglio(2);
+    EXPECT_EQ(NumFrazioniB, 0);
+    EXPECT_EQ(NumFrazioniA, 0);
+    EXPECT_FALSE(princ()->ImgRiducibilita1()->isVisibleTo(princ()));
+}
+
+TEST_F(Modifica, LaCancellazioneDelMenuChiedePrima)
+{
+    // "Sì" clears; "No" and "Annulla" leave everything as it was.
+    for (int risposta : {0, 2, 1}) {
+        Metti(1, {{1, 2}, {2, 3}});
+        QuadernoModificato = FALSO;
+        Modale::Azzera();
+        Modale::Rispondi(risposta);
+        MnuFileCancellaFoglio_Click();
+        ASSERT_EQ(Modale::Mostrati().size(), 1) << risposta;
+        const Modale::Mostrato& m = Modale::Mostrati().front();
+        EXPECT_EQ(m.genere, "domanda");
+        EXPECT_EQ(m.testo, "Cancellare il foglio di calcolo A?");
+        EXPECT_EQ(m.titolo, "Cancella foglio");
+        EXPECT_EQ(m.tipo, 1);
+        EXPECT_EQ(NumFrazioniA, risposta == 1 ? 0 : 2) << risposta;
+        EXPECT_EQ(bool(QuadernoModificato), risposta == 1) << risposta;
+    }
+}
+
+TEST_F(Modifica, MenuEPulsantiArrivanoAiComandi)
+{
+    Metti(1, {{1, 2}, {1, 3, 1}});
+    EseguiVoceMenu(QStringLiteral("MnuModificaCopia"));
+    EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 3, 1, 12}}));
+    Toolbar1_ButtonClick(14);
+    EXPECT_EQ(NumFrazioniA, 3);
+    Toolbar1_ButtonClick(12);
+    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 2}, {1, 3}}));
+    Frazioni[1][1][3] = 1;
+    EseguiVoceMenu(QStringLiteral("MnuModificaTaglia"));
+    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3}}));
+    Toolbar1_ButtonClick(13);
+    AttesoAvviso("Selezionare una o più frazioni", "Copia");
+    EseguiVoceMenu(QStringLiteral("MnuModificaIncolla"));
+    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3}, {1, 2, 1, 12}}));
+}
+
+// --- Notes -------------------------------------------------------------------
+
+TEST_F(Modifica, AppuntiAndataERitornoDagliAppuntiDiSistema)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QTextCursor c(t->document());
+    QTextCharFormat normale;
+    normale.setForeground(QBColor(0));
+    c.insertText(QStringLiteral("Uno "), normale);
+    QTextCharFormat speciale;
+    speciale.setFontWeight(QFont::Bold);
+    speciale.setForeground(QBColor(12));
+    c.insertText(QStringLiteral("rosso"), speciale);
+    c.insertText(QStringLiteral(" fine"), normale);
+    QuadernoModificato = FALSO;
+
+    // Something else on the clipboard first: the copy replaces it.
+    auto* vecchi = new QMimeData;
+    vecchi->setData(QStringLiteral("application/x-zefra-prova"), "x");
+    vecchi->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QGuiApplication::clipboard()->setMimeData(vecchi);
+
+    Seleziona(t, 2, 9);   // "o rosso"
+    EseguiCopia(3);
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(dati, nullptr);
+    EXPECT_TRUE(Rtf::SembraRtf(dati->data(Rtf::TipoMime)));
+    EXPECT_EQ(dati->text(), "o rosso");
+    EXPECT_FALSE(dati->hasFormat("application/x-zefra-prova"));
+    EXPECT_FALSE(dati->hasImage());
+    EXPECT_FALSE(QuadernoModificato);
+    EXPECT_EQ(t->toPlainText(), "Uno rosso fine");
+
+    MettiInFondo(t);
+    EseguiIncolla(3);
+    EXPECT_EQ(t->toPlainText(), "Uno rosso fineo rosso");
+    EXPECT_TRUE(QuadernoModificato);
+    EXPECT_FALSE(Grassetto(Formato(t, 14)));
+    EXPECT_EQ(Formato(t, 14).foreground().color(), QBColor(0));
+    for (int i = 16; i < 21; ++i) {
+        EXPECT_TRUE(Grassetto(Formato(t, i))) << i;
+        EXPECT_EQ(Formato(t, i).foreground().color(), QBColor(12)) << i;
+    }
+    // The caret stands after what was pasted.
+    EXPECT_EQ(t->textCursor().position(), 21);
+    EXPECT_TRUE(Suono::Registrati().isEmpty());
+}
+
+TEST_F(Modifica, TagliaTestoDegliAppunti)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    t->setPlainText(QStringLiteral("prima dopo"));
+    QuadernoModificato = FALSO;
+
+    Seleziona(t, 0, 6);
+    TagliaSelezione(3);
+    EXPECT_EQ(t->toPlainText(), "dopo");
+    EXPECT_TRUE(QuadernoModificato);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->text(), "prima ");
+
+    // Pasted back in front.
+    Seleziona(t, 0, 0);
+    EseguiIncolla(3);
+    EXPECT_EQ(t->toPlainText(), "prima dopo");
+    // The fraction clipboard has nothing to do with the notes.
+    EXPECT_EQ(NumFrazioniCopiate, 0);
+}
+
+TEST_F(Modifica, AppuntiSenzaSelezioneOSenzaTestoRicco)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    t->setPlainText(QStringLiteral("testo"));
+    QuadernoModificato = FALSO;
+    QGuiApplication::clipboard()->setText(QStringLiteral("solo testo semplice"));
+
+    MettiInFondo(t);
+    EseguiCopia(3);
+    AttesoAvviso("Selezionare parte del testo", "Copia");
+    TagliaSelezione(3);
+    AttesoAvviso("Selezionare parte del testo", "Taglia");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "solo testo semplice");
+
+    // Plain text alone is not pasted.
+    EseguiIncolla(3);
+    AttesoAvviso(AvvisoTesto, "Incolla");
+    QGuiApplication::clipboard()->clear();
+    EseguiIncolla(3);
+    AttesoAvviso(AvvisoTesto, "Incolla");
+    EXPECT_EQ(t->toPlainText(), "testo");
+    EXPECT_FALSE(QuadernoModificato);
+}
+
+TEST_F(Modifica, TestoRiccoIllegibileIncollatoComeTestoSemplice)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    t->setPlainText(QStringLiteral("A"));
+    MettiInFondo(t);
+    QuadernoModificato = FALSO;
+
+    // A raw control byte: the reader refuses it.
+    auto* dati = new QMimeData;
+    dati->setData(Rtf::TipoMime, QByteArray("{\\rtf1\\ansi {\\b bad\x01} text}"));
+    dati->setText(QStringLiteral(" leggibile"));
+    QGuiApplication::clipboard()->setMimeData(dati);
+    EseguiIncolla(3);
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    EXPECT_EQ(t->toPlainText(), "A leggibile");
+    EXPECT_TRUE(QuadernoModificato);
+
+    // Without plain text beside it, nothing goes in.
+    QuadernoModificato = FALSO;
+    auto* soloRtf = new QMimeData;
+    soloRtf->setData(Rtf::TipoMime, QByteArray("{\\rtf1\\ansi {\\b bad\x01} text}"));
+    QGuiApplication::clipboard()->setMimeData(soloRtf);
+    EseguiIncolla(3);
+    AttesoAvviso(AvvisoTesto, "Incolla");
+    EXPECT_EQ(t->toPlainText(), "A leggibile");
+    EXPECT_FALSE(QuadernoModificato);
+}
+
+TEST_F(Modifica, CancellaAppuntiEPoiScrivi)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QTextCursor c(t->document());
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Bold);
+    f.setFontItalic(true);
+    f.setFontUnderline(true);
+    f.setFontPointSize(20);
+    f.setForeground(QBColor(2));
+    c.insertText(QStringLiteral("vecchio"), f);
+    MettiInFondo(t);
+    ColoreCorrente = 9;
+    QuadernoModificato = FALSO;
+
+    CancellaFoglio(3);
+    EXPECT_TRUE(t->toPlainText().isEmpty());
+    EXPECT_FALSE(QuadernoModificato);   // the caller decides
+
+    QTest::keyClicks(t, QStringLiteral("nuovo"));
+    ASSERT_EQ(t->toPlainText(), "nuovo");
+    for (int i = 0; i < 5; ++i) {
+        const QTextCharFormat g = Formato(t, i);
+        EXPECT_FALSE(Grassetto(g)) << i;
+        EXPECT_FALSE(g.fontItalic()) << i;
+        EXPECT_FALSE(g.fontUnderline()) << i;
+        EXPECT_EQ(g.fontPointSize(), 12) << i;
+        EXPECT_EQ(g.foreground().color(), QBColor(9)) << i;
+    }
+}

@@ -1,0 +1,594 @@
+// Notebook commands: New, Open, Save, Save as, Clear sheet, Exit, the save
+// question, the closing of service windows and the start-up open.
+#include "Aiuti.h"
+#include "commands/Comandi.h"
+#include "workspace/Avvio.h"
+#include "workspace/FileQuaderno.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
+#include "workspace/Quaderno.h"
+#include "platform/Rtf.h"
+#include <QTextDocument>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <deque>
+#include <unistd.h>
+
+namespace {
+
+const QString NonQuaderno = QStringLiteral("Impossibile aprire il file. Non è un file di quaderno ");
+const QByteArray DueFogliVuoti("\x20\x30\x20\x0D\x0A\x20\x30\x20\x0D\x0A");
+const QByteArray DieciRighe(" 2 \r\n 3 \r\n 4 \r\n 1 \r\n 12 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n");
+
+QByteArray LeggiTutto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+}
+
+void ScriviTutto(const QString& percorso, const QByteArray& bytes)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Sets the notes as the pupil would have typed them.
+void ScriviAppunti(const QString& testo) { TxtAppunti()->setPlainText(testo); }
+
+class Quaderno : public ProvaZefra {
+protected:
+    void SetUp() override
+    {
+        ProvaZefra::SetUp();
+        ImpostaFonteSchermo([] { return QSize(1280, 1024); });
+        princ()->resize(1000, 700);
+        princ()->show();
+        CaricaPrinc(QString());
+        Pronto();
+    }
+    void TearDown() override
+    {
+        ImpostaDialogoQuaderno({});
+        ImpostaFonteSchermo({});
+        ProvaZefra::TearDown();
+    }
+    // The program folder in the temporary folder, nothing recorded yet, the
+    // dialogs answered from `scelte` (an empty string cancels).
+    void Pronto(bool azzera = true)
+    {
+        CartellaProgramma = cartella.path() + QLatin1Char('/');
+        CartellaDialogoQuaderni = cartella.path();
+        if (azzera) {
+            QuadernoModificato = FALSO;
+            Modale::Azzera();
+        }
+        ImpostaDialogoQuaderno([this](const RichiestaDialogoQuaderno& r) {
+            richieste.push_back(r);
+            if (scelte.empty()) return QString();
+            const QString s = scelte.front();
+            scelte.pop_front();
+            return s;
+        });
+    }
+    // The boxes of one genere shown so far.
+    QList<Modale::Mostrato> Mostrati(const char* genere) const
+    {
+        QList<Modale::Mostrato> l;
+        for (const auto& m : Modale::Mostrati())
+            if (m.genere == QLatin1String(genere)) l << m;
+        return l;
+    }
+    void AvvisoNonQuaderno() const
+    {
+        const auto m = Mostrati("messaggio");
+        ASSERT_EQ(m.size(), 1);
+        EXPECT_EQ(m[0].testo, NonQuaderno);
+        EXPECT_EQ(m[0].tipo, 3);
+        EXPECT_EQ(m[0].titolo, QStringLiteral("Apri quaderno"));
+    }
+    void Salvataggio_Fallito() const
+    {
+        const auto m = Mostrati("piattaforma");
+        ASSERT_EQ(m.size(), 1);
+        EXPECT_EQ(m[0].testo, QStringLiteral("Impossibile salvare il file"));
+        EXPECT_EQ(m[0].titolo, QStringLiteral("Zefra"));
+        EXPECT_EQ(m[0].tipo, 2);
+    }
+    static void Esempio()   // sheet A: 3/4 selected colour 12, 1/2 colour 1
+    {
+        ASSERT_TRUE(ApplicaContenutoQuaderno({{{3, 4, 1, 12}, {1, 2, 0, 1}}, {}}));
+    }
+    QString Pannello(int i) const { return princ()->TestoPannello(i); }
+    bool Premuto(int i) const { return princ()->Toolbar2Premuto(i); }
+
+    std::deque<QString> scelte;
+    std::vector<RichiestaDialogoQuaderno> richieste;
+};
+
+} // namespace
+
+// --- Save ------------------------------------------------------------------------
+
+TEST_F(Quaderno, SalvaScriveIByteEsattiENonToccaNomeEStato)
+{
+    NomeQuaderno = Percorso("prova.qdn");
+    Esempio();
+    QuadernoModificato = VERO;
+    MnuFileSalva_Click();
+    EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    EXPECT_TRUE(richieste.empty());
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: senza nome   "));
+    EXPECT_FALSE(QFile::exists(Percorso("prova.rtf")));
+
+    NumFrazioniA = 0;
+    EXPECT_TRUE(SalvaQuaderno());
+    EXPECT_EQ(LeggiTutto(NomeQuaderno), DueFogliVuoti);
+}
+
+TEST_F(Quaderno, AppuntiCancellatiSeVuotiTenutiSeSoloACapo)
+{
+    NomeQuaderno = Percorso("prova.qdn");
+    ScriviTutto(Percorso("prova.rtf"), "{\\rtf1 vecchi}");
+    ScriviAppunti(QStringLiteral("   "));
+    ASSERT_TRUE(SalvaQuaderno());
+    EXPECT_FALSE(QFile::exists(Percorso("prova.rtf")));
+
+    ScriviAppunti(QStringLiteral("\n\n"));
+    ASSERT_TRUE(SalvaQuaderno());
+    EXPECT_TRUE(LeggiTutto(Percorso("prova.rtf")).startsWith("{\\rtf1"));
+    SvuotaAppunti();
+    ASSERT_TRUE(CaricaQuaderno(NomeQuaderno));
+    EXPECT_EQ(TxtAppunti()->toPlainText(), QStringLiteral("\n\n"));
+}
+
+TEST_F(Quaderno, SalvataggioFallitoAvvisaTieneIlFlagEIlVecchioFile)
+{
+    // A notebook under a regular file cannot be created.
+    ScriviTutto(Percorso("file"), "x");
+    NomeQuaderno = Percorso("file/prova.qdn");
+    QuadernoModificato = VERO;
+    MnuFileSalva_Click();
+    Salvataggio_Fallito();
+    EXPECT_EQ(QuadernoModificato, VERO);
+    EXPECT_EQ(NomeQuaderno, Percorso("file/prova.qdn"));
+
+    // The notes cannot be written (their name is a folder): the old notebook
+    // stays as it was, and nothing stray is left beside it.
+    Modale::Azzera();
+    NomeQuaderno = Percorso("prova.qdn");
+    ScriviTutto(NomeQuaderno, DieciRighe);
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("prova.rtf"));
+    NumFrazioniA = 0;
+    ScriviAppunti(QStringLiteral("appunti"));
+    EXPECT_FALSE(SalvaQuaderno());
+    Salvataggio_Fallito();
+    EXPECT_EQ(QuadernoModificato, VERO);
+    EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"file", "prova.qdn"}));
+
+    // A read-only folder refuses the save, unless the tests run as root.
+    if (geteuid() != 0) {
+        Modale::Azzera();
+        ASSERT_TRUE(QDir(cartella.path()).mkdir("sola"));
+        NomeQuaderno = Percorso("sola/q.qdn");
+        QFile::setPermissions(Percorso("sola"), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(SalvaQuaderno());
+        QFile::setPermissions(Percorso("sola"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Salvataggio_Fallito();
+    }
+
+    // The close request asks, the save fails: the program keeps running.
+    Modale::Azzera();
+    Modale::Rispondi(1);
+    EXPECT_FALSE(princ()->close());
+    EXPECT_EQ(InChiusura, FALSO);
+    EXPECT_EQ(QuadernoModificato, VERO);
+    Salvataggio_Fallito();
+}
+
+// --- Save as ---------------------------------------------------------------------
+
+TEST_F(Quaderno, SalvaConNomeAggiungeQdnEChiedePrimaDiSostituire)
+{
+    Esempio();
+    ScriviAppunti(QStringLiteral("appunti"));
+    QuadernoModificato = VERO;
+    scelte = {Percorso("prova")};
+    MnuFileSalvaConNome_Click();
+    ASSERT_EQ(richieste.size(), 1u);
+    EXPECT_TRUE(richieste[0].Salva);
+    EXPECT_EQ(richieste[0].Titolo, QStringLiteral("Salva quaderno con nome"));
+    EXPECT_EQ(richieste[0].Cartella, cartella.path());
+    EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), DieciRighe);
+    EXPECT_TRUE(QFile::exists(Percorso("prova.rtf")));
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"prova.qdn", "prova.rtf"}));
+    EXPECT_EQ(NomeQuaderno, Percorso("prova.qdn"));
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: prova.qdn   "));
+    EXPECT_EQ(QuadernoModificato, FALSO);
+
+    // The name now exists: "Annulla" writes nothing, "No" asks another name,
+    // "Sì" replaces the file.
+    NumFrazioniA = 0;
+    scelte = {Percorso("prova.qdn")};
+    Modale::Rispondi(2);
+    EXPECT_FALSE(SalvaQuadernoConNome());
+    ASSERT_EQ(Mostrati("domanda").size(), 1);
+    EXPECT_EQ(Mostrati("domanda")[0].testo, QStringLiteral("Il file prova.qdn esiste già. Sostituirlo?"));
+    EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), DieciRighe);
+    scelte = {Percorso("prova"), Percorso("altro.qdn")};
+    Modale::Rispondi(0);
+    EXPECT_TRUE(SalvaQuadernoConNome());
+    EXPECT_EQ(LeggiTutto(Percorso("altro.qdn")), DueFogliVuoti);
+    EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), DieciRighe);
+    scelte = {Percorso("prova")};
+    Modale::Rispondi(1);
+    EXPECT_TRUE(SalvaQuadernoConNome());
+    EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), DueFogliVuoti);
+}
+
+TEST_F(Quaderno, SalvaConNomeFallitoOAnnullatoTieneNomeEStato)
+{
+    NomeQuaderno = Percorso("vecchio.qdn");
+    princ()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+    QuadernoModificato = VERO;
+    QWidget servizio;
+    servizio.setWindowTitle(QStringLiteral("Istogramma"));
+    servizio.show();
+    // Cancelled: the service windows are closed all the same.
+    EXPECT_FALSE(SalvaQuadernoConNome());
+    EXPECT_FALSE(servizio.isVisible());
+
+    ScriviTutto(Percorso("file"), "x");
+    scelte = {Percorso("file/nuovo")};
+    EXPECT_FALSE(SalvaQuadernoConNome());
+    Salvataggio_Fallito();
+    EXPECT_EQ(NomeQuaderno, Percorso("vecchio.qdn"));
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+    EXPECT_EQ(QuadernoModificato, VERO);
+}
+
+// --- The save question of New and Open ----------------------------------------------
+
+TEST_F(Quaderno, NuovoEApriNonScartanoSeIlSalvataggioNonRiesce)
+{
+    ScriviTutto(Percorso("file"), "x");
+    ScriviTutto(Percorso("altro.qdn"), DueFogliVuoti);
+    // nome: the notebook's name; scelta: the answer of the save dialog.
+    auto prova = [&](void (*comando)(), const QString& nome, const QString& scelta, bool fallisce) {
+        Modale::Azzera();
+        richieste.clear();
+        Esempio();
+        NomeQuaderno = nome;
+        QuadernoModificato = VERO;
+        scelte = {scelta, Percorso("altro.qdn")};
+        Modale::Rispondi(1);
+        comando();
+        EXPECT_EQ(NumFrazioniA, 2);
+        EXPECT_EQ(QuadernoModificato, VERO);
+        EXPECT_EQ(NomeQuaderno, nome);
+        // Only the save dialog, when there was no name; never the open dialog.
+        EXPECT_EQ(richieste.size(), nome.isEmpty() ? 1u : 0u);
+        for (const auto& r : richieste) EXPECT_TRUE(r.Salva);
+        EXPECT_EQ(Mostrati("piattaforma").size(), fallisce ? 1 : 0);
+    };
+    for (auto comando : {&MnuFileNuovoQuaderno_Click, &MnuFileApri_Click}) {
+        prova(comando, Percorso("file/prova.qdn"), QString(), true);   // save fails
+        prova(comando, QString(), QString(), false);                   // save as cancelled
+        prova(comando, QString(), Percorso("file/x"), true);           // save as fails
+        EXPECT_EQ(Mostrati("domanda")[0].titolo, comando == &MnuFileApri_Click ? QStringLiteral("Apri quaderno")
+                                                                                : QStringLiteral("Nuovo quaderno"));
+    }
+}
+
+// --- Open ------------------------------------------------------------------------------
+
+TEST_F(Quaderno, ApriMostraLeFinestreSecondoIFogli)
+{
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("sotto"));
+    ASSERT_TRUE(ScriviFileQuaderno(Percorso("sotto/ambo.qdn"),
+                                   {{{3, 4, 1, 12}, {1, 2, 0, 1}}, {{5, 8, 1, 9}}}));
+    ASSERT_TRUE(ScriviFileQuaderno(Percorso("solob.qdn"), {{}, {{1, 3, 0, 2}}}));
+    ASSERT_TRUE(ScriviFileQuaderno(Percorso("vuoto.qdn"), {{}, {}}));
+    ScriviAppunti(QStringLiteral("da buttare"));
+    QuadernoModificato = FALSO;
+    Rtf::SalvaFile(Percorso("sotto/ambo.rtf"), QTextDocument(QStringLiteral("note di ambo")));
+
+    // Both sheets hold fractions: everything open, sheet A active.
+    scelte = {Percorso("sotto/ambo.qdn")};
+    MnuFileApri_Click();
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    ASSERT_EQ(richieste.size(), 1u);
+    EXPECT_FALSE(richieste[0].Salva);
+    EXPECT_EQ(richieste[0].Titolo, QStringLiteral("Apri quaderno"));
+    EXPECT_EQ(richieste[0].Cartella, cartella.path());
+    EXPECT_EQ(NomeQuaderno, Percorso("sotto/ambo.qdn"));
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: ambo.qdn   "));
+    EXPECT_EQ(Pannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_EQ(FoglioAttivo, 1);
+    EXPECT_TRUE(FoglioVisibile(1) && FoglioVisibile(2) && AppuntiVisibili());
+    EXPECT_TRUE(Premuto(1) && Premuto(2) && Premuto(3));
+    EXPECT_EQ(TxtAppunti()->toPlainText(), QStringLiteral("note di ambo"));
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    // Showing sheet B and then sheet A clears each other's selection.
+    EXPECT_EQ(FotografaQuaderno(), (ContenutoQuaderno{{{3, 4, 0, 12}, {1, 2, 0, 1}}, {{5, 8, 0, 9}}}));
+    // Tiled side by side: A, B, notes.
+    EXPECT_LT(Foglio(1)->x(), Foglio(2)->x());
+    EXPECT_LT(Foglio(2)->x(), Appunti()->x());
+
+    // Only sheet B: sheet B alone with the notes; no notes file empties them.
+    scelte = {Percorso("solob.qdn")};
+    MnuFileApri_Click();
+    ASSERT_EQ(richieste.size(), 2u);
+    EXPECT_EQ(richieste[1].Cartella, Percorso("sotto"));
+    EXPECT_FALSE(FoglioVisibile(1));
+    EXPECT_TRUE(FoglioVisibile(2) && AppuntiVisibili());
+    EXPECT_FALSE(Premuto(1));
+    EXPECT_TRUE(Premuto(2) && Premuto(3));
+    EXPECT_EQ(FoglioAttivo, 2);
+    EXPECT_TRUE(TxtAppunti()->toPlainText().isEmpty());
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    EXPECT_EQ(NumFrazioniA, 0);
+
+    // Both empty: sheet A and the notes.
+    scelte = {Percorso("vuoto.qdn")};
+    MnuFileApri_Click();
+    EXPECT_TRUE(FoglioVisibile(1) && AppuntiVisibili());
+    EXPECT_FALSE(FoglioVisibile(2));
+    EXPECT_TRUE(Premuto(1) && Premuto(3));
+    EXPECT_FALSE(Premuto(2));
+    EXPECT_EQ(FoglioAttivo, 1);
+}
+
+TEST_F(Quaderno, ApriRifiutaCioCheNonEUnQuadernoSenzaToccareNulla)
+{
+    Esempio();
+    NomeQuaderno = Percorso("vecchio.qdn");
+    princ()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+    ScriviAppunti(QStringLiteral("vecchi appunti"));
+    QuadernoModificato = VERO;
+    const ContenutoQuaderno prima = FotografaQuaderno();
+
+    const QList<QByteArray> cattivi = {" 129 \r\n",    "-1 \r\n 0 \r\n", "1,1,0,0,0,0", "1,0,4,0,0,0",
+                                       "1,5,4,0,0,0", "1,1,2,0,16,0",  "1,1,2,0,12", "abc\r\n0\r\n",
+                                       "1,1,32768,0,0,0"};
+    QStringList nomi;
+    for (int i = 0; i < cattivi.size(); ++i) {
+        nomi << Percorso(QStringLiteral("cattivo%1.qdn").arg(i));
+        ScriviTutto(nomi.last(), cattivi[i]);
+    }
+    // A name that does not end in ".qdn" exactly, a missing file, notes
+    // that are not rich text.
+    ScriviTutto(Percorso("PROVA.QDN"), DueFogliVuoti);
+    ScriviTutto(Percorso("note.qdn"), DueFogliVuoti);
+    ScriviTutto(Percorso("note.rtf"), "testo semplice");
+    nomi << Percorso("PROVA.QDN") << Percorso("manca.qdn") << Percorso("note.qdn");
+
+    for (const QString& nome : nomi) {
+        Modale::Azzera();
+        Modale::Rispondi(0);   // not saved: the notebook stays modified
+        scelte = {nome};
+        MnuFileApri_Click();
+        AvvisoNonQuaderno();
+        EXPECT_EQ(FotografaQuaderno(), prima) << nome.toStdString();
+        EXPECT_EQ(NomeQuaderno, Percorso("vecchio.qdn"));
+        EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+        EXPECT_EQ(TxtAppunti()->toPlainText(), QStringLiteral("vecchi appunti"));
+        EXPECT_EQ(QuadernoModificato, VERO);
+        EXPECT_TRUE(FoglioVisibile(1));
+        EXPECT_FALSE(AppuntiVisibili());
+    }
+}
+
+TEST_F(Quaderno, SelezioniEColoriTornanoDalFile)
+{
+    ASSERT_TRUE(ApplicaContenutoQuaderno({{{3, 4, 1, 12}, {1, 2, 0, 1}, {7, 7, 1, 15}}, {}}));
+    const ContenutoQuaderno prima = FotografaQuaderno();
+    QTextCursor c(TxtAppunti()->document());
+    QTextCharFormat grassetto;
+    grassetto.setFontWeight(QFont::Bold);
+    c.insertText(QStringLiteral("importante"), grassetto);
+    scelte = {Percorso("giro.qdn")};
+    ASSERT_TRUE(SalvaQuadernoConNome());
+    MnuFileNuovoQuaderno_Click();
+    ASSERT_EQ(NumFrazioniA, 0);
+    scelte = {Percorso("giro.qdn")};
+    MnuFileApri_Click();
+    EXPECT_EQ(FotografaQuaderno(), prima);
+    QTextCursor letto(TxtAppunti()->document());
+    letto.setPosition(3);
+    EXPECT_EQ(TxtAppunti()->toPlainText(), QStringLiteral("importante"));
+    EXPECT_GT(letto.charFormat().fontWeight(), QFont::Medium);
+}
+
+// --- New, Clear sheet, Exit ------------------------------------------------------------
+
+TEST_F(Quaderno, NuovoSvuotaTuttoEMostraSoloIlFoglioA)
+{
+    ASSERT_TRUE(ApplicaContenutoQuaderno({{{1, 2, 0, 3}}, {{1, 4, 0, 2}}}));
+    NomeQuaderno = Percorso("prova.qdn");
+    ScriviAppunti(QStringLiteral("appunti"));
+    princ()->ImpostaToolbar2(2, true);
+    MostraFoglio(2);
+    princ()->ImpostaToolbar2(3, true);
+    MostraAppunti();
+    RaggioFoglioA = 1200;
+    NumFrazioniCopiate = 1;
+    QuadernoModificato = VERO;
+    QWidget servizio;
+    servizio.setWindowTitle(QStringLiteral("Rappresentazione lineare"));
+    servizio.show();
+
+    // "Annulla" keeps everything.
+    Modale::Rispondi(2);
+    MnuFileNuovoQuaderno_Click();
+    EXPECT_EQ(NumFrazioniA, 1);
+    EXPECT_TRUE(servizio.isVisible());
+    ASSERT_EQ(Mostrati("domanda").size(), 1);
+    EXPECT_EQ(Mostrati("domanda")[0].testo, QStringLiteral("Salvare il quaderno ?"));
+    EXPECT_EQ(Mostrati("domanda")[0].tipo, 1);
+
+    // "Sì" with a name saves first, then empties.
+    Modale::Rispondi(1);
+    MnuFileNuovoQuaderno_Click();
+    EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), QByteArray(" 1 \r\n 1 \r\n 2 \r\n 0 \r\n 3 \r\n 1 \r\n 1 \r\n 4 \r\n 0 \r\n 2 \r\n"));
+    EXPECT_TRUE(QFile::exists(Percorso("prova.rtf")));
+    EXPECT_FALSE(servizio.isVisible());
+    EXPECT_EQ(NumFrazioniA, 0);
+    EXPECT_EQ(NumFrazioniB, 0);
+    EXPECT_TRUE(TxtAppunti()->toPlainText().isEmpty());
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    EXPECT_TRUE(NomeQuaderno.isEmpty());
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome quaderno: senza nome   "));
+    EXPECT_EQ(Pannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_TRUE(FoglioVisibile(1));
+    EXPECT_FALSE(FoglioVisibile(2) || AppuntiVisibili());
+    EXPECT_TRUE(Premuto(1));
+    EXPECT_FALSE(Premuto(2) || Premuto(3));
+    EXPECT_EQ(FoglioAttivo, 1);
+    EXPECT_EQ(RaggioFoglioA, 1200);
+    EXPECT_EQ(NumFrazioniCopiate, 1);
+}
+
+TEST_F(Quaderno, CancellaIlFoglioAttivoDopoLaDomanda)
+{
+    Esempio();
+    FoglioAttivo = 1;
+    for (int risposta : {0, 2}) {
+        Modale::Rispondi(risposta);
+        MnuFileCancellaFoglio_Click();
+        EXPECT_EQ(NumFrazioniA, 2);
+        EXPECT_EQ(QuadernoModificato, FALSO);
+    }
+    Modale::Rispondi(1);
+    MnuFileCancellaFoglio_Click();
+    EXPECT_EQ(NumFrazioniA, 0);
+    EXPECT_EQ(QuadernoModificato, VERO);
+
+    FoglioAttivo = 2;
+    MnuFileCancellaFoglio_Click();
+    FoglioAttivo = 3;
+    MnuFileCancellaFoglio_Click();
+    QStringList testi;
+    for (const auto& m : Mostrati("domanda")) {
+        testi << m.testo;
+        EXPECT_EQ(m.titolo, QStringLiteral("Cancella foglio"));
+        EXPECT_EQ(m.tipo, 1);
+    }
+    EXPECT_EQ(testi.mid(2), (QStringList{"Cancellare il foglio di calcolo A?", "Cancellare il foglio di calcolo B?",
+                                         "Cancellare il foglio degli appunti?"}));
+}
+
+TEST_F(Quaderno, EsciChiudeLaFinestraPrincipale)
+{
+    MnuFileEsci_Click();
+    EXPECT_EQ(InChiusura, VERO);
+    EXPECT_FALSE(princ()->isVisible());
+}
+
+TEST_F(Quaderno, ChiudiFinestreServizioGuardaLeCinqueLettere)
+{
+    auto finestra = [](const QString& titolo) {
+        auto* w = new QWidget;
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->setWindowTitle(titolo);
+        w->show();
+        return std::unique_ptr<QWidget>(w);
+    };
+    const auto servizio = finestra(QStringLiteral("Istogramma"));
+    const auto minuscolo = finestra(QStringLiteral("zefra copia"));
+    const auto zefra = finestra(QStringLiteral("Zefra copia"));
+    const auto fogli = finestra(QStringLiteral("Fogliolina"));
+    auto* figlio = princ()->AreaMdi()->addSubWindow(new QWidget);
+    figlio->setWindowTitle(QStringLiteral("Copia"));
+    figlio->show();
+    const QPointer<QMdiSubWindow> guardia(figlio);
+    princ()->ImpostaToolbar2(3, true);
+    MostraAppunti();
+
+    ChiudiFinestreServizio();
+    EXPECT_FALSE(servizio->isVisible());
+    EXPECT_FALSE(minuscolo->isVisible());
+    EXPECT_TRUE(zefra->isVisible());
+    EXPECT_TRUE(fogli->isVisible());
+    EXPECT_TRUE(!guardia || !guardia->isVisible());
+    EXPECT_TRUE(princ()->isVisible());
+    EXPECT_TRUE(FoglioVisibile(1) && AppuntiVisibili());
+}
+
+// --- Start-up open ------------------------------------------------------------------------
+
+class QuadernoAvvio : public Quaderno {
+protected:
+    void SetUp() override
+    {
+        ProvaZefra::SetUp();
+        ImpostaFonteSchermo([] { return QSize(1280, 1024); });
+    }
+    void Avvia(const QStringList& argomenti)
+    {
+        Main(argomenti);
+        Pronto(false);
+    }
+    void SoloFoglioA() const
+    {
+        EXPECT_TRUE(FoglioVisibile(1));
+        EXPECT_TRUE(FoglioCaricato(2));
+        EXPECT_FALSE(FoglioVisibile(2) || AppuntiVisibili());
+        EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: senza nome   "));
+    }
+};
+
+TEST_F(QuadernoAvvio, TraVirgoletteEConSpazi)
+{
+    const QString percorso = Percorso("mio quaderno.qdn");
+    ASSERT_TRUE(ScriviFileQuaderno(percorso, {{}, {{2, 3, 0, 4}}}));
+    const QString cartellaTesto = cartella.path();
+    Avvia({QLatin1Char('"') + cartellaTesto + QStringLiteral("/mio"), QStringLiteral("quaderno.qdn\"")});
+    EXPECT_EQ(NomeQuaderno, percorso);
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: mio quaderno.qdn   "));
+    EXPECT_EQ(NumFrazioniB, 1);
+    EXPECT_TRUE(FoglioVisibile(2) && AppuntiVisibili());
+    EXPECT_FALSE(FoglioVisibile(1));
+    EXPECT_TRUE(Suono::Registrati().isEmpty());
+
+    DistruggiPrinc();
+    AzzeraStatoGenerale();
+    Avvia({cartellaTesto + QStringLiteral("/mio"), QStringLiteral("quaderno.qdn")});
+    EXPECT_EQ(NomeQuaderno, percorso);
+    EXPECT_EQ(NumFrazioniB, 1);
+}
+
+TEST_F(QuadernoAvvio, FileMancanteTieneIlNomePerIlPrimoSalvataggio)
+{
+    Avvia({Percorso("nuovo.qdn")});
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    EXPECT_EQ(NomeQuaderno, Percorso("nuovo.qdn"));
+    SoloFoglioA();
+    Esempio();
+    MnuFileSalva_Click();
+    EXPECT_EQ(LeggiTutto(Percorso("nuovo.qdn")), DieciRighe);
+}
+
+TEST_F(QuadernoAvvio, NomeOContenutoRifiutatiPartonoVuoti)
+{
+    ScriviTutto(Percorso("prova.txt"), DueFogliVuoti);
+    ScriviTutto(Percorso("rotto.qdn"), " 1 \r\n 5 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    for (const QString& nome : {Percorso("prova.txt"), Percorso("rotto.qdn")}) {
+        DistruggiPrinc();
+        AzzeraStatoGenerale();
+        Modale::Azzera();
+        Avvia({nome});
+        AvvisoNonQuaderno();
+        EXPECT_TRUE(NomeQuaderno.isEmpty());
+        EXPECT_EQ(NumFrazioniA, 0);
+        SoloFoglioA();
+    }
+}

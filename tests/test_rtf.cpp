@@ -1,0 +1,463 @@
+#include "platform/Rtf.h"
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Texts compared as std::string, so that failures print them readably.
+std::string S(const QString& s) { return s.toStdString(); }
+
+// One line per run of equal formatting, with the text of the run, and "|"
+// between paragraphs: "[b i u #ff0000 14] testo".
+QString Descrivi(const QTextDocument& d)
+{
+    auto formato = [&d](const QTextCharFormat& f) {
+        const QFont q = f.font().resolve(d.defaultFont());
+        const QString colore = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
+                                                                     : f.foreground().color().name();
+        return QString(QLatin1Char('[')) + QLatin1Char(q.bold() ? 'b' : '-') + QLatin1Char(q.italic() ? 'i' : '-')
+               + QLatin1Char(f.fontUnderline() ? 'u' : '-') + QLatin1Char(' ') + colore + QLatin1Char(' ')
+               + QString::number(q.pointSizeF()) + QStringLiteral("] ");
+    };
+    QStringList parti;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QString par;
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            par += formato(it.fragment().charFormat()) + it.fragment().text();
+        // An empty paragraph: the formatting of what is typed into it.
+        if (b.length() == 1) par = QStringLiteral("vuoto ") + formato(b.charFormat());
+        parti << par;
+    }
+    return parti.join(QStringLiteral(" | "));
+}
+
+// The text of each paragraph, joined by '\n' (line breaks stay U+2028).
+QString Testo(const QTextDocument& d)
+{
+    QStringList righe;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) righe << b.text();
+    return righe.join(QLatin1Char('\n'));
+}
+
+QTextCharFormat Fmt(bool b, bool i, bool u, QColor colore, double punti)
+{
+    QTextCharFormat f;
+    f.setFontWeight(b ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(i);
+    f.setFontUnderline(u);
+    if (colore.isValid()) f.setForeground(colore);
+    f.setFontPointSize(punti);
+    return f;
+}
+
+// A document with every formatting that must travel, accents, escapes,
+// tabs, line breaks and empty paragraphs.
+void RiempiEsempio(QTextDocument& d)
+{
+    QTextCursor c(&d);
+    c.insertText(QStringLiteral("Perché è così: "), Fmt(false, false, false, {}, 12));
+    c.insertText(QStringLiteral("metà"), Fmt(true, false, false, {}, 12));
+    c.insertText(QStringLiteral(" e "), Fmt(false, true, false, Qt::red, 12));
+    c.insertText(QStringLiteral("più"), Fmt(true, true, true, QColor(0, 0, 128), 18));
+    c.insertBlock();
+    c.insertBlock();
+    c.insertText(QStringLiteral("{graffe} \\barra\\ 3/4\tcolonna") + QChar(0x2028) + QStringLiteral("a capo"),
+                 Fmt(false, false, true, Qt::black, 10.5));
+    c.insertBlock();
+    c.insertText(QStringLiteral("€ 5 — «ok» ") + QString::fromUtf8("\xF0\x9D\x84\x9E") + QChar(0x00A0) + QStringLiteral("fine"),
+                 Fmt(false, false, false, {}, 36));
+    // An empty last paragraph formatted for what will be typed in it.
+    c.insertBlock(QTextBlockFormat(), Fmt(true, false, false, Qt::darkGreen, 20));
+}
+
+}   // namespace
+
+TEST(Rtf, RitornoCompletoDiTestoEFormati)
+{
+    QTextDocument originale;
+    RiempiEsempio(originale);
+    const QByteArray rtf = Rtf::Scrivi(originale);
+
+    QTextDocument letto;
+    QString errore;
+    ASSERT_TRUE(Rtf::Leggi(rtf, letto, &errore)) << errore.toStdString();
+    EXPECT_EQ(S(Testo(letto)), S(Testo(originale)));
+    EXPECT_EQ(letto.blockCount(), 5);
+    EXPECT_EQ(S(Descrivi(letto)), S(Descrivi(originale)));
+    // Written again, the same bytes: nothing drifts on repeated saves.
+    EXPECT_EQ(Rtf::Scrivi(letto), rtf);
+}
+
+TEST(Rtf, IlTestoScrittoEStandard)
+{
+    QTextDocument d;
+    RiempiEsempio(d);
+    const QByteArray rtf = Rtf::Scrivi(d);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0"));
+    EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green0\\blue0;\\red0\\green128\\blue0;}"));
+    EXPECT_TRUE(rtf.contains("\\pard Perch\\u233? \\u232? cos\\u236?: \\b met\\u224?\\cf1\\b0\\i  e "));
+    EXPECT_TRUE(rtf.contains("\\fs36\\cf2\\b\\ul pi\\u249?"));
+    EXPECT_TRUE(rtf.contains("\\{graffe\\} \\\\barra\\\\ 3/4\\tab colonna\\line a capo"));
+    EXPECT_TRUE(rtf.contains("\\fs21"));
+    EXPECT_TRUE(rtf.contains("\\u8364? 5 \\u8212? \\u171?ok\\u187? \\u-10188?\\u-8930?\\~fine"));
+    EXPECT_TRUE(rtf.contains("\\cf0"));
+    EXPECT_TRUE(rtf.endsWith("}\r\n"));
+    // Plain ASCII, and the braces that are not escaped balance.
+    int profondita = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        ASSERT_LT(static_cast<unsigned char>(rtf[i]), 0x80);
+        if (rtf[i] == '\\') ++i;
+        else if (rtf[i] == '{') ++profondita;
+        else if (rtf[i] == '}') --profondita;
+        ASSERT_GE(profondita, 0);
+    }
+    EXPECT_EQ(profondita, 0);
+    // One \par for each paragraph, the last one included.
+    EXPECT_EQ(rtf.count("\\par"), 5 + rtf.count("\\pard"));
+}
+
+TEST(Rtf, ParagrafiVuotiESoloACapo)
+{
+    for (const QString& testo : {QString(), QStringLiteral("\n"), QStringLiteral("\n\n\n"),
+                                 QStringLiteral("a\n"), QStringLiteral("\na"), QStringLiteral("a\n\nb")}) {
+        QTextDocument d;
+        d.setPlainText(testo);
+        QTextDocument letto;
+        letto.setPlainText(QStringLiteral("da sostituire"));
+        ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+        EXPECT_EQ(letto.blockCount(), d.blockCount()) << testo.toStdString();
+        EXPECT_EQ(S(letto.toPlainText()), S(testo));
+    }
+    // A document of line breaks inside one paragraph.
+    QTextDocument d;
+    QTextCursor(&d).insertText(QString(3, QChar(0x2028)));
+    QTextDocument letto;
+    ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+    EXPECT_EQ(letto.blockCount(), 1);
+    EXPECT_EQ(letto.begin().text(), QString(3, QChar(0x2028)));
+}
+
+TEST(Rtf, FontEAllineamentoTornano)
+{
+    QTextDocument d;
+    d.setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 18));
+    QTextCursor c(&d);
+    c.insertText(QStringLiteral("base "));
+    QTextCharFormat f;
+    f.setFontFamilies({QStringLiteral("Courier New")});
+    c.insertText(QStringLiteral("fisso"), f);
+    QTextBlockFormat centro;
+    centro.setAlignment(Qt::AlignHCenter);
+    c.insertBlock(centro);
+    c.insertText(QStringLiteral("al centro"));
+
+    QTextDocument letto;
+    ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+    const QTextBlock primo = letto.begin();
+    auto it = primo.begin();
+    EXPECT_EQ(it.fragment().charFormat().font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(it.fragment().charFormat().fontPointSize(), 18);
+    ++it;
+    EXPECT_EQ(it.fragment().text(), QStringLiteral("fisso"));
+    EXPECT_EQ(it.fragment().charFormat().font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(primo.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(primo.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+TEST(Rtf, GruppiSalvanoERipristinanoLoStato)
+{
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New}}{\\colortbl;\\red255\\green0\\blue0;}"
+                           "a{\\b b{\\i\\cf1\\fs40 c}d}e\\ul f\\ulnone g\\b h\\plain i\\f0 j}", d));
+    EXPECT_EQ(S(Descrivi(d)), S(QStringLiteral("[--- auto 12] a[b-- auto 12] b[bi- #ff0000 20] c[b-- auto 12] d"
+                                               "[--- auto 12] e[--u auto 12] f[--- auto 12] g[b-- auto 12] h"
+                                               "[--- auto 12] i[--- auto 12] j")));
+    // A font entry without its ';' still names the font; \plain goes back to \deff.
+    for (auto it = d.begin().begin(); !it.atEnd(); ++it)
+        EXPECT_EQ(S(it.fragment().charFormat().font().family()),
+                  it.fragment().text() == QStringLiteral("j") ? "Arial" : "Courier New")
+            << S(it.fragment().text());
+}
+
+// What a word processor writes: generator, style sheet, info, theme data,
+// fields, pictures (hex and binary), \uc with fallbacks, lists, code-page
+// bytes, line ends in the middle of words.
+TEST(Rtf, DocumentoDiUnWordProcessor)
+{
+    QByteArray bin = "\\bin12 {}\\}{\\{x\\par";   // 12 raw bytes full of RTF syntax
+    const QByteArray rtf =
+        "{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\adeff0\\deff0\\stshfdbch0\\deflang1040\\deflangfe1040\r\n"
+        "{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}\r\n"
+        "{\\f1\\fbidi \\fswiss\\fcharset0\\fprq2{\\*\\panose 020b0604020202020204}Arial;}\r\n"
+        "{\\f37\\fbidi \\fswiss\\fcharset0\\fprq2 Calibri{\\*\\falt Calibri Light};}}\r\n"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\ctextone\\ctint255\\cshade255\\red255\\green0\\blue0;}\r\n"
+        "{\\*\\defchp \\f37\\fs22 }{\\*\\defpap \\ql \\li0\\ri0\\sa160\\sl259\\slmult1 }\r\n"
+        "{\\stylesheet{\\ql \\li0\\ri0\\widctlpar\\f37\\fs22\\lang1040 \\snext0 \\sqformat \\spriority0 Normal;}"
+        "{\\*\\cs10 \\additive \\ssemihidden Default Paragraph Font;}{\\s15\\ql Titolo 1;}}\r\n"
+        "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}{\\levelnumbers;}}\\listid7}}\r\n"
+        "{\\*\\rsidtbl \\rsid1510734\\rsid3611592}{\\mmathPr\\mmathFont34\\mbrkBin0}\r\n"
+        "{\\info{\\title Appunti}{\\author Maestra Rossi}{\\operator Maestra Rossi}"
+        "{\\creatim\\yr2024\\mo3\\dy5\\hr10\\min2}{\\version2}{\\edmins1}{\\nofpages1}}\r\n"
+        "{\\*\\xmlnstbl {\\xmlns1 http://schemas.microsoft.com/office/word/2003/wordml}}\r\n"
+        "{\\*\\generator Microsoft Word 16;}\\paperw11906\\paperh16838\\margl1134\\margr1134\\widowctrl\r\n"
+        "\\sectd \\ltrsect\\linex0\\endnhere\\sectlinegrid360\\sectdefaultcl\r\n"
+        "{\\header \\pard\\plain Intestazione che non si vede\\par}\r\n"
+        "\\pard\\plain \\ltrpar\\s15\\ql \\li0\\ri0\\widctlpar\\wrapdefault\\aspalpha\\faauto\\rin0\\lin0\\itap0 "
+        "\\rtlch\\fcs1 \\af0\\afs24\\alang1025 \\ltrch\\fcs0 \\f0\\fs24\\lang1040\\langfe1040\\cgrid\\langnp1040\\langfenp1040 "
+        "{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid3611592 Il perch\\'e8 del \\'93 quaderno\\'94 costa 5 \\u8364?.}\r\n"
+        "{\\*\\bkmkstart inizio}{\\*\\bkmkend inizio}"
+        "{\\b\\f1\\fs28\\cf3 Gras\r\nsetto rosso}\\b0\\cf0  normale\\par\r\n"
+        "\\pard \\qc {\\i corsivo\\i0 , {\\ul sotto\\ulnone lineato}} \\'a0fine\\~riga\\line seconda\\tab tab\\-bato\\_x\\par\r\n"
+        "{\\listtext\\pard\\plain \\f3\\fs24 \\'b7\\tab}\\pard \\ql \\fi-360\\li720\\ls7 elenco\\par\r\n"
+        "\\pard \\uc2 euro \\u8364\\'80\\'80, \\uc1 pi\\u249\\'f9 \\u-4064 ?fine\\par\r\n"
+        "{\\*\\shppict{\\pict{\\*\\picprop\\shplid1025{\\sp{\\sn shapeType}{\\sv 75}}}\\picscalex100\\pngblip\r\n"
+        "89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c489\r\n}}"
+        "{\\nonshppict{\\pict\\wmetafile8\\picw26\\pich26 " + bin + "}}"
+        "{\\field{\\*\\fldinst {HYPERLINK \"https://example.org\"}}{\\fldrslt {\\ul\\cf2 collegamento}}}"
+        "{\\v testo nascosto}\\par\r\n"
+        "{\\*\\themedata 504b030414000600080000002100e9de0fbfff0000001c020000130000005b436f6e74656e74}\r\n"
+        "{\\*\\datastore 01050000\r\n02000000}}\r\n";
+
+    QTextDocument d;
+    QString errore;
+    ASSERT_TRUE(Rtf::Leggi(rtf, d, &errore)) << errore.toStdString();
+    const QString atteso = QStringLiteral("Il perch\u00e8 del \u201c quaderno\u201d costa 5 \u20ac.Grassetto rosso normale\n"
+                                          "corsivo, sottolineato \u00a0fine\u00a0riga\u2028seconda\ttab\u00adbato\u2011x\n"
+                                          "\u00b7\telenco\n"
+                                          "euro \u20ac, pi\u00f9 \uf020fine\n"
+                                          "collegamento");
+    EXPECT_EQ(S(Testo(d)), S(atteso));
+
+    const QTextBlock primo = d.begin();
+    auto it = primo.begin();
+    QTextCharFormat f = it.fragment().charFormat();
+    EXPECT_EQ(f.font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(f.fontPointSize(), 12);
+    EXPECT_FALSE(f.font().bold());
+    EXPECT_EQ(f.foreground().style(), Qt::NoBrush);
+    ++it;
+    f = it.fragment().charFormat();
+    EXPECT_EQ(it.fragment().text(), QStringLiteral("Grassetto rosso"));
+    EXPECT_TRUE(f.font().bold());
+    EXPECT_EQ(f.font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(f.fontPointSize(), 14);
+    EXPECT_EQ(f.foreground().color(), QColor(255, 0, 0));
+    ++it;
+    EXPECT_EQ(it.fragment().text(), QStringLiteral(" normale"));
+    EXPECT_FALSE(it.fragment().charFormat().font().bold());
+    EXPECT_EQ(it.fragment().charFormat().foreground().style(), Qt::NoBrush);
+    EXPECT_EQ(primo.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    // The link text keeps its own formatting.
+    const QTextBlock ultimo = d.lastBlock();
+    EXPECT_TRUE(ultimo.begin().fragment().charFormat().fontUnderline());
+    EXPECT_EQ(ultimo.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
+}
+
+TEST(Rtf, NonRtfEDanneggiatiDannoErrore)
+{
+    QTextDocument d;
+    d.setPlainText(QStringLiteral("da conservare"));
+    const QByteArray cattivi[] = {
+        "", "   ", "Solo testo", "<html><body>ciao</body></html>", "{\\rtfx ciao}", "{rtf1 ciao}",
+        "\\rtf1 ciao}", QByteArray("{\\rtf1 a\0b}", 11), "{\\rtf1{\\fonttbl{\\f0 Arial;}",
+        "{\\rtf1{\\colortbl;\\red255", "{\\rtf1" + QByteArray(300, '{') + "x" + QByteArray(301, '}')};
+    for (const QByteArray& dati : cattivi) {
+        QString errore;
+        EXPECT_FALSE(Rtf::Leggi(dati, d, &errore)) << dati.left(40).toStdString();
+        EXPECT_FALSE(errore.isEmpty());
+        EXPECT_EQ(d.toPlainText(), QStringLiteral("da conservare"));
+    }
+    // The same refusals when pasting: the text at the cursor stays.
+    QTextCursor c(&d);
+    c.select(QTextCursor::Document);
+    EXPECT_FALSE(Rtf::Inserisci("Solo testo", c));
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("da conservare"));
+}
+
+TEST(Rtf, TroncatoOStranoNonInventaTesto)
+{
+    QTextDocument originale;
+    RiempiEsempio(originale);
+    const QByteArray rtf = Rtf::Scrivi(originale);
+    const QString tutto = Testo(originale);
+    const qsizetype font0 = rtf.indexOf("{\\fonttbl") + 9, font1 = rtf.indexOf("}\r\n{\\colortbl");
+    const qsizetype colori0 = rtf.indexOf("{\\colortbl") + 10, colori1 = rtf.indexOf("}\r\n\\uc1");
+    ASSERT_TRUE(font0 > 9 && font1 > font0 && colori0 > font1 && colori1 > colori0);
+    for (qsizetype n = 0; n <= rtf.size(); ++n) {
+        QTextDocument d;
+        const bool ok = Rtf::Leggi(rtf.left(n), d);
+        if (n < 5 || (n >= font0 && n <= font1) || (n >= colori0 && n <= colori1)) {
+            EXPECT_FALSE(ok) << n;
+            continue;
+        }
+        ASSERT_TRUE(ok) << n;
+        // Only the last token can be cut: at most two characters at the end
+        // are not the document's (a cut \u number, a cut surrogate pair).
+        const QString letto = Testo(d);
+        EXPECT_TRUE(tutto.startsWith(letto.chopped(std::min<qsizetype>(2, letto.size()))))
+            << n << " " << letto.toStdString();
+    }
+
+    struct Caso {
+        const char* rtf;
+        const char* testo;
+    };
+    const Caso casi[] = {
+        {"{\\rtf1 uno}}}} due", "uno"},                                    // extra closing braces
+        {"{\\rtf1 a\\'zzb\\'4", "azzb"},   // bad hex; a control character is dropped
+        {"{\\rtf1 a\\u99999999999999999999?b\\u-99999999999999?c}", "abc"},
+        {"{\\rtf1 a\\fs-5 b\\fs99999999999 c\\cf99999 d\\f-7 e}", "abcde"},
+        {"{\\rtf1 a\\uc99999999 \\u8364 bcdefghijklmnopqrstuvwxyz}", "a\u20acrstuvwxyz"},   // at most 16 skipped
+        {"{\\rtf1 a\\bin99999999999", "a"},
+        {"{\\rtf1 a\\bin-5 b}", "ab"},
+        {"{\\rtf1 a\\", "a"},
+        {"{\\rtf1 a\\u", "a"},
+        {"{\\rtf1 a\\u-", "a"},
+        {"{\\rtf1 \\u55348?\\u56606?x\\u55348?y}", "\U0001D11Ex\uFFFDy"},
+        {"{\\rtf1 {\\colortbl\\red0\\green0\\blue255;}\\cf0 blu}", "blu"},
+    };
+    for (const Caso& caso : casi) {
+        QTextDocument d;
+        ASSERT_TRUE(Rtf::Leggi(caso.rtf, d)) << caso.rtf;
+        EXPECT_EQ(S(Testo(d)), caso.testo) << caso.rtf;
+    }
+    // Colour entry 0 that is a real colour is not the automatic one.
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi("{\\rtf1 {\\colortbl\\red0\\green0\\blue255;}\\cf0 blu}", d));
+    EXPECT_EQ(d.begin().begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
+    // A control word thousands of letters long is one unknown word.
+    ASSERT_TRUE(Rtf::Leggi("{\\rtf1 a\\" + QByteArray(100000, 'x') + "5 b}", d));
+    EXPECT_EQ(S(Testo(d)), "ab");
+}
+
+TEST(Rtf, AnnidamentoLimitato)
+{
+    // Up to the limit the groups work and restore the state on the way out.
+    const int livelli = Rtf::ProfonditaMassima - 1;
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < livelli; ++i) rtf += i == livelli / 2 ? "{\\b " : "{";
+    rtf += "x";
+    rtf += QByteArray(livelli, '}');
+    rtf += "y}";
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi(rtf, d));
+    EXPECT_EQ(S(Descrivi(d)), S(QStringLiteral("[b-- auto 12] x[--- auto 12] y")));
+
+    // A million open braces: refused, quickly and without exhausting memory.
+    QString errore;
+    EXPECT_FALSE(Rtf::Leggi("{\\rtf1 " + QByteArray(1'000'000, '{'), d, &errore));
+    EXPECT_FALSE(errore.isEmpty());
+    // Also inside a skipped destination.
+    EXPECT_FALSE(Rtf::Leggi("{\\rtf1 {\\*\\x " + QByteArray(1'000'000, '{') + QByteArray(1'000'000, '}') + "}}", d));
+}
+
+TEST(Rtf, DatiCasualiNonBloccano)
+{
+    QRandomGenerator gen(4242);
+    const QByteArray pezzi[] = {"{", "}", "\\", "\\b", "\\u", "\\uc", "\\'", "\\bin", "\\*", "\\par", "\\fonttbl",
+                                "\\colortbl", "\\pict", "-", "9", "99999", ";", "a", " ", "\r\n", "\\fs", "\\cf", "\\f"};
+    for (int prova = 0; prova < 3000; ++prova) {
+        QByteArray rtf = "{\\rtf1 ";
+        const int lunghezza = int(gen.bounded(60));
+        for (int i = 0; i < lunghezza; ++i) rtf += pezzi[gen.bounded(int(std::size(pezzi)))];
+        QTextDocument d;
+        QString errore;
+        const bool ok = Rtf::Leggi(rtf, d, &errore);
+        EXPECT_TRUE(ok || !errore.isEmpty()) << rtf.toStdString();
+        EXPECT_LE(d.characterCount(), rtf.size() + 1);
+    }
+}
+
+TEST(Rtf, InserisciAlCursore)
+{
+    QTextDocument sorgente;
+    sorgente.setPlainText(QStringLiteral("primo\nsecondo"));
+    QTextCursor sel(&sorgente);
+    sel.setPosition(2);
+    sel.setPosition(9, QTextCursor::KeepAnchor);   // "imo\nsec"
+    QTextCharFormat grassetto;
+    grassetto.setFontWeight(QFont::Bold);
+    sel.mergeCharFormat(grassetto);
+    const QByteArray rtf = Rtf::ScriviSelezione(sel);
+
+    QTextDocument d;
+    d.setPlainText(QStringLiteral("XY"));
+    QTextCursor c(&d);
+    c.setPosition(1);
+    ASSERT_TRUE(Rtf::Inserisci(rtf, c));
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("Ximo\nsecY"));
+    EXPECT_TRUE(d.begin().begin().fragment().text() == QStringLiteral("X"));
+    auto it = d.begin().begin();
+    ++it;
+    EXPECT_TRUE(it.fragment().charFormat().font().bold());
+    // One undo step takes the paste back.
+    d.undo();
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("XY"));
+
+    // Inline text replaces the selection; a selection that ends with a
+    // paragraph mark brings the paragraph break with it.
+    QTextCursor t(&d);
+    t.setPosition(0);
+    t.setPosition(1, QTextCursor::KeepAnchor);
+    ASSERT_TRUE(Rtf::Inserisci("{\\rtf1 ab\\par}", t));
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("abY"));
+    ASSERT_TRUE(Rtf::Inserisci("{\\rtf1 cd\\par\\par}", t));
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("abcd\nY"));
+    // An empty selection written and pasted changes nothing.
+    QTextCursor vuoto(&sorgente);
+    ASSERT_TRUE(Rtf::Inserisci(Rtf::ScriviSelezione(vuoto), t));
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("abcd\nY"));
+}
+
+TEST(Rtf, FileEAppunti)
+{
+    QTemporaryDir cartella;
+    ASSERT_TRUE(cartella.isValid());
+    const QString percorso = cartella.filePath(QStringLiteral("prova.rtf"));
+    QTextDocument d;
+    RiempiEsempio(d);
+    QString errore;
+    ASSERT_TRUE(Rtf::SalvaFile(percorso, d, &errore)) << errore.toStdString();
+    QTextDocument letto;
+    ASSERT_TRUE(Rtf::CaricaFile(percorso, letto, &errore)) << errore.toStdString();
+    EXPECT_EQ(S(Descrivi(letto)), S(Descrivi(d)));
+
+    EXPECT_FALSE(Rtf::CaricaFile(cartella.filePath(QStringLiteral("manca.rtf")), letto, &errore));
+    EXPECT_FALSE(errore.isEmpty());
+    EXPECT_FALSE(Rtf::SalvaFile(cartella.filePath(QStringLiteral("non/esiste/x.rtf")), d));
+    // A file that is not RTF leaves the document as it was.
+    QFile testo(cartella.filePath(QStringLiteral("testo.rtf")));
+    ASSERT_TRUE(testo.open(QIODevice::WriteOnly));
+    testo.write("appunti in testo semplice\r\n");
+    testo.close();
+    EXPECT_FALSE(Rtf::CaricaFile(testo.fileName(), letto));
+    EXPECT_EQ(S(Descrivi(letto)), S(Descrivi(d)));
+
+    // The clipboard carries the rich text only, and gives it back.
+    const QByteArray rtf = Rtf::Scrivi(d);
+    QGuiApplication::clipboard()->setMimeData(Rtf::DatiAppunti(rtf));
+    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(dati, nullptr);
+    EXPECT_FALSE(dati->hasText());
+    EXPECT_TRUE(dati->hasFormat(Rtf::TipoMime));
+    EXPECT_EQ(Rtf::DaAppunti(dati), rtf);
+    // Plain text or a rich-text format holding something else: no rich text.
+    QGuiApplication::clipboard()->setText(QStringLiteral("solo testo"));
+    EXPECT_TRUE(Rtf::DaAppunti(QGuiApplication::clipboard()->mimeData()).isEmpty());
+    auto falso = std::make_unique<QMimeData>();
+    falso->setData(Rtf::TipoMime, "non rtf");
+    EXPECT_TRUE(Rtf::DaAppunti(falso.get()).isEmpty());
+    EXPECT_TRUE(Rtf::DaAppunti(nullptr).isEmpty());
+    QGuiApplication::clipboard()->clear();
+}

@@ -1,0 +1,150 @@
+#pragma once
+// The two sheet windows (sheet A = Form1, sheet B = Form2) and the module
+// procedures that draw a sheet, outline its selection and keep its scroll
+// bar and its sum label on the main window up to date. Sheet s: 1 = A,
+// anything else = B. All lengths are twips unless said otherwise.
+#include "platform/Superficie.h"
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <cstdint>
+
+class QLabel;
+class QScrollBar;
+class FrmFoglio;
+
+// ---------------------------------------------------------------------------
+// Module procedures (callable whether the window is shown or hidden; a sheet
+// window that is not loaded yet is loaded, hidden, on first use).
+
+// Draws pie i of sheet s at its place in the grid; nothing while the sheet
+// has no columns, no fractions, or i is outside 1..count.
+void DisegnaTortaFoglio(uint8_t s, int i);
+// Clears the sheet in its background colour (ColoreSfondoFoglio), draws
+// every pie, hides the hover label, updates the sum.
+void RidisegnaFoglio(uint8_t s);
+// Draws the blue box around every selected pie (adds boxes only).
+void EvidenziaSelezionate(uint8_t s);
+// Enables the scroll bar when the pies do not all fit, else disables it and
+// scrolls back to the top.
+void AggiornaScorrimento(uint8_t s);
+// Sum label and lowest-terms image of sheet s on the main window.
+void AggiornaSommaFoglio(uint8_t s);
+// Draws one fraction alone into FrmRitagliaImmagine().Picture1 (radius and
+// tint of the active sheet).
+void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore);
+// Distance of two points, computed in double and returned in single precision.
+float CalcolaDistanza(double x1, double y1, double x2, double y2);
+
+// ---------------------------------------------------------------------------
+// Plain geometry of a sheet (no window needed), for the procedures above and
+// for tests.
+struct GeometriaFoglio {
+    int R = 900;        // radius
+    int G = 140;        // DistanzaTorte
+    int C = 0;          // columns
+    int32_t S = 0;      // offset (0 or negative)
+    // Centre of pie i (1-based); only meaningful while C > 0.
+    QPoint Centro(int i) const;
+    // Lowest position 1..n whose centre is nearer than R to (x, y); 0 if none
+    // (always 0 while C = 0).
+    int Colpita(int n, double x, double y) const;
+};
+// Columns for an outer width W (never negative).
+int16_t CalcolaColonne(int W, int R);
+// Pies that fit without scrolling for an outer height H (never negative).
+int CalcolaCapienza(int H, int R, int G, int C);
+// The current geometry of sheet s from the shared state.
+GeometriaFoglio GeometriaDelFoglio(uint8_t s);
+
+// Background colour of sheet s now: its tint, or white while the white-sheets
+// option is on.
+QColor ColoreSfondoFoglio(uint8_t s);
+// Gives a loaded sheet the background colour of ColoreSfondoFoglio at once
+// (RidisegnaFoglio does it by itself before clearing the sheet).
+void ApplicaSfondoFoglio(uint8_t s);
+
+// The two pictures of the lowest-terms image (reduced, not reduced).
+QPixmap IconaRidotta();
+QPixmap IconaNonRidotta();
+
+// ---------------------------------------------------------------------------
+// The sheet windows.
+
+// The sheet window of s, created (hidden, registered for tiling) on first
+// use; never null while the main window exists.
+FrmFoglio* Foglio(uint8_t s);
+inline FrmFoglio* Form1() { return Foglio(1); }
+inline FrmFoglio* Form2() { return Foglio(2); }
+// The window if loaded, else null (never creates it).
+FrmFoglio* FoglioSeCaricato(uint8_t s);
+bool FoglioCaricato(uint8_t s);
+// Loaded and not hidden.
+bool FoglioVisibile(uint8_t s);
+// Loads the sheet if needed, shows it and activates it (the activation runs
+// at once, even while the main window is not on the screen yet). It does not
+// touch Toolbar2 nor tile: the caller does.
+void MostraFoglio(uint8_t s);
+// Hides the sheet (Toolbar2 release); it stays loaded with all its state.
+// Always hide a sheet through this, not with hide(), so that showing it
+// again counts as an activation.
+void NascondiFoglio(uint8_t s);
+// Closes the sheet as its close box does: hides it unless InChiusura, in
+// which case it really unloads.
+void ChiudiFoglio(uint8_t s);
+
+class FrmFoglio : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit FrmFoglio(uint8_t s, QWidget* parent = nullptr);
+    ~FrmFoglio() override;
+
+    uint8_t NumeroFoglio() const { return s_; }
+    // The drawing area (client area, twips; the window's BackColor, ForeColor
+    // and Font for the captions are those of this surface).
+    Superficie* Area() const;
+    QScrollBar* VScroll1() const { return vscroll_; }
+    QLabel* LabelServizio() const { return label_; }
+
+    int16_t FrazioneSotto = 0;
+    int16_t FrazioneAncora = 0;
+
+    // Outer size in twips (frame included), inner size in twips.
+    int LarghezzaEsterna() const;
+    int AltezzaEsterna() const;
+    int LarghezzaInterna() const;
+    int AltezzaInterna() const;
+
+    // Event handlers (X, Y in twips of the client area).
+    void Form_Activate();
+    void Form_Deactivate();
+    void Form_Resize();
+    void Form_MouseMove(Qt::MouseButtons bottoni, double X, double Y);
+    void Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers tasti, double X, double Y);
+    void VScroll1_Change();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    class AreaFoglio;
+    void ImpostaMassimoScorrimento();
+    uint8_t s_;
+    AreaFoglio* area_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    QLabel* label_ = nullptr;
+    friend void AggiornaScorrimento(uint8_t s);
+};
+
+// ---------------------------------------------------------------------------
+// The never-shown window whose Picture1 is the program's off-screen bitmap
+// (one pie drawn alone, cropping before the clipboard). Captions in
+// RGB(0,0,128), 8.25 pt until a zoom command changes the size. Lives as long
+// as the main window.
+class FinestraRitaglia : public QObject {
+    Q_OBJECT
+public:
+    explicit FinestraRitaglia(QObject* parent = nullptr);
+    SuperficieNascosta Picture1;
+};
+FinestraRitaglia& FrmRitagliaImmagine();

@@ -1,0 +1,359 @@
+#include "workspace/FrmAppunti.h"
+#include "platform/Colori.h"
+#include "platform/Finestre.h"
+#include "workspace/Fogli.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include "workspace/StatoComandi.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QPainter>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolBar>
+#include <algorithm>
+
+namespace {
+
+QPointer<FrmAppunti> istanza;
+QPointer<QMdiArea> areaCollegata;
+// The child window whose activation this window saw last (null once the
+// notes were hidden while active, so that showing them again counts).
+QPointer<QMdiSubWindow> ultimaAttiva;
+
+void GestisciAttivazione(QMdiSubWindow* w)
+{
+    // Only a real change of the active child counts: none (the application
+    // lost the focus, a modal box) or the same window again change nothing.
+    if (!w || w == ultimaAttiva) return;
+    QPointer<QMdiSubWindow> prima = ultimaAttiva;
+    ultimaAttiva = w;
+    if (istanza && prima == istanza) istanza->Form_Deactivate(w);
+    if (istanza && w == istanza) istanza->Form_Activate();
+}
+
+void CollegaArea(QMdiArea* area)
+{
+    if (areaCollegata == area) return;
+    areaCollegata = area;
+    ultimaAttiva = area->activeSubWindow();
+    QObject::connect(area, &QMdiArea::subWindowActivated, area, &GestisciAttivazione);
+}
+
+// --- Pictures of Toolbar1 ----------------------------------------------------
+
+QPixmap Tela16(qreal r)
+{
+    QPixmap p(QSize(16, 16) * r);
+    p.setDevicePixelRatio(r);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+// A capital letter in the style its button applies.
+QPixmap Lettera(const QString& lettera, bool grassetto, bool corsivo, bool sottolineato, qreal r)
+{
+    QPixmap p = Tela16(r);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(sottolineato ? 12 : 14);
+    f.setBold(grassetto);
+    f.setItalic(corsivo);
+    g.setFont(f);
+    g.setPen(Qt::black);
+    g.drawText(QRect(0, sottolineato ? -1 : 0, 16, 14), Qt::AlignCenter, lettera);
+    if (sottolineato) g.fillRect(QRectF(3, 13, 10, 1.5), Qt::black);
+    return p;
+}
+
+// A page of text lines inside a dashed selection frame.
+QPixmap SelezionaTutto(qreal r)
+{
+    QPixmap p = Tela16(r);
+    QPainter g(&p);
+    g.fillRect(QRectF(2, 1, 12, 14), Qt::white);
+    g.setPen(QColor(128, 128, 128));
+    g.drawRect(QRectF(2.5, 1.5, 11, 13));
+    g.fillRect(QRectF(3.5, 2.5, 9, 11), QColor(0, 0, 128));
+    g.setPen(Qt::white);
+    for (int y = 4; y <= 12; y += 2) g.drawLine(QPointF(5, y + 0.5), QPointF(y == 12 ? 9 : 11, y + 0.5));
+    QPen tratteggio(Qt::black);
+    tratteggio.setStyle(Qt::DotLine);
+    g.setPen(tratteggio);
+    g.drawRect(QRectF(0.5, 0.5, 15, 15));
+    return p;
+}
+
+QIcon IconaBottone(int indice)
+{
+    QIcon icona;
+    for (qreal r : {1.0, 2.0}) {
+        switch (indice) {
+        case 1: icona.addPixmap(Lettera(QStringLiteral("G"), true, false, false, r)); break;
+        case 2: icona.addPixmap(Lettera(QStringLiteral("C"), false, true, false, r)); break;
+        case 3: icona.addPixmap(Lettera(QStringLiteral("S"), false, false, true, r)); break;
+        default: icona.addPixmap(SelezionaTutto(r)); break;
+        }
+    }
+    return icona;
+}
+
+// --- Character formatting of the selection ----------------------------------
+
+using Proprieta = bool (*)(const QTextCharFormat&);
+bool EGrassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
+bool ECorsivo(const QTextCharFormat& f) { return f.fontItalic(); }
+bool ESottolineato(const QTextCharFormat& f) { return f.fontUnderline(); }
+
+// True when any character of the selection has the property (a selection
+// formatted only in part counts as formatted); without a selection, the
+// format that typing would use.
+bool QualcunoHa(const QTextCursor& c, Proprieta p)
+{
+    if (!c.hasSelection()) return p(c.charFormat());
+    const int inizio = c.selectionStart(), fine = c.selectionEnd();
+    const QTextDocument* doc = c.document();
+    for (QTextBlock b = doc->findBlock(inizio); b.isValid() && b.position() < fine; b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            if (!fr.isValid()) continue;
+            const int a = fr.position(), z = fr.position() + fr.length();
+            if (z <= inizio || a >= fine) continue;
+            if (p(fr.charFormat())) return true;
+        }
+    }
+    return false;
+}
+
+// The top visible sheet, the one a multiple-document window activates when
+// the active child goes away.
+FrmFoglio* FoglioInCima()
+{
+    Princ* p = PrincSeEsiste();
+    if (!p) return nullptr;
+    const auto finestre = p->AreaMdi()->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = finestre.crbegin(); it != finestre.crend(); ++it)
+        if (auto* f = qobject_cast<FrmFoglio*>(*it); f && !f->isHidden()) return f;
+    return nullptr;
+}
+
+} // namespace
+
+// The client area: lays the controls out whenever its size changes.
+class FrmAppunti::Contenuto : public QWidget {
+public:
+    explicit Contenuto(FrmAppunti* finestra) : finestra_(finestra) { setObjectName(QStringLiteral("Contenuto")); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        finestra_->Form_Resize();
+    }
+
+private:
+    FrmAppunti* finestra_;
+};
+
+FrmAppunti::FrmAppunti(QWidget* parent) : QMdiSubWindow(parent)
+{
+    setObjectName(QStringLiteral("FrmAppunti"));
+    setWindowTitle(QStringLiteral("Foglio appunti"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* contenuto = new Contenuto(this);
+    contenuto_ = contenuto;
+
+    toolbar1_ = new QToolBar(contenuto_);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setIconSize(QSize(16, 16));
+    toolbar1_->setMovable(false);
+    const QString suggerimenti[4] = {QStringLiteral("Grassetto"), QStringLiteral("Corsivo"),
+                                     QStringLiteral("Sottolineato"), QStringLiteral("Seleziona tutto")};
+    for (int i = 1; i <= 4; ++i) {
+        QAction* a = toolbar1_->addAction(IconaBottone(i), suggerimenti[i - 1]);
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
+        a->setToolTip(suggerimenti[i - 1]);
+        connect(a, &QAction::triggered, this, [this, i]() { Toolbar1_ButtonClick(i); });
+    }
+
+    txt_ = new QTextEdit(contenuto_);
+    txt_->setObjectName(QStringLiteral("TxtAppunti"));
+    txt_->setAcceptRichText(true);
+    QFont f = txt_->font();
+    f.setPointSize(12);
+    txt_->setFont(f);
+    QPalette pal = txt_->palette();
+    pal.setColor(QPalette::Text, QBColor(0));
+    pal.setColor(QPalette::Base, QBColor(15));
+    txt_->setPalette(pal);
+    connect(txt_, &QTextEdit::textChanged, this, &FrmAppunti::TxtAppunti_Change);
+
+    setWidget(contenuto_);
+    // Activating the window puts the cursor in the notes.
+    setFocusProxy(txt_);
+    contenuto_->setFocusProxy(txt_);
+    resize(TwipInPixel(4800), TwipInPixel(4000));
+}
+
+FrmAppunti::~FrmAppunti() = default;
+
+QAction* FrmAppunti::BottoneToolbar1(int indice) const
+{
+    const auto azioni = toolbar1_->actions();
+    return (indice >= 1 && indice <= azioni.size()) ? azioni[indice - 1] : nullptr;
+}
+
+void FrmAppunti::Form_Activate()
+{
+    ImpostaComandiAppunti();
+    FoglioAttivo = 3;
+    if (Princ* p = PrincSeEsiste()) p->ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
+    // Typing into empty notes starts in black, whatever colour the palette
+    // gave last. Not a change of the notes.
+    if (txt_->toPlainText().isEmpty()) {
+        ++silenzio_;
+        txt_->setTextColor(QBColor(0));
+        --silenzio_;
+    }
+}
+
+void FrmAppunti::Form_Deactivate(QMdiSubWindow* nuovaAttiva)
+{
+    if (qobject_cast<FrmFoglio*>(nuovaAttiva)) ImpostaComandiFoglio();
+}
+
+void FrmAppunti::Form_Resize()
+{
+    // A window too small for its controls gets them at zero size.
+    const int alto = toolbar1_->sizeHint().height();
+    toolbar1_->setGeometry(0, 0, contenuto_->width(), alto);
+    txt_->setGeometry(0, alto, std::max(0, contenuto_->width() - TwipInPixel(50)),
+                      std::max(0, contenuto_->height() - alto));
+}
+
+void FrmAppunti::Toolbar1_ButtonClick(int indice)
+{
+    QTextCharFormat f;
+    const QTextCursor c = txt_->textCursor();
+    switch (indice) {
+    case 1:
+        f.setFontWeight(QualcunoHa(c, EGrassetto) ? QFont::Normal : QFont::Bold);
+        break;
+    case 2:
+        f.setFontItalic(!QualcunoHa(c, ECorsivo));
+        break;
+    case 3:
+        f.setFontUnderline(!QualcunoHa(c, ESottolineato));
+        break;
+    case 4:
+        txt_->selectAll();
+        return;
+    default:
+        return;
+    }
+    txt_->mergeCurrentCharFormat(f);
+}
+
+void FrmAppunti::TxtAppunti_Change()
+{
+    if (silenzio_ == 0) QuadernoModificato = VERO;
+}
+
+void FrmAppunti::Nascondi()
+{
+    const bool eraAttiva = ultimaAttiva == this;
+    hide();
+    if (!eraAttiva || InChiusura) return;
+    if (FrmFoglio* f = FoglioInCima()) {
+        Form_Deactivate(f);
+        MostraFoglio(f->NumeroFoglio());
+    }
+}
+
+void FrmAppunti::hideEvent(QHideEvent* e)
+{
+    // Hidden on purpose (not because the main window was): showing the
+    // notes again is a new activation.
+    if (isHidden() && ultimaAttiva == this) ultimaAttiva = nullptr;
+    QMdiSubWindow::hideEvent(e);
+}
+
+void FrmAppunti::closeEvent(QCloseEvent* e)
+{
+    if (Princ* p = PrincSeEsiste()) p->ImpostaToolbar2(3, false);
+    Nascondi();
+    if (Princ* p = PrincSeEsiste()) p->Affianca();
+    AggiornaStatoComandi();
+    if (!InChiusura) {
+        e->ignore();
+        return;
+    }
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    QMdiSubWindow::closeEvent(e);
+}
+
+// ---------------------------------------------------------------------------
+
+FrmAppunti* Appunti()
+{
+    if (!istanza) {
+        QMdiArea* area = princ()->AreaMdi();
+        CollegaArea(area);
+        auto* f = new FrmAppunti();
+        area->addSubWindow(f);
+        f->hide();
+        princ()->RegistraFiglio(f, 3);
+        istanza = f;
+    }
+    return istanza;
+}
+
+FrmAppunti* AppuntiSeCaricati() { return istanza; }
+
+QTextEdit* TxtAppunti() { return Appunti()->TxtAppunti(); }
+
+bool AppuntiVisibili() { return istanza && !istanza->isHidden(); }
+
+void MostraAppunti()
+{
+    FrmAppunti* f = Appunti();
+    f->show();
+    princ()->AreaMdi()->setActiveSubWindow(f);
+    // When the area already counted the notes as its active child it
+    // announces nothing: they are the active window all the same.
+    if (ultimaAttiva != f) GestisciAttivazione(f);
+}
+
+void NascondiAppunti()
+{
+    if (FrmAppunti* f = AppuntiSeCaricati()) f->Nascondi();
+}
+
+void ChiudiAppunti()
+{
+    if (FrmAppunti* f = AppuntiSeCaricati()) f->close();
+}
+
+void CaricaAppunti(const std::function<void(QTextEdit*)>& carica)
+{
+    FrmAppunti* f = Appunti();
+    struct Silenzio {
+        int& n;
+        explicit Silenzio(int& c) : n(c) { ++n; }
+        ~Silenzio() { --n; }
+    } silenzio(f->silenzio_);
+    carica(f->txt_);
+    f->txt_->document()->clearUndoRedoStacks();
+}
+
+void SvuotaAppunti()
+{
+    CaricaAppunti([](QTextEdit* t) { t->clear(); });
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The notes window "Foglio appunti": the notebook's page of free rich text
+// (bold, italic, underline, colour, font size), the third document window
+// of the main window beside sheets A and B. One instance, created hidden on
+// first use; closing it only hides it (its text stays) unless the program
+// is closing.
+#include <QMdiSubWindow>
+#include <functional>
+
+class QAction;
+class QTextEdit;
+class QToolBar;
+
+class FrmAppunti : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit FrmAppunti(QWidget* parent = nullptr);
+    ~FrmAppunti() override;
+
+    // The window's own toolbar (bold, italic, underline, select all) and the
+    // rich text box of the notes.
+    QToolBar* Toolbar1() const { return toolbar1_; }
+    QTextEdit* TxtAppunti() const { return txt_; }
+    // Toolbar1's button 1..4, null for any other index.
+    QAction* BottoneToolbar1(int indice) const;
+
+    // Event handlers.
+    // The notes become the active window: notes state of the commands,
+    // FoglioAttivo = 3, "Foglio: appunti   ", black typing in empty notes.
+    void Form_Activate();
+    // Another window became active: the command state follows it (a sheet
+    // gives the sheet state). Null (nothing active) changes nothing.
+    void Form_Deactivate(QMdiSubWindow* nuovaAttiva);
+    // Lays out the text box under the toolbar.
+    void Form_Resize();
+    // 1 bold, 2 italic, 3 underline (each on when the selection has none of
+    // it, otherwise off for the whole selection), 4 select all; any other
+    // index nothing.
+    void Toolbar1_ButtonClick(int indice);
+    // Any change of the notes' contents marks the notebook modified, except
+    // while the program itself loads or empties them (CaricaAppunti).
+    void TxtAppunti_Change();
+
+    // Hides the window; when it was the active window, the top visible
+    // sheet becomes active, as in any multiple-document window.
+    void Nascondi();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    class Contenuto;
+    friend void CaricaAppunti(const std::function<void(QTextEdit*)>& carica);
+
+    QWidget* contenuto_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    QTextEdit* txt_ = nullptr;
+    int silenzio_ = 0;   // > 0 while a change is the program's, not the pupil's
+};
+
+// The notes window, created hidden (and registered for tiling) on first
+// use; never null while the main window exists.
+FrmAppunti* Appunti();
+// The window if loaded, else null (never creates it).
+FrmAppunti* AppuntiSeCaricati();
+// The notes' rich text box (creates the window if needed).
+QTextEdit* TxtAppunti();
+// Loaded and not hidden.
+bool AppuntiVisibili();
+
+// Toolbar2 button 3 pressed, and Open: shows the notes and makes them the
+// active window (the activation runs at once). Does not touch Toolbar2 nor
+// tile: the caller does.
+void MostraAppunti();
+// Toolbar2 button 3 released, New, Open: hides the notes (text kept); when
+// they were the active window the top visible sheet becomes active. Does
+// not touch Toolbar2 nor tile.
+void NascondiAppunti();
+// As the window's close box: Toolbar2 button 3 up, hidden, tiled, command
+// state for the windows still open; really unloads only while InChiusura.
+void ChiudiAppunti();
+
+// Loads, replaces or empties the notes' content as the program does (New,
+// Open): carica works on the text box while its change notification is
+// suppressed, so the notebook is not marked modified; the undo history
+// starts afresh afterwards.
+void CaricaAppunti(const std::function<void(QTextEdit*)>& carica);
+// Empties the notes the same way.
+void SvuotaAppunti();
