@@ -10,6 +10,7 @@
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Quaderno.h"
 #include "workspace/StatoComandi.h"
+#include "workspace/Tavolozza.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -163,6 +164,7 @@ Princ::Princ(QWidget* parent) : QMainWindow(parent)
     picture1_->installEventFilter(this);
     CostruisciBarraStato();
     CostruisciMenuPrinc(this);
+    CollegaTavolozzaEInfo(this);
     DisponiStriscia();
 }
 
