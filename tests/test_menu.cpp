@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -217,7 +218,9 @@ TEST_F(Menu, LAlberoDeiMenuSegueLaTabella)
     // Others find every item and top-level menu by its name.
     for (const Riga& r : Albero) {
         ASSERT_NE(Voce(r.nome), nullptr) << r.nome;
-        if (r.livello == 0) EXPECT_NE(princ()->findChild<QMenu*>(QString::fromUtf8(r.nome)), nullptr) << r.nome;
+        if (r.livello == 0) {
+            EXPECT_NE(princ()->findChild<QMenu*>(QString::fromUtf8(r.nome)), nullptr) << r.nome;
+        }
     }
     EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaAbilitaSuono"));
     EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaEvBottoni"));
@@ -261,7 +264,9 @@ TEST_F(Menu, LeVentunoPosizioniAllAvvio)
         ASSERT_NE(a, nullptr) << i;
         const bool separatore = QString::fromUtf8(attesi[i - 1].suggerimento).isEmpty();
         EXPECT_EQ(a->isSeparator(), separatore) << i;
-        if (!separatore) EXPECT_EQ(a->toolTip(), QString::fromUtf8(attesi[i - 1].suggerimento)) << i;
+        if (!separatore) {
+            EXPECT_EQ(a->toolTip(), QString::fromUtf8(attesi[i - 1].suggerimento)) << i;
+        }
         EXPECT_EQ(ImmagineBottoneToolbar1(i), attesi[i - 1].immagine) << i;
         EXPECT_EQ(a->menu() != nullptr, attesi[i - 1].tendina) << i;
         if (attesi[i - 1].tendina) {

@@ -197,7 +197,6 @@ FrmAppunti::FrmAppunti(QWidget* parent) : QMdiSubWindow(parent)
 
     setWidget(contenuto_);
     // Activating the window puts the cursor in the notes.
-    setFocusProxy(txt_);
     contenuto_->setFocusProxy(txt_);
     resize(TwipInPixel(4800), TwipInPixel(4000));
 }

@@ -139,7 +139,6 @@ void CostruisciBarraMenu(Princ* p)
         QMenu* genitore = v.livello > 0 ? aperti[v.livello - 1] : nullptr;
         if (!v.nome) {
             QAction* s = genitore->addSeparator();
-            s->setText(testo);
             s->setObjectName(QStringLiteral("separatore%1").arg(++separatori));
             continue;
         }
