@@ -108,7 +108,7 @@ const QHash<QString, Azione>& VociMenu()
         {QStringLiteral("MnuFileNuovoQuaderno"), SEMPRE(MnuFileNuovoQuaderno_Click)},
         {QStringLiteral("MnuFileApri"), SEMPRE(MnuFileApri_Click)},
         {QStringLiteral("MnuFileSalva"), SEMPRE(MnuFileSalva_Click)},
-        {QStringLiteral("MnuFileSalvaConNome"), SEMPRE(SalvaQuadernoConNome)},
+        {QStringLiteral("MnuFileSalvaConNome"), SEMPRE(MnuFileSalvaConNome_Click)},
         {QStringLiteral("MnuFileCancellaFoglio"), SULLA_FINESTRA_SENZA_ARGOMENTI(MnuFileCancellaFoglio_Click)},
         {QStringLiteral("MnuFileCopiaBitmap"), SULLA_FINESTRA_SENZA_ARGOMENTI(MnuFileCopiaBitmap_Click)},
         {QStringLiteral("MnuFileStampa"), SULLA_FINESTRA_SENZA_ARGOMENTI(MnuFileStampa_Click)},
