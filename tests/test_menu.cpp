@@ -671,6 +671,11 @@ TEST_F(Menu, NegliAppuntiCancEditaIlTesto)
     QTest::keyClick(t, Qt::Key_Delete);
     EXPECT_EQ(t->toPlainText(), QStringLiteral("ab"));
     EXPECT_TRUE(Prendi().isEmpty());
+
+    // Shift+Del still reaches the main window's clear command.
+    QTest::keyClick(t, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(t->toPlainText(), QStringLiteral("ab"));
+    EXPECT_EQ(Prendi(), QList<Chiamata>({{"MnuFileCancellaFoglio_Click", {}}}));
 }
 
 // ---- Low resolution and pictures -------------------------------------------------

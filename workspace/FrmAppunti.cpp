@@ -7,6 +7,7 @@
 #include "workspace/StatoComandi.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QPainter>
 #include <QPointer>
@@ -194,6 +195,7 @@ FrmAppunti::FrmAppunti(QWidget* parent) : QMdiSubWindow(parent)
     pal.setColor(QPalette::Base, QBColor(15));
     txt_->setPalette(pal);
     connect(txt_, &QTextEdit::textChanged, this, &FrmAppunti::TxtAppunti_Change);
+    txt_->installEventFilter(this);
 
     setWidget(contenuto_);
     // Activating the window puts the cursor in the notes.
@@ -202,6 +204,20 @@ FrmAppunti::FrmAppunti(QWidget* parent) : QMdiSubWindow(parent)
 }
 
 FrmAppunti::~FrmAppunti() = default;
+
+bool FrmAppunti::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Shift+Del belongs to the main window ("Cancella il foglio"): the text
+    // box would take it as its own cut.
+    if (oggetto == txt_ && evento->type() == QEvent::ShortcutOverride) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() == Qt::Key_Delete && tasto->modifiers() == Qt::ShiftModifier) {
+            evento->ignore();
+            return true;
+        }
+    }
+    return QMdiSubWindow::eventFilter(oggetto, evento);
+}
 
 QAction* FrmAppunti::BottoneToolbar1(int indice) const
 {

@@ -46,6 +46,7 @@ public:
     void Nascondi();
 
 protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
