@@ -7,14 +7,38 @@
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include "workspace/Quaderno.h"
+#include <QApplication>
 #include <QDialog>
+#include <QIcon>
+#include <QPainter>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 
+// The program's icon: a red three-quarter pie on its grey disc.
+static QIcon IconaProgramma()
+{
+    QIcon icona;
+    for (int lato : {16, 32, 64}) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter g(&pm);
+        g.setRenderHint(QPainter::Antialiasing);
+        const QRectF disco(1, 1, lato - 2, lato - 2);
+        g.setPen(QPen(Qt::white, lato / 16.0));
+        g.setBrush(QColor(150, 150, 150));
+        g.drawEllipse(disco);
+        g.setBrush(QColor(255, 0, 0));
+        g.drawPie(disco, 0, 270 * 16);
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
 void Main(const QStringList& argomenti)
 {
+    QApplication::setWindowIcon(IconaProgramma());
     Princ* p = princ();
     // The window fills the screen even where no window manager maximizes it.
     if (QScreen* s = p->screen()) p->setGeometry(s->availableGeometry());
