@@ -2,6 +2,8 @@
 // menus and buttons that call it can be wired now. The unit that builds a
 // command takes its body out of this file.
 #include "commands/Comandi.h"
+#include "workspace/Princ.h"
+#include <QAction>
 
 // Factor dialogs and the menu side of the four factor commands.
 void ChiediFattoreEdEsegui(ComandoFattore, uint8_t) {}
@@ -51,13 +53,27 @@ void MnuModificaCopiaBitmap_Click() {}
 void MnuModificaSelezionaTutto_Click() {}
 
 // Settings, help and web items.
-void MnuImpostaMostraValori_Click() {}
-void MnuImpostaAbilitaSuono_Click() {}
+//
+// The menu turns an option's check over before its handler runs. Until an
+// option's handler is built, its check is put back as it was, so that the
+// menu never shows a state the program is not in (sound unchecked while it
+// still plays, values unchecked while the rows keep their room ...).
+namespace {
+void LasciaLOpzioneComEra(const char* nome)
+{
+    if (Princ* p = PrincSeEsiste())
+        if (QAction* a = p->Azione(QLatin1String(nome)); a && a->isCheckable()) a->setChecked(!a->isChecked());
+}
+}   // namespace
+
+void MnuImpostaMostraValori_Click() { LasciaLOpzioneComEra("MnuImpostaMostraValori"); }
+void MnuImpostaAbilitaSuono_Click() { LasciaLOpzioneComEra("MnuImpostaAbilitaSuono"); }
+// Complete as it is: the check is the whole option, read at exit.
 void MnuImpostaWinAvvio_Click() {}
-void MnuImpostaEvBottoni_Click() {}
-void MnuImpostaEvBarra_Click() {}
-void MnuImpostaFogliCalcoloBianchi_Click() {}
-void MnuImpostaFinestreServizioBianche_Click() {}
+void MnuImpostaEvBottoni_Click() { LasciaLOpzioneComEra("MnuImpostaEvBottoni"); }
+void MnuImpostaEvBarra_Click() { LasciaLOpzioneComEra("MnuImpostaEvBarra"); }
+void MnuImpostaFogliCalcoloBianchi_Click() { LasciaLOpzioneComEra("MnuImpostaFogliCalcoloBianchi"); }
+void MnuImpostaFinestreServizioBianche_Click() { LasciaLOpzioneComEra("MnuImpostaFinestreServizioBianche"); }
 void MnuGuidaZefra_Click() {}
 void MnuGuidaGuidaRapida_Click() {}
 void MnuGuidaTavolaPrimi_Click() {}

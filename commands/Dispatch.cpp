@@ -213,8 +213,8 @@ void FattoreDaMenu(const VoceFattore& v)
 void AggiornaBottone(int indice, int immagine, const QString& suggerimento = QString())
 {
     ImpostaImmagineBottoneToolbar1(indice, immagine);
-    if (!suggerimento.isNull())
-        if (QAction* a = princ()->BottoneToolbar1(indice)) a->setToolTip(suggerimento);
+    if (Princ* p = PrincSeEsiste(); p && !suggerimento.isNull())
+        if (QAction* a = p->BottoneToolbar1(indice)) a->setToolTip(suggerimento);
 }
 
 const QHash<QString, Azione>& VociTendine()

@@ -334,7 +334,7 @@ public:
         ++p;   // the brace that opens the document; \rtf1 is read as any control word
 
         bool chiuso = false;
-        while (p < fine && !chiuso) {
+        while (p < fine && !chiuso && !troppi) {
             const unsigned char b = static_cast<unsigned char>(*p);
             if (b == '{') {
                 ++p;
@@ -372,6 +372,10 @@ public:
                 if (b == '\f') continue;
                 Carattere1252(b);
             }
+        }
+        if (troppi) {
+            errore = QStringLiteral("Il testo RTF è troppo grande");
+            return false;
         }
         if (!chiuso) {
             // Truncated: accepted unless it stops inside the font or colour table.
@@ -577,6 +581,7 @@ private:
         if (pezzi.size() > corrente.primoPezzo && pezzi.back().car == st.car) {
             ++pezzi.back().lunghezza;
         } else {
+            if (!PostoPerUnAltro()) return;
             pezzi.push_back({c->testo.size(), 1, st.car});
         }
         c->testo.append(QChar(u));
@@ -585,6 +590,7 @@ private:
 
     void FineParagrafo()
     {
+        if (!PostoPerUnAltro()) return;
         corrente.fine = st.car;
         corrente.allinea = st.allinea;
         c->paragrafi.push_back(corrente);
@@ -599,6 +605,16 @@ private:
             c->font.insert(fontCorrente, nome);
         nomeFont.clear();
         fontCorrente = -1;
+    }
+
+    // Each paragraph and each run costs the document far more memory than
+    // the few bytes that make it in the source: past the limit the input is
+    // refused rather than built.
+    bool PostoPerUnAltro()
+    {
+        if (c->pezzi.size() + c->paragrafi.size() < size_t(Rtf::ElementiMassimi)) return true;
+        troppi = true;
+        return false;
     }
 
     // Halves of surrogate pairs that come alone become U+FFFD.
@@ -623,6 +639,7 @@ private:
     QString nomeFont;
     int rosso = 0, verde = 0, blu = 0;
     bool componenti = false;
+    bool troppi = false;   // more paragraphs and runs than ElementiMassimi
 };
 
 // Puts the content in at the cursor. The first paragraph goes into the

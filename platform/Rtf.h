@@ -40,7 +40,8 @@
 // the document untouched):
 // - input that does not begin with `{\rtf` (a UTF-8 byte-order mark, blanks
 //   and line ends before it are allowed);
-// - input larger than DimensioneMassima;
+// - input larger than DimensioneMassima, or holding more paragraphs and
+//   runs of formatting together than ElementiMassimi;
 // - groups nested deeper than ProfonditaMassima (skipped groups included);
 // - raw control bytes such as NUL, which no RTF writer puts outside \bin data;
 // - input that ends inside the font or colour table.
@@ -62,6 +63,7 @@ class QTextDocumentFragment;
 namespace Rtf {
 inline constexpr qsizetype DimensioneMassima = 64 * 1024 * 1024;
 inline constexpr int ProfonditaMassima = 256;
+inline constexpr int ElementiMassimi = 1'000'000;
 // The clipboard's rich-text format.
 inline const QString TipoMime = QStringLiteral("text/rtf");
 

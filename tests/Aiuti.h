@@ -7,9 +7,11 @@
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -20,6 +22,11 @@ protected:
         ASSERT_TRUE(cartella.isValid());
         DistruggiPrinc();
         AzzeraStatoGenerale();
+        // Start-up takes a folder inside the temporary one for the program's
+        // own: the error register it creates goes there, not beside the
+        // test program (and not among a test's notebook files).
+        ASSERT_TRUE(QDir().mkpath(CartellaAvvio()));
+        ImpostaCartellaEseguibile(CartellaAvvio());
         Impostazioni::ImpostaCartella(cartella.path());
         Modale::Copione(true);
         Modale::Azzera();
@@ -31,23 +38,32 @@ protected:
         DistruggiPrinc();
         Modale::Azzera();
         Suono::AzzeraRegistrati();
+        ImpostaCartellaEseguibile(QString());
     }
-    // Start values with the program folder moved to the temporary folder.
+    // Start values, then the temporary folder as the program folder.
     void Inizializza()
     {
         InizializzaApplicazione();
         CartellaProgramma = cartella.path() + QLatin1Char('/');
     }
+    // The folder start-up takes for the program's own.
+    QString CartellaAvvio() const { return cartella.path() + QStringLiteral("/programma"); }
     QString Percorso(const QString& nome) const { return cartella.path() + QLatin1Char('/') + nome; }
 
     QTemporaryDir cartella;
 };
 
 // Runs azione as soon as a modal window is up (for dialogs driven by tests).
-inline void QuandoModale(std::function<void(QWidget*)> azione, int tentativi = 200)
+// It keeps looking until limite, a point in real time, so that a slow, busy
+// machine does not leave a dialog open with nobody to answer it.
+inline void QuandoModaleFino(std::function<void(QWidget*)> azione, std::chrono::steady_clock::time_point limite)
 {
-    QTimer::singleShot(10, [azione, tentativi]() {
+    QTimer::singleShot(10, [azione, limite]() {
         if (QWidget* w = QApplication::activeModalWidget()) azione(w);
-        else if (tentativi > 0) QuandoModale(azione, tentativi - 1);
+        else if (std::chrono::steady_clock::now() < limite) QuandoModaleFino(azione, limite);
     });
+}
+inline void QuandoModale(std::function<void(QWidget*)> azione, int attesaMs = 10000)
+{
+    QuandoModaleFino(std::move(azione), std::chrono::steady_clock::now() + std::chrono::milliseconds(attesaMs));
 }

@@ -3,6 +3,7 @@
 #include "Aiuti.h"
 #include "commands/AggiungiFrazioni.h"
 #include "commands/FrmFrazione.h"
+#include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/Numeri.h"
 #include "workspace/Fogli.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +52,9 @@ struct Esito {
     QString fuocoDopo;
     QPoint posizione;
     QSize dimensione;
+    bool sempreSopra = false;
+    bool modale = false;
+    QString numDopo, denDopo;   // the two boxes after Ok
 };
 
 class Aggiungi : public ProvaZefra {
@@ -84,11 +89,15 @@ protected:
             e.comparso = true;
             e.posizione = d->pos();
             e.dimensione = d->frameGeometry().size();
+            e.sempreSopra = d->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            e.modale = d->isModal();
             if (d->focusWidget()) e.fuocoIniziale = d->focusWidget()->objectName();
             QTest::keyClicks(d->TxtNum(), num);
             d->TxtDenum()->setText(den);
             QTest::mouseClick(d->Command1(), Qt::LeftButton);
             e.restatoAperto = d->isVisible();
+            e.numDopo = d->TxtNum()->text();
+            e.denDopo = d->TxtDenum()->text();
             if (d->focusWidget()) e.fuocoDopo = d->focusWidget()->objectName();
             if (e.restatoAperto) QTest::mouseClick(d->Command2(), Qt::LeftButton);
         });
@@ -114,6 +123,8 @@ TEST_F(Aggiungi, UnaFrazioneImpropriaDiventaUnitaPiuResto)
     ColoreCorrente = 13;
     const Esito e = Inserisci(QStringLiteral("7"), QStringLiteral("3"));
     ASSERT_TRUE(e.comparso);
+    EXPECT_TRUE(e.sempreSopra);
+    EXPECT_TRUE(e.modale);
     EXPECT_EQ(e.fuocoIniziale, QStringLiteral("TxtNum"));
     EXPECT_FALSE(e.restatoAperto);
     EXPECT_EQ(FrmFrazioneAperto(), nullptr);
@@ -170,12 +181,53 @@ TEST_F(Aggiungi, LaSelezioneEsistenteResta)
     EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 4, 1, 9}, {1, 4, 0, 9}, {1, 4, 1, 9}, {2, 3, 0, 12}}));
 }
 
+TEST_F(Aggiungi, IPezziNuoviSiDisegnanoSenzaRidisegnareIlFoglio)
+{
+    // Two fractions in the store that were never drawn: a redraw of the
+    // sheet would paint them.
+    Riempi(1, 2);
+    const GeometriaFoglio g = GeometriaDelFoglio(1);
+    ASSERT_GT(g.C, 0);
+    Superficie* area = Foglio(1)->Area();
+    auto dentro = [&](int i) {   // a point inside pie i, off its white radii
+        const QPoint c = g.Centro(i);
+        return area->Punto(c.x(), c.y() - g.R / 2);
+    };
+    const QColor sfondo = dentro(1);
+    ASSERT_TRUE(sfondo.isValid());
+    ASSERT_EQ(dentro(3), sfondo);
+    ColoreCorrente = 12;
+    ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 2, 2));
+    EXPECT_EQ(dentro(1), sfondo);
+    EXPECT_EQ(dentro(2), sfondo);
+    EXPECT_EQ(dentro(3), QBColor(12));
+
+    // The scroll bar follows the count: many fractions no longer fit.
+    EXPECT_FALSE(Foglio(1)->VScroll1()->isEnabled());
+    Riempi(1, 120);
+    EXPECT_FALSE(Foglio(1)->VScroll1()->isEnabled());
+    ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 1, 2));
+    EXPECT_TRUE(Foglio(1)->VScroll1()->isEnabled());
+
+    // Without sound nothing plays; the rest is the same.
+    SuonoAbilitato = FALSO;
+    Suono::AzzeraRegistrati();
+    QuadernoModificato = FALSO;
+    ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 1, 3));
+    EXPECT_TRUE(Suono::Registrati().isEmpty());
+    EXPECT_EQ(QuadernoModificato, VERO);
+    EXPECT_EQ(NumFrazioniA, 122);
+}
+
 TEST_F(Aggiungi, IlLimiteDi128FrazioniLasciaApertoIlDialogo)
 {
     Riempi(1, 127);
     const Esito e = Inserisci(QStringLiteral("2"), QStringLiteral("1"));
     ASSERT_TRUE(e.comparso);
     EXPECT_TRUE(e.restatoAperto);
+    // The pupil's text stays, to be corrected.
+    EXPECT_EQ(e.numDopo, QStringLiteral("2"));
+    EXPECT_EQ(e.denDopo, QStringLiteral("1"));
     EXPECT_EQ(NumFrazioniA, 127);
     EXPECT_EQ(Messaggi(), QStringList{Limite});
     EXPECT_EQ(QuadernoModificato, FALSO);
@@ -323,10 +375,12 @@ TEST_F(Aggiungi, IlDialogoStaSopraIlFoglioAttivo)
     const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(schermo.contains(QRect(e.posizione, e.dimensione)));
     // 150 twips in from the sheet's left edge, unless the screen pushed it.
-    if (angolo.x() + TwipInPixel(150) + e.dimensione.width() <= schermo.right() + 1)
+    if (angolo.x() + TwipInPixel(150) + e.dimensione.width() <= schermo.right() + 1) {
         EXPECT_EQ(e.posizione.x(), angolo.x() + TwipInPixel(150));
-    if (angolo.y() + Arrotonda32(b->height() / 1.5) + e.dimensione.height() <= schermo.bottom() + 1)
+    }
+    if (angolo.y() + Arrotonda32(b->height() / 1.5) + e.dimensione.height() <= schermo.bottom() + 1) {
         EXPECT_EQ(e.posizione.y(), angolo.y() + Arrotonda32(b->height() / 1.5));
+    }
 }
 
 TEST_F(Aggiungi, SenzaUnFoglioApertoIlComandoNonFaNulla)

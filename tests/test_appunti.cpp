@@ -2,10 +2,15 @@
 // closing that only hides, the layout and the modified flag.
 #include "Aiuti.h"
 #include "platform/Colori.h"
+#include "platform/Finestre.h"
+#include "platform/Rtf.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -322,4 +327,57 @@ TEST_F(Note, FinestraEBarraConINomiGiusti)
     EXPECT_EQ(f->BottoneToolbar1(5), nullptr);
     EXPECT_TRUE(f->TxtAppunti()->acceptRichText());
     EXPECT_FALSE(AppuntiVisibili());   // created hidden
+}
+
+TEST_F(Note, IlTestoStaSottoLaBarra)
+{
+    ApriAppunti();
+    FrmAppunti* f = Appunti();
+    for (const QSize dimensione : {QSize(520, 380), QSize(300, 600)}) {
+        f->resize(dimensione);
+        const QWidget* cliente = f->widget();
+        const int barra = f->Toolbar1()->height();
+        ASSERT_GT(barra, 0);
+        EXPECT_EQ(f->TxtAppunti()->geometry(),
+                  QRect(0, barra, cliente->width() - TwipInPixel(50), cliente->height() - barra));
+    }
+    // Too small for its controls: no negative sizes, no failure.
+    f->resize(1, 1);
+    EXPECT_GE(f->TxtAppunti()->width(), 0);
+    EXPECT_GE(f->TxtAppunti()->height(), 0);
+}
+
+TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    CaricaAppunti([](QTextEdit* e) { e->setHtml(QStringLiteral("<b>metà</b> e più")); });
+    QClipboard* appunti = QGuiApplication::clipboard();
+
+    // Ctrl+C gives the rich text as RTF, as the Copia command does.
+    Seleziona(t, 0, 6);
+    QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+    const QByteArray rtf = Rtf::DaAppunti(appunti->mimeData());
+    ASSERT_FALSE(rtf.isEmpty());
+    QTextDocument copiato;
+    ASSERT_TRUE(Rtf::Leggi(rtf, copiato));
+    EXPECT_EQ(copiato.toPlainText(), QStringLiteral("metà e"));
+    EXPECT_TRUE(copiato.begin().begin().fragment().charFormat().font().bold());
+    EXPECT_EQ(appunti->text(), QStringLiteral("metà e"));
+
+    // Ctrl+V takes what the Copia command left: RTF alone.
+    appunti->setMimeData(Rtf::DatiAppunti("{\\rtf1 {\\i corsivo}{\\cf1 x}}"));
+    MettiInFondo(t);
+    QuadernoModificato = FALSO;
+    QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(t->toPlainText(), QStringLiteral("metà e piùcorsivox"));
+    EXPECT_EQ(QuantiCon(t, 10, 17, Corsivo), 7);
+    EXPECT_EQ(QuantiCon(t, 17, 18, Corsivo), 0);
+    EXPECT_EQ(QuadernoModificato, VERO);
+
+    // Plain text from elsewhere still goes in.
+    appunti->setText(QStringLiteral(" fine"));
+    QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(t->toPlainText(), QStringLiteral("metà e piùcorsivox fine"));
+    appunti->clear();
 }

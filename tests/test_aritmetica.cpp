@@ -198,7 +198,7 @@ TEST(AritmeticaPura, ScomposizioneEColori)
     const int primi[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31};
     const int colori[] = {12, 1, 2, 9, 5, 4, 3, 6, 11, 13, 10};
     for (int i = 0; i < 11; ++i) EXPECT_EQ(TrovaColorePrimo(int16_t(primi[i])), colori[i]) << primi[i];
-    for (int n : {0, 1, 4, 37, 2909, -2}) EXPECT_EQ(TrovaColorePrimo(int16_t(n)), 0) << n;
+    for (int n : {0, 1, 4, 37, 2909, 31999, 32000, -2}) EXPECT_EQ(TrovaColorePrimo(int16_t(n)), 0) << n;
 }
 
 TEST(AritmeticaPura, DecimaleFinito)
@@ -218,8 +218,9 @@ TEST(AritmeticaPura, NomeFileEVirgole)
     EXPECT_EQ(EstraiNomeFile(QStringLiteral("C:\\Quaderni\\")), QString());
     EXPECT_EQ(EstraiNomeFile(QString()), QString());
 
+    // Changed in place, and the changed text is handed back too.
     QString s = QStringLiteral("1.5 e 2.25.");
-    SostituisciPuntiConVirgole(s);
+    EXPECT_EQ(SostituisciPuntiConVirgole(s), QStringLiteral("1,5 e 2,25,"));
     EXPECT_EQ(s, QStringLiteral("1,5 e 2,25,"));
     QString senza = QStringLiteral("1;5:2");
     SostituisciPuntiConVirgole(senza);

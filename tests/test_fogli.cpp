@@ -95,6 +95,31 @@ Raggi ContaRaggi(uint8_t s, QPoint c, int den, double r)
     return esito;
 }
 
+// The ink of a caption: every pixel of the box (pixels, right and bottom
+// excluded) that is not the background, and the darkest of them.
+struct Inchiostro {
+    QRect riquadro;
+    QColor scuro;
+};
+Inchiostro TrovaInchiostro(const QImage& img, QRect box, QColor sfondo)
+{
+    Inchiostro esito;
+    int minimo = 3 * 256;
+    for (int y = box.top(); y <= box.bottom() && y < img.height(); ++y)
+        for (int x = box.left(); x <= box.right() && x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c == sfondo) continue;
+            esito.riquadro |= QRect(x, y, 1, 1);
+            if (c.red() + c.green() < minimo) {
+                minimo = c.red() + c.green();
+                esito.scuro = c;
+            }
+        }
+    return esito;
+}
+// Dark blue RGB(0,0,128), allowing for the smoothing of small letters.
+bool BluScuro(QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() > 100 && c.blue() < 160; }
+
 } // namespace
 
 class ProvaFogli : public ProvaZefra {
@@ -222,6 +247,54 @@ TEST_F(ProvaFogli, FinestreAllAvvio)
     EXPECT_GT(ColonneFoglioA, 2);
 }
 
+TEST_F(ProvaFogli, ColonneECapienzaDallaMisuraEsterna)
+{
+    // 394 pixels across frame included are 5910 twips: three columns; the
+    // inner width alone would give two. 169 pixels down: one row of three
+    // without scrolling (the inner height would give none).
+    FrmFoglio* a = Foglio(1);
+    Metti(1, {{1, 2}, {1, 3}, {1, 4}});
+    Dimensiona(1, 394, 169);
+    ASSERT_EQ(a->LarghezzaEsterna(), 394 * 15);
+    ASSERT_EQ(a->AltezzaEsterna(), 169 * 15);
+    ASSERT_EQ(CalcolaColonne(a->LarghezzaInterna(), 900), 2) << "no frame to tell the two widths apart";
+    EXPECT_EQ(ColonneFoglioA, 3);
+    EXPECT_EQ(GeometriaDelFoglio(1).Centro(3), QPoint(4750, 950));
+    EXPECT_FALSE(a->VScroll1()->isEnabled());
+    Metti(1, {{1, 2}, {1, 3}, {1, 4}, {1, 5}});
+    AggiornaScorrimento(1);
+    EXPECT_TRUE(a->VScroll1()->isEnabled());
+}
+
+TEST_F(ProvaFogli, RiapertoSenzaRiquadriVecchi)
+{
+    // Sheets A and B side by side; a pie of B selected and boxed.
+    princ()->ImpostaToolbar2(2, true);
+    princ()->ClicToolbar2(2);
+    QCoreApplication::processEvents();
+    Metti(2, {{1, 2}, {1, 3}});
+    Ridisegna(2);
+    const GeometriaFoglio g = GeometriaDelFoglio(2);
+    const QPoint c = g.Centro(1);
+    Clic(2, c.x(), c.y());
+    ASSERT_EQ(Selezionate(2), std::vector<int>{1});
+    ASSERT_EQ(Pixel(2, c.x() - g.R, c.y()), QBColor(1));
+    const QRect prima = Foglio(2)->geometry();
+
+    // B closed, A activated (B loses its selection), B reopened: the tiling
+    // gives it back the same size, and no box of the old selection is left.
+    Foglio(2)->close();
+    princ()->AreaMdi()->setActiveSubWindow(Foglio(1));
+    EXPECT_TRUE(Selezionate(2).empty());
+    princ()->ImpostaToolbar2(2, true);
+    princ()->ClicToolbar2(2);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Foglio(2)->geometry(), prima);
+    EXPECT_EQ(FoglioAttivo, 2);
+    EXPECT_NE(Pixel(2, c.x() - g.R, c.y()), QBColor(1));
+    EXPECT_EQ(Pixel(2, c.x() + 400, c.y() - 300), QBColor(12));   // the pies are there
+}
+
 TEST_F(ProvaFogli, ChiuderNascondeSalvoInChiusura)
 {
     Metti(1, {{1, 2}});
@@ -347,10 +420,64 @@ TEST_F(ProvaFogli, ImmagineDiUnaTorta)
     EXPECT_EQ(p.Immagine().pixelColor(Px(20, 20)), QColor(192, 255, 255));
     EXPECT_EQ(p.Immagine().pixelColor(Px(650, 400)), QBColor(12));    // upper half coloured
     EXPECT_EQ(p.Immagine().pixelColor(Px(650, 900)), QColor(150, 150, 150));
+    // Values shown: the caption's top-left corner at (50, 2R + 50), dark
+    // blue, in the picture's own smaller font (8.25 pt).
+    EXPECT_EQ(p.Font.family(), "MS Sans Serif");
+    EXPECT_DOUBLE_EQ(p.Font.pointSizeF(), 8.25);
+    const QRect sotto(0, TwipInPixel(1250) + 1, p.DimensionePixel().width(), p.DimensionePixel().height());
+    const Inchiostro scritta = TrovaInchiostro(p.Immagine(), sotto, QColor(192, 255, 255));
+    ASSERT_FALSE(scritta.riquadro.isEmpty());
+    EXPECT_LE(scritta.riquadro.top(), TwipInPixel(1250) + 4);
+    EXPECT_GE(scritta.riquadro.left(), TwipInPixel(50));
+    EXPECT_LE(scritta.riquadro.left(), TwipInPixel(50) + 3);
+    EXPECT_LE(scritta.riquadro.height(), 11);
+    EXPECT_TRUE(BluScuro(scritta.scuro)) << scritta.scuro.name().toStdString();
+
+    // Sheet A active: its radius and its tint.
+    FoglioAttivo = 1;
+    DisegnaTortaImmagine(1, 2, 12);
+    EXPECT_EQ(p.DimensionePixel(), QSize(TwipInPixel(1950), TwipInPixel(1950 + 280)));
+    EXPECT_EQ(p.Immagine().pixelColor(Px(20, 20)), QColor(255, 255, 192));
+
+    FoglioAttivo = 2;
     ImpostaMenu("MnuImpostaFogliCalcoloBianchi", true);
     DisegnaTortaImmagine(1, 1, 9);
     EXPECT_EQ(p.Immagine().pixelColor(Px(20, 20)), QColor(255, 255, 255));
     EXPECT_EQ(p.Immagine().pixelColor(Px(650, 900)), QBColor(9));
+    // "1/1" under the full disc.
+    EXPECT_FALSE(TrovaInchiostro(p.Immagine(), sotto, QColor(255, 255, 255)).riquadro.isEmpty());
+    ImpostaMenu("MnuImpostaMostraValori", false);
+    DisegnaTortaImmagine(1, 1, 9);
+    EXPECT_TRUE(TrovaInchiostro(p.Immagine(), sotto, QColor(255, 255, 255)).riquadro.isEmpty());
+}
+
+TEST_F(ProvaFogli, DidascalieDeiValoriNelCarattereDelFoglio)
+{
+    // The sheet's font "MS Sans Serif" 12 pt (another sans face where it is
+    // missing) and text colour RGB(0,0,128).
+    const Superficie* a = Foglio(1)->Area();
+    EXPECT_EQ(a->Font.family(), "MS Sans Serif");
+    EXPECT_DOUBLE_EQ(a->Font.pointSizeF(), 12.0);
+    EXPECT_FALSE(QFontInfo(a->Font).family().isEmpty());
+    EXPECT_EQ(a->ForeColor, QColor(0, 0, 128));
+
+    ImpostaMenu("MnuImpostaMostraValori", true);
+    Metti(1, {{1, 2}});
+    Ridisegna(1);
+    const QPoint c = GeometriaDelFoglio(1).Centro(1);
+    // Below the rim, left half: the caption with its top-left corner at
+    // (x - R, y + R).
+    const QRect sotto(TwipInPixel(c.x() - 900), TwipInPixel(c.y() + 900) + 1, TwipInPixel(900),
+                      TwipInPixel(280));
+    const Inchiostro scritta = TrovaInchiostro(a->Immagine(), sotto, QColor(255, 255, 192));
+    ASSERT_FALSE(scritta.riquadro.isEmpty());
+    EXPECT_LE(scritta.riquadro.top(), TwipInPixel(c.y() + 900) + 5);
+    EXPECT_LE(scritta.riquadro.left(), TwipInPixel(c.x() - 900) + 3);
+    EXPECT_EQ(scritta.scuro, QColor(0, 0, 128));
+    // 12 points are 16 pixels: "1/2" stands at least 12 pixels tall, and
+    // it fits in the room under the pie (2G).
+    EXPECT_GE(scritta.riquadro.height(), 12);
+    EXPECT_LE(scritta.riquadro.bottom(), TwipInPixel(c.y() + 900 + 2 * 140));
 }
 
 TEST_F(ProvaFogli, FogliBianchiAlRidisegno)
@@ -387,6 +514,17 @@ TEST_F(ProvaFogli, DidascaliaAlPassaggio)
     Muovi(1, g.Centro(1).x() + 100, g.Centro(1).y());
     EXPECT_EQ(l->text(), " 3/4 ");
     EXPECT_EQ(Foglio(1)->FrazioneSotto, 1);
+
+    // Left button held: the label follows to pie 2 (X + 100, Y + 200) but
+    // keeps the caption it had.
+    {
+        const QPoint p2 = Px(c.x() - 200, c.y());
+        QMouseEvent e(QEvent::MouseMove, p2, Area()->mapToGlobal(p2), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Area(), &e);
+        EXPECT_EQ(l->text(), " 3/4 ");
+        EXPECT_EQ(Foglio(1)->FrazioneSotto, 2);
+        EXPECT_EQ(l->pos(), QPoint(TwipInPixel(p2.x() * 15 + 100), TwipInPixel(p2.y() * 15 + 200)));
+    }
 
     // Off every pie: hidden.
     Muovi(1, g.Centro(1).x(), g.Centro(1).y() + g.R + 60);

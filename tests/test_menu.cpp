@@ -8,6 +8,8 @@
 #include "workspace/StatoComandi.h"
 #include <QAction>
 #include <QMenu>
+#include <QMap>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
@@ -279,33 +281,62 @@ TEST_F(Menu, LeVentunoPosizioniAllAvvio)
 
 TEST_F(Menu, IMenuATendinaHannoITestiEOrdineDiSempre)
 {
-    auto elenco = [&](int bottone) {
-        QStringList righe;
-        for (QAction* a : princ()->BottoneToolbar1(bottone)->menu()->actions())
-            righe << (a->isSeparator() ? QStringLiteral("-") : a->text() + "|" + a->data().toString());
-        return righe;
+    // Each item as text|key, "-" for a separator line; spelling and leading
+    // blanks exactly as the pupil has always seen them.
+    const QMap<int, QStringList> attesi = {
+        {1,
+         {" Moltiplica numeratore e denumeratore per 2|per2", " Moltiplica numeratore e denumeratore per 3|per3",
+          " Moltiplica numeratore e denumeratore per 5|per5", " Moltiplica numeratore e denumeratore per 7|per7", "-",
+          " Moltiplica numeratore e denumeratore per 11|per11", " Moltiplica numeratore e denumeratore per 13|per13",
+          " Moltiplica numeratore e denumeratore per 17|per17", " Moltiplica numeratore e denumeratore per 19|per19"}},
+        {2,
+         {"Dividi numeratore e denominatore per 2|div2", "Dividi numeratore e denominatore per 3|div3",
+          "Dividi numeratore e denominatore per 5|div5", "Dividi numeratore e denominatore per 7|div7", "-",
+          "Dividi numeratore e denominatore per 11|div11", "Dividi numeratore e denominatore per 13|div13",
+          "Dividi numeratore e denominatore per 17|div17", "Dividi numeratore e denominatore per 19|div19"}},
+        {5,
+         {QString::fromUtf8("Separa in unità frazionarie con ugual denominatore|separa1"),
+          "Separa in due frazioni con ugual denominatore|separa2"}},
+        {7,
+         {"Aggiungi una frazione inserendo numeratore e denominatore|fraz", "-",
+          "Aggiungi una frazione rappresentandola a \"torta\"|circ",
+          "Aggiungi una frazione rappresentandola linearmente|lin",
+          "Aggiungi una frazione rappresentandola con un rettangolo|rett", "-",
+          "Aggiungi una frazione inserendo il valore decimale|InsValDecimale"}},
+        {9,
+         {"Moltiplica per 2|m2", "Moltiplica per 3|m3", "Moltiplica per 5|m5", "Moltiplica per 7|m7", "-",
+          "Moltiplica per 11|m11", "Moltiplica per 13|m13", "Moltiplica per 17|m17", "Moltiplica per 19|m19"}},
+        {10,
+         {"Dividi per 2|d2", "Dividi per 3|d3", "Dividi per 5|d5", "Dividi per 7|d7", "-", "Dividi per 11|d11",
+          "Dividi per 13|d13", "Dividi per 17|d17", "Dividi per 19|d19"}},
+        {21,
+         {"Rappresentazione lineare|lineare", "Rappresentazione poligonale|poligonale",
+          "Rappresentazione rettangolare|rettangolare", "Istogramma|istogramma", "-",
+          "Le frazioni selezionate sono in ordine crescente?|crescente",
+          "Le frazioni selezionate sono in ordine decrescente?|decrescente",
+          "Le frazioni selezionate sono uguali?|uguali",
+          QString::fromUtf8("La frazione selezionata è ridotta ai minimi termini?|ridotta"), "-",
+          "Scomponi in fattori primi il numeratore|scomponi1", "Scomponi in fattori primi il denominatore|scomponi2",
+          "-", "Trova il MCD di numeratore e denominatore|FatComuni",
+          "Trova il minimo comun denominatore (mcd)|DenomComune",
+          "Trova il valore decimale della frazione|ValDecimale", "-", "Frazione di un numero|FrazDiNum",
+          "Frazione di frazione|FrazDiFraz"}},
     };
-    EXPECT_EQ(elenco(1).first(), QStringLiteral(" Moltiplica numeratore e denumeratore per 2|per2"));
-    EXPECT_EQ(elenco(1).size(), 9);
-    EXPECT_EQ(elenco(1)[4], QStringLiteral("-"));
-    EXPECT_EQ(elenco(1)[8], QStringLiteral(" Moltiplica numeratore e denumeratore per 19|per19"));
-    EXPECT_EQ(elenco(2)[5], QStringLiteral("Dividi numeratore e denominatore per 11|div11"));
-    EXPECT_EQ(elenco(9)[3], QStringLiteral("Moltiplica per 7|m7"));
-    EXPECT_EQ(elenco(10)[7], QStringLiteral("Dividi per 17|d17"));
-    EXPECT_EQ(elenco(5), QStringList({QString::fromUtf8("Separa in unità frazionarie con ugual denominatore|separa1"),
-                                      "Separa in due frazioni con ugual denominatore|separa2"}));
-    EXPECT_EQ(elenco(7), QStringList({"Aggiungi una frazione inserendo numeratore e denominatore|fraz", "-",
-                                      "Aggiungi una frazione rappresentandola a \"torta\"|circ",
-                                      "Aggiungi una frazione rappresentandola linearmente|lin",
-                                      "Aggiungi una frazione rappresentandola con un rettangolo|rett", "-",
-                                      "Aggiungi una frazione inserendo il valore decimale|InsValDecimale"}));
-    const QStringList b21 = elenco(21);
-    ASSERT_EQ(b21.size(), 19);
-    EXPECT_EQ(b21[3], QStringLiteral("Istogramma|istogramma"));
-    EXPECT_EQ(b21[8], QString::fromUtf8("La frazione selezionata è ridotta ai minimi termini?|ridotta"));
-    EXPECT_EQ(b21[14], QStringLiteral("Trova il minimo comun denominatore (mcd)|DenomComune"));
-    EXPECT_EQ(b21[18], QStringLiteral("Frazione di frazione|FrazDiFraz"));
-    EXPECT_EQ(b21.count("-"), 4);
+    for (int b = 1; b <= 21; ++b) {
+        QAction* bottone = princ()->BottoneToolbar1(b);
+        if (!attesi.contains(b)) {
+            EXPECT_EQ(bottone->menu(), nullptr) << b;
+            continue;
+        }
+        ASSERT_NE(bottone->menu(), nullptr) << b;
+        QStringList righe;
+        for (QAction* a : bottone->menu()->actions()) {
+            righe << (a->isSeparator() ? QStringLiteral("-") : a->text() + "|" + a->data().toString());
+            // The key is also the item's name.
+            if (!a->isSeparator()) EXPECT_EQ(a->objectName(), a->data().toString()) << b;
+        }
+        EXPECT_EQ(righe, attesi[b]) << b;
+    }
 }
 
 // ---- Drop-down choices and clicks -------------------------------------------------
@@ -360,6 +391,40 @@ TEST_F(Menu, LaSceltaDellaTendinaFissaIlFattoreLImmagineEEseguePoiIlClicRipete)
     EXPECT_TRUE(Prendi().isEmpty());
     EXPECT_EQ(FattoreDividi, 11);
     EXPECT_EQ(FattoreMoltiplica, 2);
+}
+
+TEST_F(Menu, OgniFattoreDelleTendineHaIlSuoValoreELaSuaImmagine)
+{
+    const int valori[8] = {2, 3, 5, 7, 11, 13, 17, 19};
+    const struct {
+        const char* chiavi[8];
+        int16_t* variabile;
+        int bottone;
+        int immagini[8];
+        const char* procedura;
+        const char* suggerimento;
+    } famiglie[] = {
+        {{"per2", "per3", "per5", "per7", "per11", "per13", "per17", "per19"}, &FattoreEquivMoltiplica, 1,
+         {1, 2, 3, 4, 5, 6, 7, 8}, "MoltiplicaTermini", "Moltiplica numeratore e denominatore"},
+        {{"div2", "div3", "div5", "div7", "div11", "div13", "div17", "div19"}, &FattoreEquivDividi, 2,
+         {9, 10, 11, 12, 13, 14, 15, 16}, "DividiTermini", "Divide numeratore e denominatore"},
+        {{"m2", "m3", "m5", "m7", "m11", "m13", "m17", "m19"}, &FattoreMoltiplica, 9,
+         {27, 28, 29, 30, 31, 32, 33, 34}, "MoltiplicaFrazione", "Moltiplica"},
+        {{"d2", "d3", "d5", "d7", "d11", "d13", "d17", "d19"}, &FattoreDividi, 10,
+         {37, 38, 39, 40, 41, 42, 43, 44}, "DividiFrazione", "Divide"},
+    };
+    int16_t* tutte[4] = {&FattoreEquivMoltiplica, &FattoreEquivDividi, &FattoreMoltiplica, &FattoreDividi};
+    for (const auto& f : famiglie)
+        for (int i = 7; i >= 0; --i) {
+            const int16_t prima[4] = {*tutte[0], *tutte[1], *tutte[2], *tutte[3]};
+            Toolbar1_ButtonMenuClick(QString::fromLatin1(f.chiavi[i]));
+            EXPECT_EQ(*f.variabile, valori[i]) << f.chiavi[i];
+            for (int v = 0; v < 4; ++v)   // the other factors stay
+                if (tutte[v] != f.variabile) EXPECT_EQ(*tutte[v], prima[v]) << f.chiavi[i];
+            EXPECT_EQ(ImmagineBottoneToolbar1(f.bottone), f.immagini[i]) << f.chiavi[i];
+            EXPECT_EQ(princ()->BottoneToolbar1(f.bottone)->toolTip(), QString::fromLatin1(f.suggerimento));
+            EXPECT_EQ(Prendi(), QList<Chiamata>({{f.procedura, {1}}})) << f.chiavi[i];
+        }
 }
 
 TEST_F(Menu, IModiDelBottone21CambianoImmagineSuggerimentoEComando)
@@ -417,9 +482,15 @@ TEST_F(Menu, IModiDeiBottoni5E7)
     Toolbar1_ButtonMenuClick("InsValDecimale");
     EXPECT_EQ(ImmagineBottoneToolbar1(7), 64);
     Toolbar1_ButtonMenuClick("lin");
+    EXPECT_EQ(ModoAggiungi, 4);
+    EXPECT_EQ(ImmagineBottoneToolbar1(7), 63);
     Toolbar1_ButtonMenuClick("rett");
+    EXPECT_EQ(ModoAggiungi, 3);
+    EXPECT_EQ(ImmagineBottoneToolbar1(7), 57);
     Toolbar1_ButtonMenuClick("fraz");
+    EXPECT_EQ(ModoAggiungi, 1);
     EXPECT_EQ(ImmagineBottoneToolbar1(7), 56);
+    EXPECT_EQ(princ()->BottoneToolbar1(7)->toolTip(), QStringLiteral("Aggiunge una frazione"));
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"AggiungiFrazioneTorta", {}},
                                          {"AggiungiFrazioneTorta", {}},
                                          {"AggiungiFrazioneValDecimale", {1}},
@@ -452,6 +523,101 @@ TEST_F(Menu, ISeparatoriELePosizioniFuoriNonFannoNulla)
                                          {"RiduciFoglio", {1}},
                                          {"SpostaIndietro", {1}},
                                          {"SpostaAvanti", {1}}}));
+}
+
+TEST_F(Menu, OgniVoceDelMenuChiamaLaSuaProcedura)
+{
+    // Sheet B active (not 1, so a forwarder that passes a fixed 1 is caught),
+    // one fraction selected so that the four factor items pass their check.
+    Premi(2);
+    ASSERT_EQ(FoglioAttivo, 2);
+    Seleziona(2, {1}, 1);
+    const int B = 2;
+    const struct {
+        const char* voce;
+        Chiamata chiamata;
+    } tabella[] = {
+        {"MnuFileNuovoQuaderno", {"MnuFileNuovoQuaderno_Click", {}}},
+        {"MnuFileApri", {"MnuFileApri_Click", {}}},
+        {"MnuFileSalva", {"MnuFileSalva_Click", {}}},
+        {"MnuFileSalvaConNome", {"MnuFileSalvaConNome_Click", {}}},
+        {"MnuFileCancellaFoglio", {"MnuFileCancellaFoglio_Click", {}}},
+        {"MnuFileCopiaBitmap", {"MnuFileCopiaBitmap_Click", {}}},
+        {"MnuFileStampa", {"MnuFileStampa_Click", {}}},
+        {"MnuFileNuovoRegistro", {"NuovoRegistro", {}}},
+        {"MnuFileMostraRegistro", {"MostraRegistro", {}}},
+        {"MnuFileStampaRegistro", {"StampaRegistro", {}}},
+        {"MnuFileEsci", {"MnuFileEsci_Click", {}}},
+        {"MnuModificaTaglia", {"TagliaSelezione", {B}}},
+        {"MnuModificaCopia", {"EseguiCopia", {B}}},
+        {"MnuModificaIncolla", {"EseguiIncolla", {B}}},
+        {"MnuModificaIngrandisci", {"IngrandisciFoglio", {B}}},
+        {"MnuModificaRiduci", {"RiduciFoglio", {B}}},
+        {"MnuModificaCopiaBitmap", {"MnuModificaCopiaBitmap_Click", {}}},
+        {"MnuModificaSelezionaTutto", {"MnuModificaSelezionaTutto_Click", {}}},
+        {"MnuEquivalenzaMoltiplica", {"ChiediFattoreEdEsegui", {int(ComandoFattore::EquivMoltiplica), B}}},
+        {"MnuEquivalenzaDividi", {"ChiediFattoreEdEsegui", {int(ComandoFattore::EquivDividi), B}}},
+        {"MnuOperaAggiungiTermini", {"AggiungiFrazioneTermini", {B}}},
+        {"MnuOperaAggiungiTorta", {"AggiungiFrazioneTorta", {}}},
+        {"MnuOperaAggiungiLinea", {"AggiungiFrazioneLinea", {}}},
+        {"MnuOperaAggiungiRettangolo", {"AggiungiFrazioneRettangolo", {}}},
+        {"MnuOperaAggiungiValDecimale", {"AggiungiFrazioneValDecimale", {B}}},
+        {"MnuOperaTogli", {"TrasferisciFrazioni", {B}}},
+        {"MnuOperaMoltiplica", {"ChiediFattoreEdEsegui", {int(ComandoFattore::Moltiplica), B}}},
+        {"MnuOperaDividi", {"ChiediFattoreEdEsegui", {int(ComandoFattore::Dividi), B}}},
+        {"MnuGruppoRaggruppa", {"RaggruppaFrazioni", {B}}},
+        {"MnuGruppoSeparaUnità", {"SeparaInUnita", {B}}},
+        {"MnuGruppoSeparaDue", {"SeparaInDue", {B}}},
+        {"MnuOrdinaAvanti", {"SpostaAvanti", {B}}},
+        {"MnuOrdinaIndietro", {"SpostaIndietro", {B}}},
+        {"MnuVerificaRidotta", {"VerificaRidotta", {B}}},
+        {"MnuVerificaUguali", {"VerificaUguali", {B}}},
+        {"MnuVerificaCresce", {"VerificaCrescente", {B}}},
+        {"MnuVerificaDecresce", {"VerificaDecrescente", {B}}},
+        {"MnuTrovaScomponiNum", {"ScomponiTermine", {1, B}}},
+        {"MnuTrovaScomponiDenom", {"ScomponiTermine", {2, B}}},
+        {"MnuTrovaFattoriComuni", {"TrovaFattoriComuni", {B}}},
+        {"MnuTrovaDenominatoreComune", {"TrovaDenominatoreComune", {B}}},
+        {"MnuTrovaFrazDiNum", {"TrovaFrazDiNum", {B}}},
+        {"MnuTrovaFrazDiFraz", {"TrovaFrazDiFraz", {B}}},
+        {"MnuTrovaValoreDec", {"TrovaValoreDecimale", {B}}},
+        {"MnuRappresentaLinea", {"RappresentaLinea", {B}}},
+        {"MnuRappresentaPoligono", {"RappresentaPoligono", {B}}},
+        {"MnuRappresentaRettangolo", {"RappresentaRettangolo", {B}}},
+        {"MnuRappresentaIstogramma", {"RappresentaIstogramma", {B}}},
+        {"MnuImpostaMostraValori", {"MnuImpostaMostraValori_Click", {}}},
+        {"MnuImpostaAbilitaSuono", {"MnuImpostaAbilitaSuono_Click", {}}},
+        {"MnuImpostaWinAvvio", {"MnuImpostaWinAvvio_Click", {}}},
+        {"MnuImpostaEvBottoni", {"MnuImpostaEvBottoni_Click", {}}},
+        {"MnuImpostaEvBarra", {"MnuImpostaEvBarra_Click", {}}},
+        {"MnuImpostaFogliCalcoloBianchi", {"MnuImpostaFogliCalcoloBianchi_Click", {}}},
+        {"MnuImpostaFinestreServizioBianche", {"MnuImpostaFinestreServizioBianche_Click", {}}},
+        {"MnuGuidaZefra", {"MnuGuidaZefra_Click", {}}},
+        {"MnuGuidaGuidaRapida", {"MnuGuidaGuidaRapida_Click", {}}},
+        {"MnuGuidaTavolaPrimi", {"MnuGuidaTavolaPrimi_Click", {}}},
+        {"MnuGuidaInfo", {"MnuGuidaInfo_Click", {}}},
+        {"MnuGuidaWebZefra", {"MnuGuidaWebZefra_Click", {}}},
+        {"MnuGuidaWebSelvanto", {"MnuGuidaWebSelvanto_Click", {}}},
+        {"MnuGuidaWebAutore", {"MnuGuidaWebAutore_Click", {}}},
+    };
+    int foglie = 0;
+    for (QAction* a : princ()->findChildren<QAction*>())
+        if (a->objectName().startsWith(QLatin1String("Mnu")) && !a->menu()) ++foglie;
+    EXPECT_EQ(foglie, int(std::size(tabella)));   // every item is in the table
+    for (const auto& r : tabella) {
+        QAction* a = Voce(r.voce);
+        ASSERT_NE(a, nullptr) << r.voce;
+        ASSERT_TRUE(a->isEnabled()) << r.voce;
+        a->trigger();
+        EXPECT_EQ(Prendi(), QList<Chiamata>({r.chiamata})) << r.voce;
+    }
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+    // The items that only open a submenu call nothing.
+    for (const char* n : {"MnuOperaAggiungi", "MnuGruppoSepara", "MnuTrovaScomponi", "MnuGuidaWeb"}) {
+        EseguiVoceMenu(QString::fromLatin1(n));
+        Voce(n)->trigger();
+    }
+    EXPECT_TRUE(Prendi().isEmpty());
 }
 
 // ---- Factor items of the menu ------------------------------------------------------
@@ -604,6 +770,17 @@ TEST_F(Menu, AggiornaStatoComandiGuardaPrimaLaFinestraAttiva)
     emit princ()->findChild<QMenu*>("MnuModifica")->aboutToShow();
     EXPECT_FALSE(Voce("MnuModificaCopiaBitmap")->isEnabled());
 
+    // The pupil clicks on the sheet beside the notes: the sheet state.
+    princ()->AreaMdi()->setActiveSubWindow(Form1());
+    ASSERT_EQ(FoglioAttivo, 1);
+    EXPECT_EQ(Firma(), StatoFoglio);
+    AggiornaStatoComandi();
+    EXPECT_EQ(Firma(), StatoFoglio);
+    // And back to the notes.
+    princ()->AreaMdi()->setActiveSubWindow(Appunti());
+    ASSERT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(Firma(), StatoAppunti);
+
     // Back to the sheet.
     Premi(1);   // releases sheet A
     Premi(1);   // and opens it again: it becomes active
@@ -657,6 +834,74 @@ TEST_F(Menu, ITastiDeiMenuSpentiNonFannoNulla)
     premi(princ());
     QTest::keyClick(princ(), Qt::Key_Delete);
     EXPECT_TRUE(Prendi().isEmpty());
+}
+
+TEST_F(Menu, ITastiDelleVociSulFoglioENelloStatoSenzaFinestre)
+{
+    princ()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(princ()));
+    Seleziona(1, {1}, 1);
+    QWidget* foglio = Form1();
+    const struct {
+        Qt::Key tasto;
+        Qt::KeyboardModifiers modificatori;
+        Chiamata chiamata;
+    } tasti[] = {
+        {Qt::Key_Delete, Qt::NoModifier, {"TagliaSelezione", {1}}},
+        {Qt::Key_Delete, Qt::ShiftModifier, {"MnuFileCancellaFoglio_Click", {}}},
+        {Qt::Key_F3, Qt::NoModifier, {"SpostaIndietro", {1}}},
+        {Qt::Key_F5, Qt::NoModifier, {"RiduciFoglio", {1}}},
+        {Qt::Key_T, Qt::ControlModifier, {"MnuModificaSelezionaTutto_Click", {}}},
+        {Qt::Key_D, Qt::ControlModifier, {"ChiediFattoreEdEsegui", {int(ComandoFattore::EquivDividi), 1}}},
+        {Qt::Key_F1, Qt::ControlModifier, {"ChiediFattoreEdEsegui", {int(ComandoFattore::Moltiplica), 1}}},
+        {Qt::Key_F2, Qt::ControlModifier, {"ChiediFattoreEdEsegui", {int(ComandoFattore::Dividi), 1}}},
+        {Qt::Key_R, Qt::ControlModifier, {"VerificaRidotta", {1}}},
+        {Qt::Key_N, Qt::ControlModifier, {"MnuFileNuovoQuaderno_Click", {}}},
+        {Qt::Key_S, Qt::ControlModifier, {"MnuFileSalva_Click", {}}},
+        {Qt::Key_F1, Qt::NoModifier, {"MnuGuidaZefra_Click", {}}},
+    };
+    for (const auto& t : tasti) {
+        QTest::keyClick(foglio, t.tasto, t.modificatori);
+        EXPECT_EQ(Prendi(), QList<Chiamata>({t.chiamata})) << t.chiamata.procedura.toStdString();
+    }
+    // Nothing open: the sheet's keys do nothing, the File and help keys that
+    // are never switched still work.
+    Premi(1);
+    ASSERT_EQ(Firma(), StatoNessuno);
+    for (const auto& t : tasti) {
+        QTest::keyClick(princ(), t.tasto, t.modificatori);
+        const bool sempre = t.chiamata.procedura == QLatin1String("MnuFileNuovoQuaderno_Click") ||
+                            t.chiamata.procedura == QLatin1String("MnuFileSalva_Click") ||
+                            t.chiamata.procedura == QLatin1String("MnuGuidaZefra_Click");
+        EXPECT_EQ(Prendi(), sempre ? QList<Chiamata>({t.chiamata}) : QList<Chiamata>())
+            << t.chiamata.procedura.toStdString();
+    }
+}
+
+TEST_F(Menu, UnOpzioneNonRestaInContrastoConLoStatoDelProgramma)
+{
+    // The options' handlers really run here (no observer).
+    OsservaComandi(nullptr);
+    QAction* suono = Voce("MnuImpostaAbilitaSuono");
+    QAction* valori = Voce("MnuImpostaMostraValori");
+    QAction* bianchi = Voce("MnuImpostaFogliCalcoloBianchi");
+    auto coerente = [&] {
+        EXPECT_EQ(suono->isChecked(), SuonoAbilitato != FALSO);
+        EXPECT_EQ(valori->isChecked(), DistanzaTorte == 140);
+        EXPECT_EQ(Form1()->Area()->BackColor, ColoreSfondoFoglio(1));
+    };
+    coerente();
+    for (int volta = 0; volta < 2; ++volta) {
+        suono->trigger();
+        valori->trigger();
+        bianchi->trigger();
+        coerente();
+    }
+    // The start-up option is its check alone.
+    Voce("MnuImpostaWinAvvio")->trigger();
+    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    Voce("MnuImpostaWinAvvio")->trigger();
+    EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
 }
 
 TEST_F(Menu, NegliAppuntiCancEditaIlTesto)

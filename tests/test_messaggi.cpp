@@ -120,6 +120,37 @@ TEST_F(Messaggi, BoxAltoEChiusuraConEsc)
     EXPECT_TRUE(Registro().contains(QStringLiteral("Sbagliato")));
 }
 
+TEST_F(Messaggi, MisureEIconaPerTipo)
+{
+    struct Atteso {
+        int tipo, altezza, altezzaTesto, immagine;
+    };
+    const Atteso attesi[] = {{1, 1500, 750, 1}, {2, 2200, 1400, 1}, {3, 1500, 750, 2},
+                             {4, 2200, 1400, 2}, {5, 1500, 750, 3}, {6, 2200, 1400, 3}};
+    QImage iconePrima;
+    for (const Atteso& a : attesi) {
+        FrmMsg box;
+        box.Prepara(QStringLiteral("Breve"), a.tipo, QStringLiteral("Titolo %1").arg(a.tipo));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Titolo %1").arg(a.tipo));
+        EXPECT_EQ(box.width(), TwipInPixel(4800)) << a.tipo;
+        EXPECT_EQ(box.height(), TwipInPixel(a.altezza)) << a.tipo;
+        EXPECT_EQ(box.Label()->geometry(), QRect(TwipInPixel(915), TwipInPixel(135), TwipInPixel(3750),
+                                                 TwipInPixel(a.altezzaTesto)))
+            << a.tipo;
+        EXPECT_EQ(box.CmdOk()->geometry(), QRect(TwipInPixel(1854), TwipInPixel(a.altezza - 372 - 200),
+                                                 TwipInPixel(1092), TwipInPixel(372)))
+            << a.tipo;
+        EXPECT_EQ(box.Immagine(), a.immagine) << a.tipo;
+        // Each class has its own picture: error, warning and information differ.
+        const QImage icona = box.Picture1()->pixmap().toImage();
+        EXPECT_FALSE(icona.isNull()) << a.tipo;
+        if (a.tipo % 2 == 1 && a.tipo > 1) {
+            EXPECT_NE(icona, iconePrima) << a.tipo;
+        }
+        iconePrima = icona;
+    }
+}
+
 TEST_F(Messaggi, TestoLungoNonVieneTagliato)
 {
     Modale::Copione(false);
@@ -129,11 +160,24 @@ TEST_F(Messaggi, TestoLungoNonVieneTagliato)
         auto* box = static_cast<FrmMsg*>(w);
         EXPECT_GT(box->height(), TwipInPixel(1500));
         EXPECT_GE(box->Label()->height(), box->Label()->heightForWidth(box->Label()->width()));
-        EXPECT_GT(box->CmdOk()->y(), box->Label()->geometry().bottom());
+        EXPECT_GE(box->CmdOk()->y() - box->Label()->geometry().bottom(), 8);
         EXPECT_LE(box->CmdOk()->geometry().bottom(), box->height());
         box->CmdOk()->click();
     });
     MostraMessaggio(lungo, 5, QStringLiteral("Informazione"));
+
+    // The question box grows the same way, its three buttons under the text.
+    for (int tipo : {1, 2}) {
+        FrmMsgYN domanda;
+        domanda.Prepara(lungo, tipo, QStringLiteral("Zefra"));
+        EXPECT_GT(domanda.height(), TwipInPixel(tipo == 1 ? 1400 : 2100));
+        EXPECT_EQ(domanda.width(), TwipInPixel(4560));
+        EXPECT_GE(domanda.Label()->height(), domanda.Label()->heightForWidth(domanda.Label()->width()));
+        for (QPushButton* b : {domanda.CmdYes(), domanda.CmdNo(), domanda.CmdAnnulla()}) {
+            EXPECT_GE(b->y() - domanda.Label()->geometry().bottom(), 8) << tipo;
+            EXPECT_LE(b->geometry().bottom(), domanda.height()) << tipo;
+        }
+    }
 }
 
 TEST_F(Messaggi, BoxSopraLaFinestraDiServizioAttiva)
@@ -199,6 +243,10 @@ TEST_F(Messaggi, DomandaVeraTreRisposteEChiusura)
             EXPECT_EQ(box->CmdYes()->text(), QStringLiteral("Sì"));
             EXPECT_EQ(box->CmdNo()->text(), QStringLiteral("No"));
             EXPECT_EQ(box->CmdAnnulla()->text(), QStringLiteral("Annulla"));
+            EXPECT_EQ(w->focusWidget(), box->CmdYes());
+            EXPECT_EQ(box->CmdYes()->x(), TwipInPixel(414));
+            EXPECT_EQ(box->CmdNo()->x(), TwipInPixel(1734));
+            EXPECT_EQ(box->CmdAnnulla()->x(), TwipInPixel(3054));
             EXPECT_EQ(w->width(), TwipInPixel(4560));
             EXPECT_EQ(w->height(), TwipInPixel(c.tipo == 1 ? 1400 : 2100));
             EXPECT_EQ(box->Label()->height(), TwipInPixel(c.tipo == 1 ? 500 : 1200));

@@ -5,6 +5,7 @@
 #include "commands/Dispatch.h"
 #include "commands/Modifica.h"
 #include "platform/Colori.h"
+#include "platform/Finestre.h"
 #include "platform/Rtf.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
@@ -100,6 +101,22 @@ QTextCharFormat Formato(QTextEdit* t, int i)
 
 bool Grassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
 
+// True when the selection square (colour 1) stands at the top left corner of
+// pie i of sheet s, within a pixel.
+bool Riquadrata(uint8_t s, int i)
+{
+    const GeometriaFoglio g = GeometriaDelFoglio(s);
+    if (g.C <= 0) return false;
+    const QPoint c = g.Centro(i);
+    const QImage img = Foglio(s)->Area()->Immagine();
+    const QPoint angolo(TwipInPixel(c.x() - g.R), TwipInPixel(c.y() - g.R));
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (img.valid(angolo + QPoint(dx, dy)) && img.pixelColor(angolo + QPoint(dx, dy)) == QBColor(1))
+                return true;
+    return false;
+}
+
 class Modifica : public ProvaZefra {
 protected:
     void SetUp() override
@@ -164,6 +181,34 @@ TEST_F(Modifica, CopiaTienaLOrdineEIncollaInFondoAllAltroFoglio)
     EXPECT_EQ(NumFrazioniCopiate, 3);
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
     EXPECT_TRUE(Suono::Registrati().isEmpty());
+}
+
+TEST_F(Modifica, IncollaDisegnaESegnaSoloLeIncollate)
+{
+    Metti(1, {{1, 2, 1, 9}, {1, 3}});
+    RidisegnaFoglio(1);
+    EvidenziaSelezionate(1);
+    ASSERT_TRUE(Riquadrata(1, 1));
+    EseguiCopia(1);
+    EseguiIncolla(1);
+    ASSERT_EQ(NumFrazioniA, 3);
+    // The sheet is drawn again: the old selection square has gone, the
+    // pasted pie is drawn in its own colour and carries the square.
+    EXPECT_FALSE(Riquadrata(1, 1));
+    EXPECT_FALSE(Riquadrata(1, 2));
+    EXPECT_TRUE(Riquadrata(1, 3));
+    const GeometriaFoglio g = GeometriaDelFoglio(1);
+    const QPoint c = g.Centro(3);
+    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
+              QBColor(9));
+
+    // A cut draws the packed sheet without the cut pie.
+    TagliaSelezione(1);
+    EXPECT_EQ(NumFrazioniA, 2);
+    EXPECT_FALSE(Riquadrata(1, 1));
+    EXPECT_FALSE(Riquadrata(1, 2));
+    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
+              ColoreSfondoFoglio(1));
 }
 
 TEST_F(Modifica, SenzaSelezioneAvvisaETieneGliAppunti)
@@ -352,16 +397,39 @@ TEST_F(Modifica, TagliaTestoDegliAppunti)
     t->setPlainText(QStringLiteral("prima dopo"));
     QuadernoModificato = FALSO;
 
+    QTextCursor grassetto(t->document());
+    grassetto.setPosition(0);
+    grassetto.setPosition(5, QTextCursor::KeepAnchor);
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Bold);
+    f.setForeground(QBColor(2));
+    grassetto.mergeCharFormat(f);
+    QuadernoModificato = FALSO;
+    // What the clipboard held before is replaced, not kept beside the cut.
+    auto* vecchi = new QMimeData;
+    vecchi->setData(QStringLiteral("application/x-zefra-prova"), "x");
+    QGuiApplication::clipboard()->setMimeData(vecchi);
+
     Seleziona(t, 0, 6);
     TagliaSelezione(3);
     EXPECT_EQ(t->toPlainText(), "dopo");
     EXPECT_TRUE(QuadernoModificato);
-    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->text(), "prima ");
+    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(dati, nullptr);
+    EXPECT_EQ(dati->text(), "prima ");
+    EXPECT_TRUE(Rtf::SembraRtf(dati->data(Rtf::TipoMime)));
+    EXPECT_FALSE(dati->hasFormat("application/x-zefra-prova"));
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
 
     // Pasted back in front.
     Seleziona(t, 0, 0);
     EseguiIncolla(3);
     EXPECT_EQ(t->toPlainText(), "prima dopo");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(Grassetto(Formato(t, i))) << i;
+        EXPECT_EQ(Formato(t, i).foreground().color(), QBColor(2)) << i;
+    }
+    EXPECT_FALSE(Grassetto(Formato(t, 6)));
     // The fraction clipboard has nothing to do with the notes.
     EXPECT_EQ(NumFrazioniCopiate, 0);
 }

@@ -142,6 +142,14 @@ TEST_F(Primitive, PoligonoMisureECentroDallaFinestra)
     EXPECT_EQ(Px(130, 110), Bianco);   // the spokes meet at the centre
     EXPECT_EQ(Px(130, 60), Bianco);    // on the spoke going up
 
+    // W 305, H 205: half of 205 is 102.5, which goes to the even 102;
+    // centre (132, 112), rightmost vertex (234, 112).
+    Prepara(QSize(335, 235));
+    DisegnaRapprPoligonale(t, num, den, colore);
+    EXPECT_EQ(Ingombro(), QRect(QPoint(30, 10), QPoint(234, 214)));
+    EXPECT_EQ(Px(132, 112), Bianco);
+    EXPECT_EQ(Px(234, 112), Bianco);
+
     // A tall window takes its width: r = 85, centre (115, 95); the
     // rightmost vertex falls on the window's right edge.
     Prepara(QSize(200, 300));

@@ -8,6 +8,7 @@
 #include "workspace/FrmInfoAvvio.h"
 #include "workspace/FrmSplash.h"
 #include "workspace/Quaderno.h"
+#include "workspace/StatoComandi.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QEventLoop>
@@ -186,6 +187,25 @@ TEST_F(AvvioPrinc, LeFinestreDAvvioGiranoModaliUnaDopoLAltra)
     EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
     princ()->ScaricaPrinc();
     EXPECT_EQ(WinAvvio(), QStringLiteral("no"));
+}
+
+TEST_F(AvvioPrinc, IlControlloDelloSchermoPrecedeStatoEValoriIniziali)
+{
+    // What the load handler has done by the time it asks for the screen:
+    // nothing of the status texts nor of the start values yet.
+    QString pannelloAlControllo = QStringLiteral("non chiamato");
+    int coloreAlControllo = -1;
+    ColoreCorrente = 0;
+    ImpostaFonteSchermo([&] {
+        if (Princ* p = PrincSeEsiste()) pannelloAlControllo = p->TestoPannello(1);
+        coloreAlControllo = ColoreCorrente;
+        return QSize(1280, 1024);
+    });
+    CaricaPrinc(QString());
+    EXPECT_EQ(pannelloAlControllo, QString());
+    EXPECT_EQ(coloreAlControllo, 0);
+    EXPECT_EQ(princ()->TestoPannello(1), NomeIniziale);
+    EXPECT_EQ(ColoreCorrente, 12);
 }
 
 // --- Start-up information window ---------------------------------------------
@@ -400,6 +420,31 @@ TEST_F(AvvioPrinc, StrisciaSegueLaPropriaLarghezza)
     EXPECT_DOUBLE_EQ(p->LblSommaFoglioA()->font().pointSizeF(), 14.25);
 }
 
+TEST_F(AvvioPrinc, StrisciaAltezzeComeCalcolate)
+{
+    Princ* p = princ();
+    p->resize(1000, 700);
+    p->show();
+    Inizializza();
+    Riempi(1, 1);   // 1/4: the lowest-terms image of sheet A is shown
+    AggiornaSommaFoglio(1);
+    QCoreApplication::processEvents();
+    const double h = PixelInTwip(p->Picture1()->height());
+    EXPECT_EQ(p->Toolbar2()->y(), 0);
+    // Palette boxes: (strip height - box height) / 2.3 from the top.
+    for (int i = 0; i < 9; ++i) {
+        QLabel* b = p->PBoxTavolozza(i);
+        EXPECT_EQ(b->y(), TwipInPixel((h - PixelInTwip(b->height())) / 2.3)) << i;
+    }
+    // Lowest-terms images: a third of the spare height from the top.
+    for (QLabel* img : {p->ImgRiducibilita(), p->ImgRiducibilita1()})
+        EXPECT_EQ(img->y(), TwipInPixel((h - PixelInTwip(img->height())) / 3));
+    EXPECT_TRUE(p->ImgRiducibilita()->isVisibleTo(p));
+    // Beside its label, inside the strip.
+    EXPECT_GT(p->ImgRiducibilita()->x(), p->LblSommaFoglioA()->geometry().right());
+    EXPECT_LE(p->ImgRiducibilita()->geometry().bottom(), p->Picture1()->height());
+}
+
 TEST_F(AvvioPrinc, StrisciaConRisoluzioneBassa)
 {
     ImpostaFonteSchermo([] { return QSize(799, 600); });
@@ -520,6 +565,43 @@ TEST_F(AvvioPrinc, DisponeFinestreSoloAffianca)
     EXPECT_TRUE(p->Toolbar2Premuto(1));
     EXPECT_FALSE(p->BottoneToolbar2(4)->isChecked());
     EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: A   "));
+}
+
+TEST_F(AvvioPrinc, Toolbar2RidecideIComandiMaDisponeFinestreNo)
+{
+    CaricaPrinc(QString());
+    Princ* p = princ();
+    QAction* aggiungi = p->BottoneToolbar1(7);
+    QAction* taglia = p->BottoneToolbar1(12);
+    ASSERT_NE(aggiungi, nullptr);
+    ASSERT_NE(taglia, nullptr);
+
+    // Closing the only open sheet: no window open.
+    p->BottoneToolbar2(1)->trigger();
+    EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+    EXPECT_FALSE(aggiungi->isEnabled());
+    EXPECT_FALSE(taglia->isEnabled());
+
+    // "Dispone finestre" leaves the commands as they are.
+    p->BottoneToolbar2(4)->trigger();
+    EXPECT_FALSE(aggiungi->isEnabled());
+    EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+
+    // Only the notes: the edit commands come back, the sheet ones do not.
+    p->BottoneToolbar2(3)->trigger();
+    EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(aggiungi->isEnabled());
+    EXPECT_TRUE(taglia->isEnabled());
+
+    // Sheet B opened: the sheet state.
+    p->BottoneToolbar2(2)->trigger();
+    EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: B   "));
+    EXPECT_TRUE(aggiungi->isEnabled());
+
+    // Switched off by hand, "Dispone finestre" does not switch them on.
+    ImpostaComandiNessunFoglio();
+    p->BottoneToolbar2(4)->trigger();
+    EXPECT_FALSE(aggiungi->isEnabled());
 }
 
 // --- Tiling ---------------------------------------------------------------------------------

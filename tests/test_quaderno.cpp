@@ -11,7 +11,9 @@
 #include <QTextDocument>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTextCursor>
@@ -36,6 +38,15 @@ void ScriviTutto(const QString& percorso, const QByteArray& bytes)
     QFile f(percorso);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// The files of a folder, but for the error register that start-up writes
+// into the program folder.
+QStringList FileNellaCartella(const QString& cartella)
+{
+    QStringList l = QDir(cartella).entryList(QDir::Files);
+    l.removeAll(QStringLiteral("registro.txt"));
+    return l;
 }
 
 // Sets the notes as the pupil would have typed them.
@@ -172,24 +183,32 @@ TEST_F(Quaderno, SalvataggioFallitoAvvisaTieneIlFlagEIlVecchioFile)
     Salvataggio_Fallito();
     EXPECT_EQ(QuadernoModificato, VERO);
     EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"file", "prova.qdn"}));
+    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"file", "prova.qdn"}));
 
-    // A read-only folder refuses the save, unless the tests run as root.
+    // A read-only folder refuses the save, unless the tests run as root:
+    // the old notebook stays whole and the flag stays set.
     if (geteuid() != 0) {
         Modale::Azzera();
         ASSERT_TRUE(QDir(cartella.path()).mkdir("sola"));
         NomeQuaderno = Percorso("sola/q.qdn");
+        ScriviTutto(NomeQuaderno, DieciRighe);
+        QuadernoModificato = VERO;
         QFile::setPermissions(Percorso("sola"), QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_FALSE(SalvaQuaderno());
         QFile::setPermissions(Percorso("sola"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         Salvataggio_Fallito();
+        EXPECT_EQ(QuadernoModificato, VERO);
+        EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
     }
 
     // The close request asks, the save fails: the program keeps running.
     Modale::Azzera();
+    NomeQuaderno = Percorso("file/prova.qdn");
+    QuadernoModificato = VERO;
     Modale::Rispondi(1);
     EXPECT_FALSE(princ()->close());
     EXPECT_EQ(InChiusura, FALSO);
+    EXPECT_TRUE(princ()->isVisible());
     EXPECT_EQ(QuadernoModificato, VERO);
     Salvataggio_Fallito();
 }
@@ -209,7 +228,7 @@ TEST_F(Quaderno, SalvaConNomeAggiungeQdnEChiedePrimaDiSostituire)
     EXPECT_EQ(richieste[0].Cartella, cartella.path());
     EXPECT_EQ(LeggiTutto(Percorso("prova.qdn")), DieciRighe);
     EXPECT_TRUE(QFile::exists(Percorso("prova.rtf")));
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList({"prova.qdn", "prova.rtf"}));
+    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"prova.qdn", "prova.rtf"}));
     EXPECT_EQ(NomeQuaderno, Percorso("prova.qdn"));
     EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: prova.qdn   "));
     EXPECT_EQ(QuadernoModificato, FALSO);
@@ -288,6 +307,69 @@ TEST_F(Quaderno, NuovoEApriNonScartanoSeIlSalvataggioNonRiesce)
     }
 }
 
+// --- The real dialogs -------------------------------------------------------------------
+
+TEST_F(Quaderno, DialoghiVeriTitoloFiltroECartellaDiPartenza)
+{
+    struct Visto {
+        QString titolo;
+        QStringList filtri;
+        QString cartella;
+        bool salva;
+        QString nome;
+    };
+    std::vector<Visto> visti;
+    // Answers the next file dialog with nome (empty: cancel).
+    auto rispondi = [&visti](const QString& nome) {
+        QuandoModale([&visti, nome](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            if (!d) {
+                w->close();
+                return;
+            }
+            QLineEdit* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            visti.push_back({d->windowTitle(), d->nameFilters(), d->directory().absolutePath(),
+                             d->acceptMode() == QFileDialog::AcceptSave, campo ? campo->text() : QString()});
+            if (nome.isEmpty() || !campo) {
+                d->reject();
+            } else {
+                // The full path typed as the name: the dialog takes it as is.
+                campo->setText(nome);
+                QMetaObject::invokeMethod(d, "accept");
+            }
+        });
+    };
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("sotto"));
+    Esempio();
+    ImpostaDialogoQuaderno({});
+    Modale::Copione(false);
+    rispondi(Percorso("sotto/prova"));
+    const bool salvato = SalvaQuadernoConNome();
+    rispondi(QString());
+    MnuFileApri_Click();
+    Modale::Copione(true);
+
+    EXPECT_TRUE(salvato);
+    EXPECT_EQ(LeggiTutto(Percorso("sotto/prova.qdn")), DieciRighe);
+    EXPECT_EQ(NomeQuaderno, Percorso("sotto/prova.qdn"));
+    ASSERT_EQ(visti.size(), 2u);
+    // Save as starts in the program folder, with no name preset.
+    EXPECT_EQ(visti[0].titolo, QStringLiteral("Salva quaderno con nome"));
+    EXPECT_EQ(visti[0].filtri, QStringList{QStringLiteral("File di quaderno (*.qdn)")});
+    EXPECT_EQ(visti[0].cartella, QDir(cartella.path()).absolutePath());
+    EXPECT_TRUE(visti[0].salva);
+    EXPECT_TRUE(visti[0].nome.isEmpty());
+    // Open then starts in the folder of the notebook just saved, its name
+    // preset; cancelling it changes nothing.
+    EXPECT_EQ(visti[1].titolo, QStringLiteral("Apri quaderno"));
+    EXPECT_EQ(visti[1].filtri, QStringList{QStringLiteral("File di quaderno (*.qdn)")});
+    EXPECT_EQ(visti[1].cartella, QDir(Percorso("sotto")).absolutePath());
+    EXPECT_FALSE(visti[1].salva);
+    EXPECT_EQ(visti[1].nome, QStringLiteral("prova.qdn"));
+    EXPECT_EQ(NumFrazioniA, 2);
+    EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: prova.qdn   "));
+}
+
 // --- Open ------------------------------------------------------------------------------
 
 TEST_F(Quaderno, ApriMostraLeFinestreSecondoIFogli)
@@ -364,27 +446,40 @@ TEST_F(Quaderno, ApriRifiutaCioCheNonEUnQuadernoSenzaToccareNulla)
         nomi << Percorso(QStringLiteral("cattivo%1.qdn").arg(i));
         ScriviTutto(nomi.last(), cattivi[i]);
     }
-    // A name that does not end in ".qdn" exactly, a missing file, notes
-    // that are not rich text.
-    ScriviTutto(Percorso("PROVA.QDN"), DueFogliVuoti);
+    // A missing file, notes that are not rich text.
     ScriviTutto(Percorso("note.qdn"), DueFogliVuoti);
     ScriviTutto(Percorso("note.rtf"), "testo semplice");
-    nomi << Percorso("PROVA.QDN") << Percorso("manca.qdn") << Percorso("note.qdn");
+    nomi << Percorso("manca.qdn") << Percorso("note.qdn");
+    // Names that do not end in ".qdn" exactly (the comparison heeds case).
+    ScriviTutto(Percorso("PROVA.QDN"), DueFogliVuoti);
+    ScriviTutto(Percorso("prova.txt"), DueFogliVuoti);
+    const QStringList nomiRifiutati = {Percorso("PROVA.QDN"), Percorso("prova.txt")};
 
-    for (const QString& nome : nomi) {
+    for (const QString& nome : nomi + nomiRifiutati) {
+        const bool perIlNome = nomiRifiutati.contains(nome);
+        NomeQuaderno = Percorso("vecchio.qdn");
         Modale::Azzera();
         Modale::Rispondi(0);   // not saved: the notebook stays modified
         scelte = {nome};
         MnuFileApri_Click();
         AvvisoNonQuaderno();
         EXPECT_EQ(FotografaQuaderno(), prima) << nome.toStdString();
-        EXPECT_EQ(NomeQuaderno, Percorso("vecchio.qdn"));
+        // A refused name leaves the notebook without a name; a refused
+        // content leaves even the name as it was.
+        EXPECT_EQ(NomeQuaderno, perIlNome ? QString() : Percorso("vecchio.qdn")) << nome.toStdString();
         EXPECT_EQ(Pannello(1), QStringLiteral("Nome del quaderno: vecchio.qdn   "));
         EXPECT_EQ(TxtAppunti()->toPlainText(), QStringLiteral("vecchi appunti"));
         EXPECT_EQ(QuadernoModificato, VERO);
         EXPECT_TRUE(FoglioVisibile(1));
         EXPECT_FALSE(AppuntiVisibili());
     }
+
+    // After the refused name, Save asks for one instead of writing anywhere.
+    richieste.clear();
+    MnuFileSalva_Click();
+    ASSERT_EQ(richieste.size(), 1u);
+    EXPECT_TRUE(richieste[0].Salva);
+    EXPECT_FALSE(QFile::exists(Percorso("vecchio.qdn")));
 }
 
 TEST_F(Quaderno, SelezioniEColoriTornanoDalFile)
@@ -513,7 +608,15 @@ TEST_F(Quaderno, ChiudiFinestreServizioGuardaLeCinqueLettere)
     princ()->ImpostaToolbar2(3, true);
     MostraAppunti();
 
+    // A loaded window that is hidden goes too.
+    auto* nascosta = new QWidget;
+    nascosta->setAttribute(Qt::WA_DeleteOnClose, true);
+    nascosta->setWindowTitle(QStringLiteral("Rappresentazione lineare"));
+    const QPointer<QWidget> guardiaNascosta(nascosta);
+
     ChiudiFinestreServizio();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guardiaNascosta.isNull());
     EXPECT_FALSE(servizio->isVisible());
     EXPECT_FALSE(minuscolo->isVisible());
     EXPECT_TRUE(zefra->isVisible());

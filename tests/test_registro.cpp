@@ -6,6 +6,7 @@
 #include "workspace/Registro.h"
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPrinter>
@@ -77,6 +78,26 @@ TEST_F(Registro, IntestazioneEDueErrori)
     EXPECT_EQ(ContaErrori, 2);
     // One file only, whatever step wrote it.
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{QStringLiteral("registro.txt")});
+}
+
+TEST_F(Registro, OraSenzaFusoOrario)
+{
+    // The zone of the long time format goes, with the brackets some
+    // languages put around it; quoted words of the format stay.
+    const QTime ora(14, 7, 9);
+    EXPECT_EQ(OraDiSistema(ora), QStringLiteral("14:07:09"));
+    QLocale::setDefault(QLocale(QLocale::Catalan, QLocale::Spain));
+    EXPECT_EQ(OraDiSistema(ora), QStringLiteral("14:07:09"));
+    QLocale::setDefault(QLocale(QLocale::Basque, QLocale::Spain));
+    EXPECT_EQ(OraDiSistema(ora), QStringLiteral("14:07:09"));
+    QLocale::setDefault(QLocale(QLocale::LowGerman, QLocale::Germany));
+    EXPECT_EQ(OraDiSistema(ora), QStringLiteral("Klock 14.07:09"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(OraDiSistema(ora), QStringLiteral("2:07:09 PM"));
+
+    // The header follows the same format.
+    CreaRegistro();
+    EXPECT_TRUE(Byte().contains("Data e ora di creazione del registro: 3/5/24; 2:07:09 PM\r\n")) << Byte().constData();
 }
 
 TEST_F(Registro, NuovoRegistroRicominciaDaUno)
@@ -158,6 +179,18 @@ TEST_F(Registro, DialogoNuovoRegistro)
         EXPECT_EQ(d->TxtClasse()->cursorPosition(), 2);
         EXPECT_FALSE(d->TxtNome()->hasSelectedText());
         EXPECT_EQ(w->focusWidget(), d->TxtNome());
+        const auto testo = [w](const char* nome) {
+            auto* l = w->findChild<QLabel*>(QLatin1String(nome));
+            return l ? l->text() : QStringLiteral("<assente>");
+        };
+        EXPECT_EQ(testo("Label1"), QStringLiteral("Nome allievo"));
+        EXPECT_EQ(testo("Label2"), QStringLiteral("Classe"));
+        EXPECT_EQ(testo("Label3"),
+                  QStringLiteral("Sarà creato un nuovo registro degli errori ed eliminato il precedente. Tieni presente "
+                                 "che all'avvio di Zefra viene automaticamente creato un nuovo registro con il nome "
+                                 "dell'allievo e la classe in bianco."));
+        EXPECT_EQ(d->CmdOk()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(d->CmdAnnulla()->text(), QStringLiteral("Annulla"));
         d->TxtNome()->setText(QStringLiteral("Giulia"));
         d->CmdAnnulla()->click();
     });

@@ -264,6 +264,61 @@ TEST(Rtf, DocumentoDiUnWordProcessor)
     EXPECT_EQ(ultimo.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
 }
 
+// What LibreOffice writes: \loch and \hich runs, \uN with a code-page byte
+// as its fallback, a list override table that is not starred, page styles,
+// a bullet in \listtext.
+TEST(Rtf, DocumentoDiLibreOffice)
+{
+    const QByteArray rtf =
+        "{\\rtf1\\ansi\\deff3\\adeflang1025\n"
+        "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f1\\froman\\fprq2\\fcharset2 Symbol;}"
+        "{\\f3\\froman\\fprq2\\fcharset0 Liberation Serif{\\*\\falt Times New Roman};}"
+        "{\\f5\\fnil\\fprq0\\fcharset2 OpenSymbol{\\*\\falt Arial Unicode MS};}}\n"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}\n"
+        "{\\stylesheet{\\s0\\snext0\\rtlch\\af6\\afs24\\alang1081 \\ltrch\\lang1040\\langfe2052\\hich\\af3\\loch"
+        "\\nowidctlpar\\hyphpar0\\ltrpar\\cf0\\f3\\fs24\\lang1040\\dbch\\af6\\langfe2052 Normal;}\n"
+        "{\\*\\cs15\\snext15\\rtlch\\af5 \\ltrch\\hich\\af5\\loch\\f5\\dbch\\af5 Bullets;}\n"
+        "{\\s17\\sbasedon0\\snext17\\loch\\sl276\\slmult1\\sb0\\sa140 Text Body;}\n"
+        "}{\\*\\listtable{\\list\\listtemplateid1\n"
+        "{\\listlevel\\levelnfc23\\leveljc0\\levelstartat1\\levelfollow0{\\leveltext \\'01\\u8226 ?;}{\\levelnumbers;}"
+        "\\f5\\rtlch\\af5 \\ltrch\\loch\\fi-283\\li709}\\listid1}\n"
+        "}{\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+        "{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2}"
+        "{\\info{\\creatim\\yr0\\mo0\\dy0\\hr0\\min0}{\\revtim\\yr0\\mo0\\dy0\\hr0\\min0}}"
+        "{\\*\\userprops{\\propname Quaderno}\\proptype30{\\staticval di Luca}}\\deftab709\n"
+        "\\hyphauto1\\viewscale100\n"
+        "{\\*\\pgdsctbl\n"
+        "{\\pgdsc0\\pgdscuse451\\pgwsxn11906\\pghsxn16838\\marglsxn1134\\margrsxn1134\\pgdscnxt0 Default Page Style;}}\n"
+        "\\formshade\\paperh16838\\paperw11906\\margl1134\\margr1134\\sectd\\sbknone\\pgndec\\sftnnar\\saftnnrlc\n"
+        "{\\*\\ftnsep\\chftnsep}\\pgndec\\pard\\plain \\s17\\loch\\sl276\\slmult1\\sb0\\sa140\\ql\\ltrpar{\\loch\n"
+        "Il perch\\u232\\'e8 }{\\loch\\b\\loch\n"
+        "met\\u224\\'e0}{\\loch\n"
+        " }{\\loch\\ul\\ulc0\\loch\n"
+        "sotto}{\\loch\n"
+        " }{\\loch\\cf3\\fs36\\loch\n"
+        "rosso grande}{\\loch\n"
+        " \\u8364\\'80 \\u8220\\'93virgolette\\u8221\\'94}\n"
+        "\\par \\pard\\plain \\s17\\loch\\sl276\\slmult1\\sb0\\sa140\\qc\\ltrpar{\\loch\n"
+        "centro\\line a capo}\n"
+        "\\par \\pard\\plain \\s17\\loch\\sl276\\slmult1\\sb0\\sa140{\\listtext\\pard\\plain \\rtlch\\af5 "
+        "\\ltrch\\hich\\af5\\loch\\f5\\dbch\\af5 \\u8226\\'95\\tab}\\ilvl0\\ls1 \\li0\\ri0\\lin0\\rin0\\fi-283"
+        "\\ql\\tx709\\li709\\ri0\\lin709\\rin0\\fi-283\\sb0\\sa140\\ltrpar{\\loch\n"
+        "uno}\n"
+        "\\par }";
+    QTextDocument d;
+    QString errore;
+    ASSERT_TRUE(Rtf::Leggi(rtf, d, &errore)) << errore.toStdString();
+    EXPECT_EQ(S(Testo(d)), S(QStringLiteral("Il perch\u00e8 met\u00e0 sotto rosso grande \u20ac \u201cvirgolette\u201d\n"
+                                            "centro\u2028a capo\n"
+                                            "\u2022\tuno")));
+    EXPECT_EQ(S(Descrivi(d).section(QStringLiteral(" | "), 0, 0)),
+              S(QStringLiteral("[--- auto 12] Il perch\u00e8 [b-- auto 12] met\u00e0[--- auto 12]  [--u auto 12] sotto"
+                               "[--- auto 12]  [--- #ff0000 18] rosso grande"
+                               "[--- auto 12]  \u20ac \u201cvirgolette\u201d")));
+    EXPECT_EQ(d.begin().begin().fragment().charFormat().font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(d.begin().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
 TEST(Rtf, NonRtfEDanneggiatiDannoErrore)
 {
     QTextDocument d;
@@ -358,6 +413,19 @@ TEST(Rtf, AnnidamentoLimitato)
     QString errore;
     EXPECT_FALSE(Rtf::Leggi("{\\rtf1 " + QByteArray(1'000'000, '{'), d, &errore));
     EXPECT_FALSE(errore.isEmpty());
+    // Paragraphs and runs by the million cost the document far more memory
+    // than their bytes: refused past the limit, accepted up to it.
+    QByteArray paragrafi = "{\\rtf1 ";
+    for (int i = 0; i < Rtf::ElementiMassimi; ++i) paragrafi += "\\par ";
+    ASSERT_TRUE(Rtf::Leggi(paragrafi + "}", d, &errore)) << errore.toStdString();
+    EXPECT_EQ(d.blockCount(), Rtf::ElementiMassimi);
+    errore.clear();
+    EXPECT_FALSE(Rtf::Leggi(paragrafi + "\\par x}", d, &errore));
+    EXPECT_FALSE(errore.isEmpty());
+    EXPECT_EQ(d.blockCount(), Rtf::ElementiMassimi);   // left as it was
+    QByteArray pezzi = "{\\rtf1 ";
+    for (int i = 0; i < Rtf::ElementiMassimi / 2 + 1; ++i) pezzi += "\\b a\\b0 b";
+    EXPECT_FALSE(Rtf::Leggi(pezzi + "}", d));
     // Also inside a skipped destination.
     EXPECT_FALSE(Rtf::Leggi("{\\rtf1 {\\*\\x " + QByteArray(1'000'000, '{') + QByteArray(1'000'000, '}') + "}}", d));
 }

@@ -113,6 +113,31 @@ TEST_F(ProvaSuperficie, SettoriPiuGrandiDiMezzoEdInteri)
     EXPECT_GT(Conta(t, 50, 50, 150, 150, [](QRgb c) { return c == Rosso; }), 7000);
 }
 
+TEST_F(ProvaSuperficie, SettoriCheNonPartonoDaTreOreEAttraversanoLoZero)
+{
+    t.FillStyle = Tela::Pieno;
+    t.FillColor = QColor(Rosso);
+    // From 12 to 9 o'clock, counter-clockwise: the upper-left quadrant.
+    t.Cerchio(100, 100, 50, QColor(Nero), -DuePi / 4, -DuePi / 2);
+    EXPECT_TRUE(E(t, 80, 80, Rosso));
+    EXPECT_TRUE(E(t, 120, 80, Bianco));
+    EXPECT_TRUE(E(t, 80, 120, Bianco));
+    EXPECT_TRUE(E(t, 120, 120, Bianco));
+    EXPECT_TRUE(E(t, 100, 70, Nero));   // radius to 12 o'clock
+    EXPECT_TRUE(E(t, 70, 100, Nero));   // radius to 9 o'clock
+
+    // From 6 to 12 o'clock through 3 o'clock: the right half.
+    t.Pulisci();
+    t.Cerchio(100, 100, 50, QColor(Nero), -DuePi * 3 / 4, -DuePi / 4);
+    EXPECT_TRUE(E(t, 120, 80, Rosso));
+    EXPECT_TRUE(E(t, 120, 120, Rosso));
+    EXPECT_TRUE(E(t, 130, 100, Rosso));   // no radius at 3 o'clock
+    EXPECT_TRUE(E(t, 80, 80, Bianco));
+    EXPECT_TRUE(E(t, 80, 120, Bianco));
+    EXPECT_TRUE(E(t, 49, 100, Bianco));   // the left rim is not drawn
+    EXPECT_TRUE(E(t, 150, 100, Nero));    // the right rim is
+}
+
 TEST_F(ProvaSuperficie, ArcoConRaggioFinaleDisegnaSoloBordoERaggioFinale)
 {
     // Unit radius as the sheets draw it: arc from 0 to a over the rim and
@@ -279,13 +304,16 @@ TEST_F(ProvaSuperficie, RidimensionareConservaIlDisegno)
     EXPECT_TRUE(E(t, 10, 10, Nero));
     EXPECT_TRUE(E(t, 99, 10, Nero));
 
-    // The widget keeps its drawing when it is resized and paints it.
+    // The widget keeps its drawing when it is resized and paints it; what
+    // was drawn before it was shown appears once it is shown.
     Superficie w;
     w.ImpostaScala(Tela::Scala::Pixel);
     w.resize(120, 80);
+    w.Rettangolo(10, 40, 20, 50, QColor(Nero), true);
     w.show();
     QApplication::processEvents();
     EXPECT_EQ(w.DimensionePixel(), QSize(120, 80));
+    EXPECT_EQ(w.grab().toImage().pixel(15, 45) & 0xffffffu, Nero);
     w.Linea(0, 5, 119, 5, QColor(Rosso));
     w.resize(200, 150);
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/Tavolozza.h"
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QTextCursor>
@@ -115,6 +116,33 @@ TEST_F(Tavolozza, SoloIlRiquadroSceltoResteSenzaBordo)
     QTest::mouseClick(princ()->PBoxTavolozza(2), Qt::RightButton);
     EXPECT_EQ(IndiceTavolozza, 7);
     EXPECT_EQ(ColoreCorrente, 10);
+}
+
+TEST_F(Tavolozza, OgniRiquadroDaIlColoreCheMostra)
+{
+    // Left to right: red, dark blue, dark cyan, dark yellow, blue, magenta,
+    // dark green, green, black.
+    const int16_t attesi[9] = {12, 1, 3, 6, 9, 13, 2, 10, 0};
+    Metti(1, {{1, 2, 1}});
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(MappaTavolozza[i], attesi[i]) << i;
+        Clic(i);
+        EXPECT_EQ(ColoreCorrente, attesi[i]) << i;
+        EXPECT_EQ(Frazioni[1][1][4], attesi[i]) << i;
+        EXPECT_EQ(princ()->PBoxTavolozza(i)->palette().color(QPalette::Window), QBColor(ColoreCorrente)) << i;
+    }
+    // The recoloured pie keeps its selection square.
+    const GeometriaFoglio g = GeometriaDelFoglio(1);
+    const QPoint c = g.Centro(1);
+    bool riquadro = false;
+    const QImage img = Foglio(1)->Area()->Immagine();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QPoint q(TwipInPixel(c.x() - g.R) + dx, TwipInPixel(c.y() - g.R) + dy);
+            riquadro = riquadro || (img.valid(q) && img.pixelColor(q) == QBColor(1));
+        }
+    EXPECT_TRUE(riquadro);
+    EXPECT_EQ(Suono::Registrati().size(), 9);
 }
 
 TEST_F(Tavolozza, SenzaSelezioneCambiaColoreEModifica)

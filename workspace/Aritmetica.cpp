@@ -229,4 +229,8 @@ QString EstraiNomeFile(const QString& percorso)
     return percorso.mid(ultima + 1);
 }
 
-void SostituisciPuntiConVirgole(QString& s) { s.replace(QLatin1Char('.'), QLatin1Char(',')); }
+QString SostituisciPuntiConVirgole(QString& s)
+{
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s;
+}

@@ -20,4 +20,5 @@ void StampaFattoriColorati(Tela& destinazione, int16_t n);
 uint8_t TrovaColorePrimo(int16_t p);
 bool VerificaDecimaleFinito(int16_t n);
 QString EstraiNomeFile(const QString& percorso);
-void SostituisciPuntiConVirgole(QString& s);
+// Changes every "." of s into "," in place and returns the changed text.
+QString SostituisciPuntiConVirgole(QString& s);

@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -594,11 +595,26 @@ void FrmFoglio::hideEvent(QHideEvent* e)
 {
     // Hidden on purpose (not because the main window was): showing the
     // sheet again is a new activation.
-    if (isHidden() && ultimaAttiva == this) {
-        ultimaAttiva = nullptr;
-        Form_Deactivate();
+    if (isHidden()) {
+        nascostoApposta_ = true;
+        if (ultimaAttiva == this) {
+            ultimaAttiva = nullptr;
+            Form_Deactivate();
+        }
     }
     QMdiSubWindow::hideEvent(e);
+}
+
+void FrmFoglio::showEvent(QShowEvent* e)
+{
+    QMdiSubWindow::showEvent(e);
+    // Shown again after being hidden: laid out and drawn afresh, as after a
+    // resize, even when the tiling gives it back the very size it had (its
+    // picture may still carry boxes of a selection cleared meanwhile).
+    if (nascostoApposta_ && !e->spontaneous()) {
+        nascostoApposta_ = false;
+        Form_Resize();
+    }
 }
 
 void FrmFoglio::closeEvent(QCloseEvent* e)

@@ -125,6 +125,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     class AreaFoglio;
@@ -133,6 +134,9 @@ private:
     AreaFoglio* area_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
     QLabel* label_ = nullptr;
+    // Hidden on purpose (closed, or its Toolbar2 button released) since it
+    // was last on the screen.
+    bool nascostoApposta_ = false;
     friend void AggiornaScorrimento(uint8_t s);
 };
 

@@ -1,6 +1,7 @@
 #include "workspace/FrmAppunti.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/Rtf.h"
 #include "workspace/Fogli.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
@@ -9,11 +10,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
@@ -44,6 +47,42 @@ void CollegaArea(QMdiArea* area)
     ultimaAttiva = area->activeSubWindow();
     QObject::connect(area, &QMdiArea::subWindowActivated, area, &GestisciAttivazione);
 }
+
+// The notes' text box. Its own copy, cut, paste and drag carry the rich
+// text as RTF too, as the editing commands do, so that what the keyboard
+// copies the Incolla command can paste, and the other way round.
+class CasellaAppunti : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override
+    {
+        const QTextCursor c = textCursor();
+        QMimeData* dati = Rtf::DatiAppunti(Rtf::ScriviSelezione(c));
+        const QTextDocumentFragment selezione = c.selection();
+        dati->setText(selezione.toPlainText());
+        dati->setHtml(selezione.toHtml());
+        return dati;
+    }
+    bool canInsertFromMimeData(const QMimeData* dati) const override
+    {
+        return !Rtf::DaAppunti(dati).isEmpty() || QTextEdit::canInsertFromMimeData(dati);
+    }
+    // Rich text first; what cannot be read as RTF goes in as the text box
+    // takes it by itself.
+    void insertFromMimeData(const QMimeData* dati) override
+    {
+        const QByteArray rtf = Rtf::DaAppunti(dati);
+        QTextCursor c = textCursor();
+        if (!rtf.isEmpty() && Rtf::Inserisci(rtf, c)) {
+            setTextCursor(c);
+            ensureCursorVisible();
+            return;
+        }
+        QTextEdit::insertFromMimeData(dati);
+    }
+};
 
 // --- Pictures of Toolbar1 ----------------------------------------------------
 
@@ -184,7 +223,7 @@ FrmAppunti::FrmAppunti(QWidget* parent) : QMdiSubWindow(parent)
         connect(a, &QAction::triggered, this, [this, i]() { Toolbar1_ButtonClick(i); });
     }
 
-    txt_ = new QTextEdit(contenuto_);
+    txt_ = new CasellaAppunti(contenuto_);
     txt_->setObjectName(QStringLiteral("TxtAppunti"));
     txt_->setAcceptRichText(true);
     QFont f = txt_->font();

@@ -331,13 +331,15 @@ void CostruisciMenuPrinc(Princ* p)
 
 int ImmagineBottoneToolbar1(int indice)
 {
-    QAction* a = princ()->BottoneToolbar1(indice);
+    Princ* p = PrincSeEsiste();
+    QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
     return a ? a->property("Immagine").toInt() : 0;
 }
 
 void ImpostaImmagineBottoneToolbar1(int indice, int immagine)
 {
-    QAction* a = princ()->BottoneToolbar1(indice);
+    Princ* p = PrincSeEsiste();
+    QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
     if (!a || a->isSeparator()) return;
     a->setProperty("Immagine", immagine);
     a->setIcon(IconaToolbar1(immagine));

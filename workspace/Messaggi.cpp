@@ -62,6 +62,9 @@ int AltezzaMancante(QLabel* label)
     return std::max(0, serve - label->height());
 }
 
+// Room kept between a grown text and the buttons under it, in pixels.
+constexpr int StaccoTestoBottoni = 8;
+
 Qt::WindowFlags FlagDialogo()
 {
     return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -113,7 +116,7 @@ void FrmMsg::Prepara(const QString& testo, int tipo, const QString& titolo)
     // rather than being cut off.
     if (const int manca = AltezzaMancante(label_); manca > 0) {
         label_->resize(label_->width(), label_->height() + manca);
-        altezza += int(PixelInTwip(manca));
+        altezza += int(PixelInTwip(manca + StaccoTestoBottoni));
     }
     cmdOk_->move(cmdOk_->x(), TwipInPixel(altezza - AltezzaBottone - 200));
     setFixedSize(TwipInPixel(LarghezzaMsg), TwipInPixel(altezza));
@@ -148,7 +151,7 @@ void FrmMsgYN::Prepara(const QString& testo, int tipo, const QString& titolo)
     label_->setGeometry(Twip(SinistraTesto, AltoTesto, LarghezzaMsgYN - SinistraTesto - 120, altezzaTesto));
     if (const int manca = AltezzaMancante(label_); manca > 0) {
         label_->resize(label_->width(), label_->height() + manca);
-        altezza += int(PixelInTwip(manca));
+        altezza += int(PixelInTwip(manca + StaccoTestoBottoni));
     }
     for (QPushButton* b : {cmdYes_, cmdNo_, cmdAnnulla_})
         b->move(b->x(), TwipInPixel(altezza - AltezzaBottone - 120));

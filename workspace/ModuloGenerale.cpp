@@ -6,9 +6,17 @@
 #include <cmath>
 #include <cstring>
 
+namespace {
+QString cartellaSostituita;
+}
+
+void ImpostaCartellaEseguibile(const QString& cartella) { cartellaSostituita = cartella; }
+
 QString CartellaEseguibile()
 {
-    QString c = QCoreApplication::applicationDirPath();
+    // The folder as the platform reports it; "/" is appended even when it
+    // already ends in one (the root gives "//").
+    const QString c = cartellaSostituita.isEmpty() ? QCoreApplication::applicationDirPath() : cartellaSostituita;
     return c + QLatin1Char('/');
 }
 
@@ -52,17 +60,17 @@ void AzzeraStatoGenerale()
 
 void InizializzaApplicazione()
 {
-    // 1-2. Program folder, and the folder the notebook dialogs start in.
+    // The program folder, and the folder the notebook dialogs start in.
     CartellaProgramma = CartellaEseguibile();
     CartellaDialogoQuaderni = CartellaProgramma.chopped(1);
-    // 3-4. The start-up window, unless the setting says exactly "no".
+    // The start-up window, unless the setting says exactly "no".
     MostraFinestraAvvio = VERO;
     if (Impostazioni::Leggi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio")) ==
         QLatin1String("no")) {
         MostraFinestraAvvio = FALSO;
         if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
     }
-    // 5-16.
+    // Options, sheets, factors, modes, constants and window positions.
     SuonoAbilitato = VERO;
     NumFrazioniA = NumFrazioniB = 0;
     RaggioFoglioA = RaggioFoglioB = 900;
@@ -91,6 +99,6 @@ void InizializzaApplicazione()
     UltimoNumeroFrazDiNum.clear();
     NomeAllievo.clear();
     Classe.clear();
-    // 17. A fresh error register.
+    // Last, a fresh error register (its failure leaves the rest set).
     CreaRegistro();
 }

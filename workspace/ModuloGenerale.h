@@ -74,6 +74,10 @@ void AzzeraStatoGenerale();
 
 // The folder of the running program, with "/" appended.
 QString CartellaEseguibile();
+// Tests put the program folder elsewhere (a temporary folder), so that
+// start-up writes nothing beside the test program; an empty text goes
+// back to the folder of the executable.
+void ImpostaCartellaEseguibile(const QString& cartella);
 // Full path of a data file that lives in the program folder.
 QString PercorsoDati(const QString& nomeFile);
 

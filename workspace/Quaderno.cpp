@@ -311,12 +311,16 @@ void MnuFileApri_Click()
     const QString scelto = MostraDialogo(false, TitoloApri);
     if (scelto.isEmpty()) return;
     const QString titoloFile = QFileInfo(scelto).fileName();
-    // A refused file leaves the notebook on screen, its name included.
+    // A name that is not a notebook's: the notebook on screen stays, but
+    // without a name (the status bar keeps the old one), so that the next
+    // Save asks for a name.
     if (!FiniscePerQdn(titoloFile)) {
         MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        NomeQuaderno.clear();
         return;
     }
     CartellaDialogoQuaderni = QFileInfo(scelto).absolutePath();
+    // A file that is not a sound notebook changes nothing, its name included.
     if (!CaricaQuaderno(scelto)) {
         MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
         return;

@@ -56,10 +56,18 @@ QString DataDiSistema(const QDate& d) { return QLocale().toString(d, QLocale::Sh
 
 QString OraDiSistema(const QTime& t)
 {
-    // The long time format, without the time zone.
-    QString formato = QLocale().timeFormat(QLocale::LongFormat);
-    formato.remove(QLatin1Char('t'));
-    return QLocale().toString(t, formato.trimmed());
+    // The long time format without the time zone: every "t" outside quoted
+    // text goes, and so do the brackets some languages put around it.
+    const QString lungo = QLocale().timeFormat(QLocale::LongFormat);
+    QString formato;
+    bool citato = false;
+    for (QChar c : lungo) {
+        if (c == QLatin1Char('\'')) citato = !citato;
+        if (citato || c != QLatin1Char('t')) formato += c;
+    }
+    formato.remove(QLatin1String("()"));
+    formato.remove(QLatin1String("[]"));
+    return QLocale().toString(t, formato.simplified());
 }
 
 void ImpostaOrologioRegistro(std::function<QDateTime()> o) { orologio = std::move(o); }
