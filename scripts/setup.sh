@@ -8,9 +8,9 @@ cd "$(dirname "$0")/.."
 # Compiler and build tools; Qt 6 with its multimedia and test modules, and
 # the OpenGL and Vulkan headers that Qt's CMake files look for (xkbcommon is
 # optional there); GoogleTest and Google Benchmark; the font the drawing
-# surfaces use.
+# surfaces use; Qt's own Italian texts (file dialogs, context menus).
 PACKAGES=(cmake ninja-build g++
-          qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
+          qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
           libgl-dev libvulkan-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core)

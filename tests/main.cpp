@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,6 +16,25 @@ int main(int argc, char** argv)
     QTemporaryDir configurazione;
     if (configurazione.isValid()) qputenv("XDG_CONFIG_HOME", QFile::encodeName(configurazione.path()));
     QApplication app(argc, argv);
+    // A modal window that nobody answers for 30 seconds is closed, so that a
+    // test waiting for it fails instead of hanging.
+    QPointer<QWidget> modale;
+    int secondi = 0;
+    QTimer guardia;
+    QObject::connect(&guardia, &QTimer::timeout, [&]() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w != modale) {
+            modale = w;
+            secondi = 0;
+            return;
+        }
+        if (w && ++secondi >= 30) {
+            ADD_FAILURE() << "modal window left open: " << w->objectName().toStdString();
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+            else w->close();
+        }
+    });
+    guardia.start(1000);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -199,14 +199,13 @@ void Princ::CostruisciStriscia()
     imgB_->resize(IconaRidotta().size());
     imgB_->hide();
 
-    static const int indici[9] = {12, 1, 3, 6, 9, 13, 2, 10, 0};
     for (int i = 0; i < 9; ++i) {
         auto* b = new QLabel(picture1_);
         b->setObjectName(QStringLiteral("PBoxTavolozza%1").arg(i));
         b->setFixedSize(TwipInPixel(250), TwipInPixel(250));
         b->setAutoFillBackground(true);
         QPalette p = b->palette();
-        p.setColor(QPalette::Window, QBColor(indici[i]));
+        p.setColor(QPalette::Window, QBColor(MappaTavolozza[i]));
         b->setPalette(p);
         b->setFrameShape(i == 0 ? QFrame::NoFrame : QFrame::Box);
         b->setToolTip(QStringLiteral("Applica il colore alla frazione o al testo selezionato"));
