@@ -381,3 +381,22 @@ TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)
     EXPECT_EQ(t->toPlainText(), QStringLiteral("metà e piùcorsivox fine"));
     appunti->clear();
 }
+
+// Sheets and notes share one record of the active window, also while the
+// main window is not on the screen (start-up, opening a notebook).
+TEST_F(Note, FogliEAppuntiSiPassanoLAttivazioneAnchePrimaDiComparire)
+{
+    DistruggiPrinc();
+    Inizializza();
+    ASSERT_FALSE(princ()->isVisible());
+    MostraAppunti();
+    EXPECT_EQ(FoglioAttivo, 3);
+    MostraFoglio(1);
+    EXPECT_EQ(FoglioAttivo, 1);
+    MostraAppunti();
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    MostraFoglio(2);
+    EXPECT_EQ(FoglioAttivo, 2);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: B   "));
+}

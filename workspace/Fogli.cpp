@@ -1,4 +1,5 @@
 #include "workspace/Fogli.h"
+#include "workspace/Attivazione.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "workspace/Aritmetica.h"
@@ -24,9 +25,6 @@ const QColor Bianco{255, 255, 255};
 
 QPointer<FrmFoglio> fogli[2];
 QPointer<FinestraRitaglia> ritaglia;
-QPointer<QMdiArea> areaCollegata;
-// The child window whose activation ran last (null after it was hidden).
-QPointer<QMdiSubWindow> ultimaAttiva;
 
 int Indice(uint8_t s) { return s == 1 ? 1 : 2; }
 int16_t& Raggio(uint8_t s) { return s == 1 ? RaggioFoglioA : RaggioFoglioB; }
@@ -98,23 +96,6 @@ QString TestoFattori(int16_t num, int16_t den)
            QStringLiteral(") ");
 }
 
-void GestisciAttivazione(QMdiSubWindow* w)
-{
-    // Only a real change of the active child counts: none (the application
-    // lost the focus) or the same window again change nothing.
-    if (!w || w == ultimaAttiva) return;
-    QPointer<QMdiSubWindow> prima = ultimaAttiva;
-    ultimaAttiva = w;
-    if (auto* f = qobject_cast<FrmFoglio*>(prima.data())) f->Form_Deactivate();
-    if (auto* f = qobject_cast<FrmFoglio*>(w)) f->Form_Activate();
-}
-
-void CollegaArea(QMdiArea* area)
-{
-    if (areaCollegata == area) return;
-    areaCollegata = area;
-    QObject::connect(area, &QMdiArea::subWindowActivated, area, &GestisciAttivazione);
-}
 
 QPixmap NuovaIcona()
 {
@@ -347,7 +328,7 @@ FrmFoglio* Foglio(uint8_t s)
     const int k = Indice(s);
     if (!fogli[k - 1]) {
         QMdiArea* area = princ()->AreaMdi();
-        CollegaArea(area);
+        CollegaAttivazione(area);
         auto* f = new FrmFoglio(uint8_t(k));
         area->addSubWindow(f);
         f->hide();
@@ -361,21 +342,21 @@ void MostraFoglio(uint8_t s)
 {
     FrmFoglio* f = Foglio(s);
     // Showing a hidden sheet activates it again.
-    if (f->isHidden() && ultimaAttiva == f) ultimaAttiva = nullptr;
+    if (f->isHidden()) DimenticaAttivo(f);
     f->show();
     princ()->AreaMdi()->setActiveSubWindow(f);
     // While the main window is not on the screen yet the area activates
     // nothing: the sheet is the active window all the same.
-    if (ultimaAttiva != f) GestisciAttivazione(f);
+    AttivaDocumento(f);
 }
 
 void NascondiFoglio(uint8_t s)
 {
     FrmFoglio* f = FoglioSeCaricato(s);
     if (!f) return;
-    if (ultimaAttiva == f) {
+    if (DocumentoAttivo() == f) {
         f->Form_Deactivate();
-        ultimaAttiva = nullptr;
+        DimenticaAttivo(f);
     }
     f->hide();
 }
@@ -597,8 +578,8 @@ void FrmFoglio::hideEvent(QHideEvent* e)
     // sheet again is a new activation.
     if (isHidden()) {
         nascostoApposta_ = true;
-        if (ultimaAttiva == this) {
-            ultimaAttiva = nullptr;
+        if (DocumentoAttivo() == this) {
+            DimenticaAttivo(this);
             Form_Deactivate();
         }
     }
@@ -620,7 +601,7 @@ void FrmFoglio::showEvent(QShowEvent* e)
 void FrmFoglio::closeEvent(QCloseEvent* e)
 {
     if (Princ* p = PrincSeEsiste()) p->ImpostaToolbar2(s_, false);
-    if (ultimaAttiva == this) ultimaAttiva = nullptr;
+    DimenticaAttivo(this);
     Form_Deactivate();
     hide();
     if (Princ* p = PrincSeEsiste()) p->Affianca();

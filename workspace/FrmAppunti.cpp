@@ -1,4 +1,5 @@
 #include "workspace/FrmAppunti.h"
+#include "workspace/Attivazione.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/Rtf.h"
@@ -24,29 +25,6 @@
 namespace {
 
 QPointer<FrmAppunti> istanza;
-QPointer<QMdiArea> areaCollegata;
-// The child window whose activation this window saw last (null once the
-// notes were hidden while active, so that showing them again counts).
-QPointer<QMdiSubWindow> ultimaAttiva;
-
-void GestisciAttivazione(QMdiSubWindow* w)
-{
-    // Only a real change of the active child counts: none (the application
-    // lost the focus, a modal box) or the same window again change nothing.
-    if (!w || w == ultimaAttiva) return;
-    QPointer<QMdiSubWindow> prima = ultimaAttiva;
-    ultimaAttiva = w;
-    if (istanza && prima == istanza) istanza->Form_Deactivate(w);
-    if (istanza && w == istanza) istanza->Form_Activate();
-}
-
-void CollegaArea(QMdiArea* area)
-{
-    if (areaCollegata == area) return;
-    areaCollegata = area;
-    ultimaAttiva = area->activeSubWindow();
-    QObject::connect(area, &QMdiArea::subWindowActivated, area, &GestisciAttivazione);
-}
 
 // The notes' text box. Its own copy, cut, paste and drag carry the rich
 // text as RTF too, as the editing commands do, so that what the keyboard
@@ -322,7 +300,7 @@ void FrmAppunti::TxtAppunti_Change()
 
 void FrmAppunti::Nascondi()
 {
-    const bool eraAttiva = ultimaAttiva == this;
+    const bool eraAttiva = DocumentoAttivo() == this;
     hide();
     if (!eraAttiva || InChiusura) return;
     if (FrmFoglio* f = FoglioInCima()) {
@@ -335,7 +313,7 @@ void FrmAppunti::hideEvent(QHideEvent* e)
 {
     // Hidden on purpose (not because the main window was): showing the
     // notes again is a new activation.
-    if (isHidden() && ultimaAttiva == this) ultimaAttiva = nullptr;
+    if (isHidden()) DimenticaAttivo(this);
     QMdiSubWindow::hideEvent(e);
 }
 
@@ -359,7 +337,7 @@ FrmAppunti* Appunti()
 {
     if (!istanza) {
         QMdiArea* area = princ()->AreaMdi();
-        CollegaArea(area);
+        CollegaAttivazione(area);
         auto* f = new FrmAppunti();
         area->addSubWindow(f);
         f->hide();
@@ -382,7 +360,7 @@ void MostraAppunti()
     princ()->AreaMdi()->setActiveSubWindow(f);
     // When the area already counted the notes as its active child it
     // announces nothing: they are the active window all the same.
-    if (ultimaAttiva != f) GestisciAttivazione(f);
+    AttivaDocumento(f);
 }
 
 void NascondiAppunti()

@@ -1,0 +1,36 @@
+#include "workspace/Attivazione.h"
+#include "workspace/Fogli.h"
+#include "workspace/FrmAppunti.h"
+#include <QMdiArea>
+#include <QPointer>
+
+namespace {
+QPointer<QMdiArea> areaCollegata;
+QPointer<QMdiSubWindow> attivo;
+}
+
+void CollegaAttivazione(QMdiArea* area)
+{
+    if (areaCollegata == area) return;
+    areaCollegata = area;
+    attivo = area->activeSubWindow();
+    QObject::connect(area, &QMdiArea::subWindowActivated, area, &AttivaDocumento);
+}
+
+void AttivaDocumento(QMdiSubWindow* w)
+{
+    if (!w || w == attivo) return;
+    QPointer<QMdiSubWindow> prima = attivo;
+    attivo = w;
+    if (auto* f = qobject_cast<FrmFoglio*>(prima.data())) f->Form_Deactivate();
+    else if (auto* a = qobject_cast<FrmAppunti*>(prima.data())) a->Form_Deactivate(w);
+    if (auto* f = qobject_cast<FrmFoglio*>(w)) f->Form_Activate();
+    else if (auto* a = qobject_cast<FrmAppunti*>(w)) a->Form_Activate();
+}
+
+QMdiSubWindow* DocumentoAttivo() { return attivo; }
+
+void DimenticaAttivo(QMdiSubWindow* w)
+{
+    if (w && attivo == w) attivo = nullptr;
+}

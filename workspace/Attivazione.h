@@ -1,0 +1,19 @@
+#pragma once
+// The active document window of the main window (a sheet or the notes):
+// the one whose activation handler ran last. Only a real change of the
+// active child window counts; none (the application lost the focus, a
+// modal box) or the same window again change nothing.
+class QMdiArea;
+class QMdiSubWindow;
+
+// Follows the area's activations (once per area).
+void CollegaAttivazione(QMdiArea* area);
+// Makes w the active document window: the previous one's deactivation
+// handler runs, then w's activation handler. Nothing when w is null or
+// already the active one.
+void AttivaDocumento(QMdiSubWindow* w);
+// The active document window, or null.
+QMdiSubWindow* DocumentoAttivo();
+// w was hidden: when it was the active one, no window is active now (its
+// deactivation handler is the caller's business).
+void DimenticaAttivo(QMdiSubWindow* w);
