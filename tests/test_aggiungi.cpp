@@ -1,6 +1,6 @@
 // Adding a fraction by its terms: the "Aggiungi" dialog, its checks, and
 // the add protocol that splits improper values and keeps the 128 limit.
-#include "Aiuti.h"
+#include "AiutiFinestre.h"
 #include "commands/AggiungiFrazioni.h"
 #include "commands/FrmFrazione.h"
 #include "platform/Colori.h"
@@ -19,19 +19,6 @@
 #include <vector>
 
 namespace {
-
-struct Fr {
-    int16_t num, den, sel, colore;
-    bool operator==(const Fr&) const = default;
-};
-
-std::vector<Fr> Foglio_(uint8_t s)
-{
-    std::vector<Fr> v;
-    for (int i = 1; i <= NumFrazioni(s); ++i)
-        v.push_back({Frazioni[s][i][1], Frazioni[s][i][2], Frazioni[s][i][3], Frazioni[s][i][4]});
-    return v;
-}
 
 void Riempi(uint8_t s, int quante, int16_t num = 1, int16_t den = 2, int16_t sel = 0)
 {
@@ -57,22 +44,12 @@ struct Esito {
     QString numDopo, denDopo;   // the two boxes after Ok
 };
 
-class Aggiungi : public ProvaZefra {
+class Aggiungi : public ProvaConFoglio {
 protected:
     void SetUp() override
     {
-        ProvaZefra::SetUp();
-        Inizializza();
+        ProvaConFoglio::SetUp();
         CreaRegistro();
-        princ()->resize(1000, 700);
-        princ()->show();
-        MostraFoglio(1);
-        princ()->ImpostaToolbar2(1, true);
-        princ()->Affianca();
-        FoglioAttivo = 1;
-        QuadernoModificato = FALSO;
-        Modale::Azzera();
-        Suono::AzzeraRegistrati();
     }
 
     // Runs the command; once the dialog is up, types the two terms and
@@ -128,7 +105,7 @@ TEST_F(Aggiungi, UnaFrazioneImpropriaDiventaUnitaPiuResto)
     EXPECT_EQ(e.fuocoIniziale, QStringLiteral("TxtNum"));
     EXPECT_FALSE(e.restatoAperto);
     EXPECT_EQ(FrmFrazioneAperto(), nullptr);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{3, 3, 0, 13}, {3, 3, 0, 13}, {1, 3, 0, 13}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{3, 3, 0, 13}, {3, 3, 0, 13}, {1, 3, 0, 13}}));
     EXPECT_EQ(NumFrazioniB, 0);
     EXPECT_EQ(QuadernoModificato, VERO);
     EXPECT_EQ(Suono::Registrati(), QStringList{QStringLiteral("aggiungi.wav")});
@@ -158,7 +135,7 @@ TEST_F(Aggiungi, IlProtocolloSpezzaComeUnaColonnaDiCasi)
         ColoreCorrente = 2;
         QuadernoModificato = FALSO;
         ASSERT_TRUE(AggiungiFrazioniAlFoglio(2, c.n, c.d)) << c.n << "/" << c.d;
-        const auto v = Foglio_(2);
+        const auto v = FrazioniDelFoglio(2);
         ASSERT_EQ(v.size(), 5 + c.attese.size()) << c.n << "/" << c.d;
         for (size_t k = 0; k < c.attese.size(); ++k)
             EXPECT_EQ(v[5 + k], (Fr{c.attese[k].first, c.attese[k].second, 0, 2})) << c.n << "/" << c.d;
@@ -178,7 +155,7 @@ TEST_F(Aggiungi, LaSelezioneEsistenteResta)
     Riempi(1, 3, 1, 4, 1);
     Frazioni[1][2][3] = 0;
     ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 2, 3));
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 4, 1, 9}, {1, 4, 0, 9}, {1, 4, 1, 9}, {2, 3, 0, 12}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 4, 1, 9}, {1, 4, 0, 9}, {1, 4, 1, 9}, {2, 3, 0, 12}}));
 }
 
 TEST_F(Aggiungi, IPezziNuoviSiDisegnanoSenzaRidisegnareIlFoglio)
@@ -242,7 +219,7 @@ TEST_F(Aggiungi, IlLimiteDi128FrazioniLasciaApertoIlDialogo)
     EXPECT_EQ(NumFrazioniA, 125);
     EXPECT_TRUE(AggiungiFrazioniAlFoglio(1, 7, 3));     // 3/3, 3/3, 1/3: 128
     EXPECT_EQ(NumFrazioniA, 128);
-    EXPECT_EQ(Foglio_(1).back(), (Fr{1, 3, 0, 12}));
+    EXPECT_EQ(FrazioniDelFoglio(1).back(), (Fr{1, 3, 0, 12}));
     Riempi(1, 126);
     EXPECT_TRUE(AggiungiFrazioniAlFoglio(1, 6, 3));     // exactly two units: 128
     EXPECT_EQ(Messaggi(), (QStringList{Limite, Limite}));
@@ -325,7 +302,7 @@ TEST_F(Aggiungi, ITerminiNonValidiRestanoDaCorreggere)
     // 32000 is accepted in either box.
     const Esito e = Inserisci(QStringLiteral("1"), QStringLiteral("32000"));
     EXPECT_FALSE(e.restatoAperto);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 32000, 0, 12}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 32000, 0, 12}}));
 }
 
 TEST_F(Aggiungi, AnnullaNonAggiungeNulla)
@@ -445,5 +422,5 @@ TEST_F(Aggiungi, IlMenuEIlBottone7ApronoIlDialogo)
     ASSERT_NE(bottone, nullptr);
     e = Inserisci(QStringLiteral("3"), QStringLiteral("4"), [bottone] { bottone->trigger(); });
     EXPECT_TRUE(e.comparso);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 2, 0, 12}, {3, 4, 0, 12}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 2, 0, 12}, {3, 4, 0, 12}}));
 }

@@ -1,6 +1,6 @@
 // The notes window: its toolbar's formatting, activation and deactivation,
 // closing that only hides, the layout and the modified flag.
-#include "Aiuti.h"
+#include "AiutiFinestre.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/Rtf.h"
@@ -20,7 +20,6 @@
 namespace {
 
 using Proprieta = bool (*)(const QTextCharFormat&);
-bool Grassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
 bool Corsivo(const QTextCharFormat& f) { return f.fontItalic(); }
 bool Sottolineato(const QTextCharFormat& f) { return f.fontUnderline(); }
 
@@ -36,47 +35,7 @@ int QuantiCon(QTextEdit* t, int da, int a, Proprieta p)
     return n;
 }
 
-void Seleziona(QTextEdit* t, int da, int a)
-{
-    QTextCursor c(t->document());
-    c.setPosition(da);
-    c.setPosition(a, QTextCursor::KeepAnchor);
-    t->setTextCursor(c);
-}
-
-void MettiInFondo(QTextEdit* t)
-{
-    QTextCursor c(t->document());
-    c.movePosition(QTextCursor::End);
-    t->setTextCursor(c);
-}
-
-QColor ColoreCarattere(QTextEdit* t, int i)
-{
-    QTextCursor c(t->document());
-    c.setPosition(i + 1);
-    return c.charFormat().foreground().color();
-}
-
-class Note : public ProvaZefra {
-protected:
-    void SetUp() override
-    {
-        ProvaZefra::SetUp();
-        Inizializza();
-        princ()->resize(1000, 700);
-        princ()->show();
-        MostraFoglio(1);
-        QuadernoModificato = FALSO;
-    }
-    // As Toolbar2 button 3 pressed.
-    void ApriAppunti()
-    {
-        princ()->ImpostaToolbar2(3, true);
-        MostraAppunti();
-        princ()->Affianca();
-    }
-};
+using Note = ProvaConFoglio;
 
 } // namespace
 

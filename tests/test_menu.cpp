@@ -1,4 +1,4 @@
-#include "Aiuti.h"
+#include "AiutiFinestre.h"
 #include "commands/Comandi.h"
 #include "commands/Dispatch.h"
 #include "workspace/Fogli.h"
@@ -32,25 +32,17 @@ std::ostream& operator<<(std::ostream& o, const Chiamata& c)
     return o << ")";
 }
 
-class Menu : public ProvaZefra {
+class Menu : public ProvaConFoglio {
 protected:
     void SetUp() override
     {
-        ProvaZefra::SetUp();
-        Inizializza();
-        princ()->resize(1000, 700);
-        princ()->show();
-        MostraFoglio(1);
-        princ()->ImpostaToolbar2(1, true);
-        princ()->Affianca();
-        FoglioAttivo = 1;
-        Modale::Azzera();
+        ProvaConFoglio::SetUp();
         OsservaComandi([this](const QString& p, const QList<int>& a) { chiamate.append({p, a}); });
     }
     void TearDown() override
     {
         OsservaComandi(nullptr);
-        ProvaZefra::TearDown();
+        ProvaConFoglio::TearDown();
     }
     // Pressing or releasing a toggle of Toolbar2, as the pupil does.
     void Premi(int i) { princ()->BottoneToolbar2(i)->trigger(); }

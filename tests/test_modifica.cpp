@@ -1,6 +1,6 @@
 // Cut, copy, paste and clear: fractions through the program's own fraction
 // clipboard, the notes' text through the system clipboard.
-#include "Aiuti.h"
+#include "AiutiFinestre.h"
 #include "commands/Comandi.h"
 #include "commands/Dispatch.h"
 #include "commands/Modifica.h"
@@ -22,48 +22,6 @@
 
 namespace {
 
-struct Fr {
-    int16_t num, den, sel = 0, colore = 12;
-    bool operator==(const Fr&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& o, const Fr& f)
-{
-    return o << f.num << "/" << f.den << " sel " << f.sel << " col " << f.colore;
-}
-
-void Metti(uint8_t s, std::initializer_list<Fr> frazioni)
-{
-    int16_t n = 0;
-    for (const Fr& f : frazioni) {
-        ++n;
-        Frazioni[s][n][1] = f.num;
-        Frazioni[s][n][2] = f.den;
-        Frazioni[s][n][3] = f.sel;
-        Frazioni[s][n][4] = f.colore;
-    }
-    NumFrazioni(s) = n;
-}
-
-void Riempi(uint8_t s, int quante, Fr f)
-{
-    for (int i = 1; i <= quante; ++i) {
-        Frazioni[s][i][1] = f.num;
-        Frazioni[s][i][2] = f.den;
-        Frazioni[s][i][3] = f.sel;
-        Frazioni[s][i][4] = f.colore;
-    }
-    NumFrazioni(s) = int16_t(quante);
-}
-
-std::vector<Fr> Foglio_(uint8_t s)
-{
-    std::vector<Fr> v;
-    for (int i = 1; i <= NumFrazioni(s); ++i)
-        v.push_back({Frazioni[s][i][1], Frazioni[s][i][2], Frazioni[s][i][3], Frazioni[s][i][4]});
-    return v;
-}
-
 std::vector<Fr> Copiate()
 {
     std::vector<Fr> v;
@@ -76,30 +34,6 @@ const QString AvvisoFrazioni = QStringLiteral(
     "Per incollare delle frazioni devi prima usare il pulsante \"copia\" o il pulsante \"taglia\"");
 const QString AvvisoTesto =
     QStringLiteral("Per incollare del testo devi prima usare il pulsante \"copia\" o il pulsante \"taglia\"");
-
-void Seleziona(QTextEdit* t, int da, int a)
-{
-    QTextCursor c(t->document());
-    c.setPosition(da);
-    c.setPosition(a, QTextCursor::KeepAnchor);
-    t->setTextCursor(c);
-}
-
-void MettiInFondo(QTextEdit* t)
-{
-    QTextCursor c(t->document());
-    c.movePosition(QTextCursor::End);
-    t->setTextCursor(c);
-}
-
-QTextCharFormat Formato(QTextEdit* t, int i)
-{
-    QTextCursor c(t->document());
-    c.setPosition(i + 1);
-    return c.charFormat();
-}
-
-bool Grassetto(const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; }
 
 // True when the selection square (colour 1) stands at the top left corner of
 // pie i of sheet s, within a pixel.
@@ -117,27 +51,11 @@ bool Riquadrata(uint8_t s, int i)
     return false;
 }
 
-class Modifica : public ProvaZefra {
+class Modifica : public ProvaConFoglio {
 protected:
-    void SetUp() override
-    {
-        ProvaZefra::SetUp();
-        Inizializza();
-        princ()->resize(1000, 700);
-        princ()->show();
-        MostraFoglio(1);
-        princ()->ImpostaToolbar2(1, true);
-        princ()->Affianca();
-        FoglioAttivo = 1;
-        QuadernoModificato = FALSO;
-        Modale::Azzera();
-        Suono::AzzeraRegistrati();
-    }
     void ApriAppunti()
     {
-        princ()->ImpostaToolbar2(3, true);
-        MostraAppunti();
-        princ()->Affianca();
+        ProvaConFoglio::ApriAppunti();
         QuadernoModificato = FALSO;
     }
     void AttesoAvviso(const QString& testo, const QString& titolo)
@@ -168,7 +86,7 @@ TEST_F(Modifica, CopiaTienaLOrdineEIncollaInFondoAllAltroFoglio)
 
     Metti(2, {{5, 6, 1, 0}, {1, 7}});
     EseguiIncolla(2);
-    EXPECT_EQ(Foglio_(2), (std::vector<Fr>{{5, 6, 0, 0}, {1, 7}, {1, 3, 1, 4}, {3, 4, 1, 9}, {4, 5, 1, 2}}));
+    EXPECT_EQ(FrazioniDelFoglio(2), (std::vector<Fr>{{5, 6, 0, 0}, {1, 7}, {1, 3, 1, 4}, {3, 4, 1, 9}, {4, 5, 1, 2}}));
     EXPECT_TRUE(QuadernoModificato);
     EXPECT_EQ(princ()->LblSommaFoglioB()->text(), "  ?  ");
 
@@ -224,7 +142,7 @@ TEST_F(Modifica, SenzaSelezioneAvvisaETieneGliAppunti)
     EXPECT_FALSE(QuadernoModificato);
     // A later paste pastes what was copied before.
     EseguiIncolla(1);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 2}, {2, 3}, {1, 2, 1}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 2}, {2, 3}, {1, 2, 1}}));
     EXPECT_TRUE(Suono::Registrati().filter("wav").isEmpty());
 }
 
@@ -264,7 +182,7 @@ TEST_F(Modifica, TagliaCompattaIlFoglio)
     Metti(1, {{1, 2, 1, 1}, {1, 3, 0, 2}, {2, 3, 1, 3}, {3, 4, 0, 4}, {4, 5, 1, 5}});
     for (int r = 0; r <= 130; ++r) FrazioniAppoggio[r][1] = -7;
     TagliaSelezione(1);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3, 0, 2}, {3, 4, 0, 4}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 3, 0, 2}, {3, 4, 0, 4}}));
     EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 2, 1, 1}, {2, 3, 1, 3}, {4, 5, 1, 5}}));
     EXPECT_TRUE(QuadernoModificato);
     EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  ?  ");
@@ -330,14 +248,14 @@ TEST_F(Modifica, MenuEPulsantiArrivanoAiComandi)
     Toolbar1_ButtonClick(14);
     EXPECT_EQ(NumFrazioniA, 3);
     Toolbar1_ButtonClick(12);
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 2}, {1, 3}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 2}, {1, 3}}));
     Frazioni[1][1][3] = 1;
     EseguiVoceMenu(QStringLiteral("MnuModificaTaglia"));
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 3}}));
     Toolbar1_ButtonClick(13);
     AttesoAvviso("Selezionare una o più frazioni", "Copia");
     EseguiVoceMenu(QStringLiteral("MnuModificaIncolla"));
-    EXPECT_EQ(Foglio_(1), (std::vector<Fr>{{1, 3}, {1, 2, 1, 12}}));
+    EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 3}, {1, 2, 1, 12}}));
 }
 
 // --- Notes -------------------------------------------------------------------

@@ -1,6 +1,6 @@
 // The colour palette of the main window and the information panel of its
 // status bar.
-#include "Aiuti.h"
+#include "AiutiFinestre.h"
 #include "commands/AggiungiFrazioni.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
@@ -16,55 +16,10 @@
 
 namespace {
 
-struct Fr {
-    int16_t num, den, sel = 0, colore = 12;
-};
-
-void Metti(uint8_t s, std::initializer_list<Fr> frazioni)
-{
-    int16_t n = 0;
-    for (const Fr& f : frazioni) {
-        ++n;
-        Frazioni[s][n][1] = f.num;
-        Frazioni[s][n][2] = f.den;
-        Frazioni[s][n][3] = f.sel;
-        Frazioni[s][n][4] = f.colore;
-    }
-    NumFrazioni(s) = n;
-}
-
-QColor ColoreCarattere(QTextEdit* t, int i)
-{
-    QTextCursor c(t->document());
-    c.setPosition(i + 1);
-    return c.charFormat().foreground().color();
-}
-
-class Tavolozza : public ProvaZefra {
+class Tavolozza : public ProvaConFoglio {
 protected:
-    void SetUp() override
-    {
-        ProvaZefra::SetUp();
-        Inizializza();
-        princ()->resize(1000, 700);
-        princ()->show();
-        CollegaTavolozzaEInfo(princ());
-        MostraFoglio(1);
-        princ()->ImpostaToolbar2(1, true);
-        princ()->Affianca();
-        FoglioAttivo = 1;
-        QuadernoModificato = FALSO;
-        Modale::Azzera();
-        Suono::AzzeraRegistrati();
-    }
     void Clic(int box) { QTest::mouseClick(princ()->PBoxTavolozza(box), Qt::LeftButton); }
     QFrame::Shape Bordo(int box) const { return princ()->PBoxTavolozza(box)->frameShape(); }
-    void ApriAppunti()
-    {
-        princ()->ImpostaToolbar2(3, true);
-        MostraAppunti();
-        princ()->Affianca();
-    }
 };
 
 } // namespace

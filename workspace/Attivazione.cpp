@@ -1,6 +1,10 @@
 #include "workspace/Attivazione.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include "workspace/StatoComandi.h"
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QPointer>
 
@@ -33,4 +37,16 @@ QMdiSubWindow* DocumentoAttivo() { return attivo; }
 void DimenticaAttivo(QMdiSubWindow* w)
 {
     if (w && attivo == w) attivo = nullptr;
+}
+
+bool ConcludiChiusuraDocumento(QMdiSubWindow* w, QCloseEvent* e)
+{
+    if (Princ* p = PrincSeEsiste()) p->Affianca();
+    AggiornaStatoComandi();
+    if (!InChiusura) {
+        e->ignore();
+        return false;
+    }
+    w->setAttribute(Qt::WA_DeleteOnClose, true);
+    return true;
 }

@@ -3,6 +3,7 @@
 // the one whose activation handler ran last. Only a real change of the
 // active child window counts; none (the application lost the focus, a
 // modal box) or the same window again change nothing.
+class QCloseEvent;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -17,3 +18,9 @@ QMdiSubWindow* DocumentoAttivo();
 // w was hidden: when it was the active one, no window is active now (its
 // deactivation handler is the caller's business).
 void DimenticaAttivo(QMdiSubWindow* w);
+
+// The common end of closing a sheet or the notes (the window is already
+// hidden): the open windows are tiled again and the commands follow them.
+// The window really unloads only while the program is closing: true when
+// it must, otherwise the close is cancelled.
+bool ConcludiChiusuraDocumento(QMdiSubWindow* w, QCloseEvent* e);

@@ -604,14 +604,7 @@ void FrmFoglio::closeEvent(QCloseEvent* e)
     DimenticaAttivo(this);
     Form_Deactivate();
     hide();
-    if (Princ* p = PrincSeEsiste()) p->Affianca();
-    AggiornaStatoComandi();
-    if (!InChiusura) {
-        e->ignore();
-        return;
-    }
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    QMdiSubWindow::closeEvent(e);
+    if (ConcludiChiusuraDocumento(this, e)) QMdiSubWindow::closeEvent(e);
 }
 
 // ---------------------------------------------------------------------------

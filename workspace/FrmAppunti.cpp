@@ -321,14 +321,7 @@ void FrmAppunti::closeEvent(QCloseEvent* e)
 {
     if (Princ* p = PrincSeEsiste()) p->ImpostaToolbar2(3, false);
     Nascondi();
-    if (Princ* p = PrincSeEsiste()) p->Affianca();
-    AggiornaStatoComandi();
-    if (!InChiusura) {
-        e->ignore();
-        return;
-    }
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    QMdiSubWindow::closeEvent(e);
+    if (ConcludiChiusuraDocumento(this, e)) QMdiSubWindow::closeEvent(e);
 }
 
 // ---------------------------------------------------------------------------
