@@ -78,14 +78,22 @@ FrmFrazione::FrmFrazione(QWidget* parent) : QDialog(parent)
     setTabOrder(command1_, command2_);
 }
 
+// After a message box the dialog takes the keyboard back, with the caret in
+// the field to correct (a window manager may leave no window active).
+static void RiportaFuoco(QWidget* campo)
+{
+    campo->window()->activateWindow();
+    campo->setFocus(Qt::OtherFocusReason);
+}
+
 void FrmFrazione::Command1_Click()
 {
     if (!ControllaIntero(txtNum_->text(), QStringLiteral("Immissione numeratore"))) {
-        txtNum_->setFocus();
+        RiportaFuoco(txtNum_);
         return;
     }
     if (!ControllaIntero(txtDenum_->text(), QStringLiteral("Immissione denominatore"))) {
-        txtDenum_->setFocus();
+        RiportaFuoco(txtDenum_);
         return;
     }
     // Both texts are now digits only, 0..32000.
@@ -93,7 +101,7 @@ void FrmFrazione::Command1_Click()
     const int16_t n = int16_t(txtNum_->text().toInt());
     if (d == 0) {
         MostraMessaggio(QStringLiteral("Il denominatore non può essere zero"), 1, QStringLiteral("Immissione denominatore"));
-        txtDenum_->setFocus();
+        RiportaFuoco(txtDenum_);
         return;
     }
     if (n == 0) {
