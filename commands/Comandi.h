@@ -11,6 +11,8 @@ bool FoglioUtilizzabile(uint8_t foglio);
 // True when foglio names an open document window: an open sheet (1, 2) or
 // the open notes (3). For the commands that also work on the notes.
 bool FinestraUtilizzabile(uint8_t foglio);
+// How many fractions of sheet s (1 = A, anything else = B) are selected.
+int ContaSelezionate(uint8_t s);
 
 // --- Equivalence, multiply and divide ---------------------------------------
 // Each reads its factor variable (FattoreEquivMoltiplica, FattoreEquivDividi,

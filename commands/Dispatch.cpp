@@ -192,11 +192,7 @@ struct VoceFattore {
 void FattoreDaMenu(const VoceFattore& v)
 {
     if (!FoglioUtilizzabile(FoglioAttivo)) return;
-    const int s = FoglioAttivo == 1 ? 1 : 2;
-    const int n = std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni);
-    int selezionate = 0;
-    for (int i = 1; i <= n; ++i)
-        if (Frazioni[s][i][3] == 1) ++selezionate;
+    const int selezionate = ContaSelezionate(FoglioAttivo);
     const bool adatta = v.unaSola ? selezionate == 1 : selezionate >= 1;
     if (!adatta) {
         MostraMessaggio(v.unaSola ? QStringLiteral("Selezionare una frazione (e non più di una)")
@@ -221,7 +217,6 @@ const QHash<QString, Azione>& VociTendine()
 {
     static const QHash<QString, Azione> voci = [] {
         QHash<QString, Azione> h;
-        static const int fattori[8] = {2, 3, 5, 7, 11, 13, 17, 19};
         struct Famiglia {
             const char* prefisso;
             int16_t* variabile;
@@ -237,7 +232,7 @@ const QHash<QString, Azione>& VociTendine()
         };
         for (const Famiglia& f : famiglie)
             for (int i = 0; i < 8; ++i) {
-                const int16_t valore = int16_t(fattori[i]);
+                const int16_t valore = int16_t(FattoriToolbar1[i]);
                 const int immagine = f.primaImmagine + i;
                 h.insert(QLatin1String(f.prefisso) + QString::number(valore), [f, valore, immagine] {
                     *f.variabile = valore;
@@ -291,6 +286,16 @@ bool FinestraUtilizzabile(uint8_t foglio)
         return p && p->Toolbar2Premuto(3) && AppuntiVisibili();
     }
     return FoglioUtilizzabile(foglio);
+}
+
+int ContaSelezionate(uint8_t s)
+{
+    const int foglio = IndiceFoglio(s);
+    const int n = std::clamp<int>(NumFrazioni(foglio), 0, MaxFrazioni);
+    int k = 0;
+    for (int i = 1; i <= n; ++i)
+        if (Frazioni[foglio][i][3] == 1) ++k;
+    return k;
 }
 
 // ---- Menu ------------------------------------------------------------------

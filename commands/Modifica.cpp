@@ -26,14 +26,6 @@ bool EUnFoglio(uint8_t foglio) { return foglio == 1 || foglio == 2; }
 
 int Conta(uint8_t s) { return std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni); }
 
-int ContaSelezionate(uint8_t s)
-{
-    int k = 0;
-    for (int i = 1, n = Conta(s); i <= n; ++i)
-        if (Frazioni[s][i][3] == 1) ++k;
-    return k;
-}
-
 // Puts the selection of the notes on the system clipboard, replacing
 // whatever it held: the rich text and, beside it, its plain text. True when
 // the clipboard really holds it afterwards.

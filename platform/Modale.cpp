@@ -1,4 +1,5 @@
 #include "platform/Modale.h"
+#include "platform/Finestre.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QQueue>
@@ -25,10 +26,11 @@ void Azzera()
 
 void BoxPiattaforma(const QString& testo, IconaBox icona)
 {
-    Modale::Registra({QStringLiteral("piattaforma"), testo, QStringLiteral("Zefra"), int(icona)});
+    const QString titolo = QStringLiteral("Zefra");
+    Modale::Registra({QStringLiteral("piattaforma"), testo, titolo, int(icona)});
     if (Modale::InCopione()) return;
-    QMessageBox box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning,
-                    QStringLiteral("Zefra"), testo, QMessageBox::Ok, QApplication::activeWindow());
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QMessageBox box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning, titolo, testo,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    RendiSempreSopra(&box);
     box.exec();
 }

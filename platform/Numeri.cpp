@@ -1,6 +1,7 @@
 #include "platform/Numeri.h"
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 static double ArrotondaPari(double v)
 {
@@ -13,19 +14,17 @@ static double ArrotondaPari(double v)
     return r;
 }
 
-int32_t Arrotonda32(double v)
+// Rounds half to even into T; a result outside T (or NaN) throws.
+template <typename T>
+static T ArrotondaIn(double v)
 {
     const double r = ArrotondaPari(v);
-    if (!(r >= INT32_MIN && r <= INT32_MAX)) throw OverflowTermini();
-    return static_cast<int32_t>(r);
+    if (!(r >= std::numeric_limits<T>::min() && r <= std::numeric_limits<T>::max())) throw OverflowTermini();
+    return static_cast<T>(r);
 }
 
-int16_t Arrotonda16(double v)
-{
-    const double r = ArrotondaPari(v);
-    if (!(r >= INT16_MIN && r <= INT16_MAX)) throw OverflowTermini();
-    return static_cast<int16_t>(r);
-}
+int32_t Arrotonda32(double v) { return ArrotondaIn<int32_t>(v); }
+int16_t Arrotonda16(double v) { return ArrotondaIn<int16_t>(v); }
 
 QString Str(long long n)
 {

@@ -34,6 +34,17 @@ constexpr char16_t Cp1252Alto[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+const QString TestoTroppoGrande = QStringLiteral("Il testo RTF è troppo grande");
+
+// Where the RTF of an input begins: after a UTF-8 byte-order mark and any
+// blanks and line ends.
+qsizetype InizioRtf(const char* dati, qsizetype n)
+{
+    qsizetype i = (n >= 3 && std::memcmp(dati, "\xEF\xBB\xBF", 3) == 0) ? 3 : 0;
+    while (i < n && (dati[i] == ' ' || dati[i] == '\t' || dati[i] == '\r' || dati[i] == '\n')) ++i;
+    return i;
+}
+
 char16_t Da1252(unsigned char b)
 {
     return (b >= 0x80 && b < 0xA0) ? Cp1252Alto[b - 0x80] : char16_t(b);
@@ -321,12 +332,11 @@ public:
     {
         c = &k;
         if (dati.size() > Rtf::DimensioneMassima) {
-            errore = QStringLiteral("Il testo RTF è troppo grande");
+            errore = TestoTroppoGrande;
             return false;
         }
-        p = dati.constData();
-        fine = p + dati.size();
-        SaltaBianchi();
+        p = dati.constData() + InizioRtf(dati.constData(), dati.size());
+        fine = dati.constData() + dati.size();
         if (fine - p < 5 || std::memcmp(p, "{\\rtf", 5) != 0 || (fine - p > 5 && Lettera(p[5]))) {
             errore = QStringLiteral("Il testo non è in formato RTF");
             return false;
@@ -374,7 +384,7 @@ public:
             }
         }
         if (troppi) {
-            errore = QStringLiteral("Il testo RTF è troppo grande");
+            errore = TestoTroppoGrande;
             return false;
         }
         if (!chiuso) {
@@ -397,12 +407,6 @@ public:
     }
 
 private:
-    void SaltaBianchi()
-    {
-        if (fine - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) p += 3;
-        while (p < fine && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')) ++p;
-    }
-
     // After a backslash.
     void Controllo()
     {
@@ -697,9 +701,7 @@ QByteArray ScriviSelezione(const QTextCursor& cursore)
 
 bool SembraRtf(const QByteArray& dati)
 {
-    qsizetype i = dati.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < dati.size() && (dati[i] == ' ' || dati[i] == '\t' || dati[i] == '\r' || dati[i] == '\n')) ++i;
-    return dati.mid(i, 5) == "{\\rtf";
+    return dati.mid(InizioRtf(dati.constData(), dati.size()), 5) == "{\\rtf";
 }
 
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
@@ -751,7 +753,7 @@ bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* erro
         return false;
     }
     if (f.size() > DimensioneMassima) {
-        if (errore) *errore = QStringLiteral("Il testo RTF è troppo grande");
+        if (errore) *errore = TestoTroppoGrande;
         return false;
     }
     const QByteArray dati = f.readAll();
@@ -763,11 +765,13 @@ bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* erro
 }
 
 namespace {
+// The name Qt gives the rich-text clipboard format of Windows.
+const QString MimeWindows = QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"");
+
 QStringList FormatiRtf()
 {
     return {TipoMime, QStringLiteral("text/richtext"), QStringLiteral("application/rtf"),
-            QStringLiteral("application/x-rtf"),
-            QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"")};
+            QStringLiteral("application/x-rtf"), MimeWindows};
 }
 }
 
@@ -776,7 +780,7 @@ QMimeData* DatiAppunti(const QByteArray& rtf)
     auto* dati = new QMimeData;
     dati->setData(TipoMime, rtf);
 #ifdef Q_OS_WIN
-    dati->setData(QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\""), rtf);
+    dati->setData(MimeWindows, rtf);
 #endif
     return dati;
 }

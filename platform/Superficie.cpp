@@ -9,9 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace {
-constexpr double DuePi = 6.283185307179586476925286766559;
+constexpr double DuePi = 2 * std::numbers::pi;
 // 96 dots per inch: a point of font size is 4/3 of a pixel.
 constexpr int PuntiPerMetro = 3780;
 // Far beyond any surface: coordinates are clamped here before rounding.
@@ -20,6 +21,16 @@ constexpr double LimiteCoordinata = 1.0e8;
 constexpr int LimiteRaggio = 1 << 16;
 // Tolerance of the angle tests (the vectors are unit, the offsets whole pixels).
 constexpr double Tolleranza = 1.0e-9;
+
+// A blank 32-bit image at 96 dots per inch.
+QImage ImmagineVuota(QSize dimensione, const QColor& sfondo)
+{
+    QImage img(dimensione, QImage::Format_RGB32);
+    img.setDotsPerMeterX(PuntiPerMetro);
+    img.setDotsPerMeterY(PuntiPerMetro);
+    img.fill(sfondo);
+    return img;
+}
 
 // Pixel setter on a 32-bit image, clipped to its size, with a square pen
 // of the draw width.
@@ -48,6 +59,13 @@ struct Raster {
         }
         const int o = (spessore - 1) / 2;
         Riempi(x - o, y - o, x - o + spessore - 1, y - o + spessore - 1, c);
+    }
+    // Whether a circle of radius r around (cx,cy), drawn with this pen, can
+    // touch the image.
+    bool Tocca(int cx, int cy, int r) const
+    {
+        const int m = r + spessore;
+        return cx + m >= 0 && cy + m >= 0 && cx - m < w && cy - m < h;
     }
     // Every pixel of the box (l,t)-(r,b), both corners included.
     void Riempi(long long l, long long t, long long r, long long b, QRgb c)
@@ -201,6 +219,13 @@ QPoint PuntoDelBordo(const Contorno& c, double a)
     return scelto;
 }
 
+// The radius from the centre to that rim pixel.
+void LineaRaggio(Raster& ras, int cx, int cy, const Contorno& c, double a, QRgb colore)
+{
+    const QPoint e = PuntoDelBordo(c, a);
+    ras.Linea(cx, cy, cx + e.x(), cy + e.y(), colore);
+}
+
 // The disc (or the part of it within the angles) on the image.
 void RiempiDisco(Raster& ras, int cx, int cy, const Contorno& c, const Angoli* angoli, QRgb colore)
 {
@@ -239,13 +264,10 @@ void Tela::PittoreAperto::Chiudi() const
     }
 }
 
-Tela::Tela() : img_(1, 1, QImage::Format_RGB32)
+Tela::Tela() : img_(ImmagineVuota(QSize(1, 1), BackColor))
 {
     Font = QFont(QStringLiteral("DejaVu Sans"));
     Font.setPointSizeF(8.25);
-    img_.setDotsPerMeterX(PuntiPerMetro);
-    img_.setDotsPerMeterY(PuntiPerMetro);
-    img_.fill(BackColor);
 }
 
 Tela::~Tela() { ChiudiPittore(); }
@@ -262,7 +284,7 @@ void Tela::Prepara()
     const QImage::Format f = img_.format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) {
         ChiudiPittore();
-        img_ = img_.isNull() ? QImage(1, 1, QImage::Format_RGB32) : img_.convertToFormat(QImage::Format_RGB32);
+        img_ = img_.isNull() ? ImmagineVuota(QSize(1, 1), BackColor) : img_.convertToFormat(QImage::Format_RGB32);
     }
     if (img_.dotsPerMeterX() != PuntiPerMetro || img_.dotsPerMeterY() != PuntiPerMetro) {
         ChiudiPittore();
@@ -295,8 +317,7 @@ QImage& Tela::Immagine()
 void Tela::ImpostaImmagine(const QImage& immagine)
 {
     ChiudiPittore();
-    img_ = immagine.isNull() ? QImage(1, 1, QImage::Format_RGB32) : immagine.convertToFormat(QImage::Format_RGB32);
-    if (immagine.isNull()) img_.fill(BackColor);
+    img_ = immagine.isNull() ? ImmagineVuota(QSize(1, 1), BackColor) : immagine.convertToFormat(QImage::Format_RGB32);
     Prepara();
     Disegnato();
 }
@@ -306,10 +327,7 @@ void Tela::RidimensionaTela(QSize pixel)
     pixel = pixel.expandedTo(QSize(1, 1));
     if (pixel == img_.size()) return;
     ChiudiPittore();
-    QImage nuova(pixel, QImage::Format_RGB32);
-    nuova.setDotsPerMeterX(PuntiPerMetro);
-    nuova.setDotsPerMeterY(PuntiPerMetro);
-    nuova.fill(BackColor);
+    QImage nuova = ImmagineVuota(pixel, BackColor);
     {
         QPainter p(&nuova);
         p.drawImage(0, 0, img_);
@@ -377,8 +395,7 @@ void Tela::Cerchio(double x, double y, double r, QColor colore, double inizio, d
     const int cx = InPixel(x), cy = InPixel(y), rp = Arrotonda32(rScala);
     Prepara();
     Raster ras(img_, DrawWidth);
-    const int m = rp + ras.spessore;
-    if (cx + m < 0 || cy + m < 0 || cx - m >= ras.w || cy - m >= ras.h) {
+    if (!ras.Tocca(cx, cy, rp)) {
         Disegnato();
         return;
     }
@@ -398,14 +415,8 @@ void Tela::Cerchio(double x, double y, double r, QColor colore, double inizio, d
     if (raggioInizio && raggioFine && FillStyle == Pieno) RiempiDisco(ras, cx, cy, bordo, &angoli, FillColor.rgb());
     for (const QPoint& p : bordo.punti)
         if (angoli.Contiene(p.x(), -p.y())) ras.Punto(cx + p.x(), cy + p.y(), c);
-    if (raggioInizio) {
-        const QPoint e = PuntoDelBordo(bordo, angoli.a0);
-        ras.Linea(cx, cy, cx + e.x(), cy + e.y(), c);
-    }
-    if (raggioFine) {
-        const QPoint e = PuntoDelBordo(bordo, angoli.a1);
-        ras.Linea(cx, cy, cx + e.x(), cy + e.y(), c);
-    }
+    if (raggioInizio) LineaRaggio(ras, cx, cy, bordo, angoli.a0, c);
+    if (raggioFine) LineaRaggio(ras, cx, cy, bordo, angoli.a1, c);
     Disegnato();
 }
 
@@ -419,11 +430,7 @@ void Tela::Raggio(double x, double y, double r, double angolo, QColor colore)
     const int cx = InPixel(x), cy = InPixel(y), rp = Arrotonda32(rScala);
     Prepara();
     Raster ras(img_, DrawWidth);
-    const int m = rp + ras.spessore;
-    if (cx + m >= 0 && cy + m >= 0 && cx - m < ras.w && cy - m < ras.h) {
-        const QPoint e = PuntoDelBordo(ContornoDi(rp), Angoli(angolo, angolo).a0);
-        ras.Linea(cx, cy, cx + e.x(), cy + e.y(), colore.rgb());
-    }
+    if (ras.Tocca(cx, cy, rp)) LineaRaggio(ras, cx, cy, ContornoDi(rp), Angoli(angolo, angolo).a0, colore.rgb());
     Disegnato();
 }
 

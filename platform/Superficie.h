@@ -9,12 +9,12 @@
 // radius and a radius ends exactly on it. Text and polygon insides go
 // through one painter that stays open between calls and is closed before
 // the image is handed out (Immagine) or resized.
+#include "platform/Finestre.h"
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -31,8 +31,7 @@ public:
 
     // Scale of every coordinate and length handed to the methods below.
     void ImpostaScala(Scala s) { scala_ = s; }
-    Scala ScalaAttuale() const { return scala_; }
-    double Unita() const { return scala_ == Scala::Twip ? 15.0 : 1.0; }
+    double Unita() const { return scala_ == Scala::Twip ? TwipPerPixel : 1.0; }
 
     // New size in pixels; the drawing is kept (new room is background,
     // what falls outside a smaller size is cut off).
@@ -40,7 +39,6 @@ public:
     QSize DimensionePixel() const { return img_.size(); }
     // Size in the current scale.
     double LarghezzaScala() const { return img_.width() * Unita(); }
-    double AltezzaScala() const { return img_.height() * Unita(); }
 
     // Fills with the background colour; the text position goes to (0, 0).
     void Pulisci();

@@ -21,6 +21,15 @@ void CollegaAttivazione(QMdiArea* area)
     QObject::connect(area, &QMdiArea::subWindowActivated, area, &AttivaDocumento);
 }
 
+void AggiungiDocumento(QMdiSubWindow* w, int ordine)
+{
+    Princ* p = princ();
+    CollegaAttivazione(p->AreaMdi());
+    p->AreaMdi()->addSubWindow(w);
+    w->hide();
+    p->RegistraFiglio(w, ordine);
+}
+
 void AttivaDocumento(QMdiSubWindow* w)
 {
     if (!w || w == attivo) return;

@@ -9,6 +9,10 @@ class QMdiSubWindow;
 
 // Follows the area's activations (once per area).
 void CollegaAttivazione(QMdiArea* area);
+// Puts a new document window into the main window's area, hidden, with the
+// area's activations followed and the window registered for tiling in the
+// given order.
+void AggiungiDocumento(QMdiSubWindow* w, int ordine);
 // Makes w the active document window: the previous one's deactivation
 // handler runs, then w's activation handler. Nothing when w is null or
 // already the active one.

@@ -1,4 +1,5 @@
 #include "workspace/Avvio.h"
+#include "platform/Colori.h"
 #include "platform/Modale.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
@@ -11,8 +12,6 @@
 #include <QDialog>
 #include <QIcon>
 #include <QPainter>
-#include <QFrame>
-#include <QLabel>
 #include <QPointer>
 #include <QScreen>
 
@@ -27,9 +26,9 @@ static QIcon IconaProgramma()
         g.setRenderHint(QPainter::Antialiasing);
         const QRectF disco(1, 1, lato - 2, lato - 2);
         g.setPen(QPen(Qt::white, lato / 16.0));
-        g.setBrush(QColor(150, 150, 150));
+        g.setBrush(GrigioTorta);
         g.drawEllipse(disco);
-        g.setBrush(QColor(255, 0, 0));
+        g.setBrush(QBColor(12));
         g.drawPie(disco, 0, 270 * 16);
         icona.addPixmap(pm);
     }
@@ -64,8 +63,6 @@ void CaricaPrinc(const QString& rigaComandi)
     // width from now on).
     p->EsaminaSchermo();
     p->DisponiStriscia();
-    // Box 0 holds the current colour: it has no border.
-    p->PBoxTavolozza(0)->setFrameShape(QFrame::NoFrame);
     p->ImpostaPannello(1, QStringLiteral("Nome del quaderno: senza nome   "));
     p->ImpostaPannello(2, QStringLiteral("Foglio: A   "));
     InizializzaApplicazione();

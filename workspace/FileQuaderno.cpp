@@ -23,15 +23,15 @@ std::vector<RecordFrazione> FotografaFoglio(int foglio, int16_t conteggio)
     return righe;
 }
 
+bool RecordValido(const RecordFrazione& r)
+{
+    return r.Numeratore >= 1 && r.Numeratore <= r.Denominatore && (r.Selezionata == 0 || r.Selezionata == 1)
+           && r.Colore >= 0 && r.Colore <= 15;
+}
+
 bool FoglioValido(const std::vector<RecordFrazione>& righe)
 {
-    if (righe.size() > static_cast<size_t>(MaxFrazioni)) return false;
-    for (const RecordFrazione& r : righe) {
-        if (r.Numeratore < 1 || r.Numeratore > r.Denominatore) return false;
-        if (r.Selezionata != 0 && r.Selezionata != 1) return false;
-        if (r.Colore < 0 || r.Colore > 15) return false;
-    }
-    return true;
+    return righe.size() <= static_cast<size_t>(MaxFrazioni) && std::all_of(righe.begin(), righe.end(), RecordValido);
 }
 
 void ApplicaFoglio(int foglio, const std::vector<RecordFrazione>& righe)
@@ -138,9 +138,9 @@ std::optional<std::vector<RecordFrazione>> LeggiFoglio(LettoreValori& lettore)
         const auto sel = lettore.Leggi();
         const auto col = lettore.Leggi();
         if (!num || !den || !sel || !col) return std::nullopt;
-        if (*num < 1 || *num > *den) return std::nullopt;
-        if (*col < 0 || *col > 15) return std::nullopt;
-        righe.push_back({*num, *den, static_cast<int16_t>(*sel == 1 ? 1 : 0), *col});
+        const RecordFrazione r{*num, *den, static_cast<int16_t>(*sel == 1 ? 1 : 0), *col};
+        if (!RecordValido(r)) return std::nullopt;
+        righe.push_back(r);
     }
     return righe;
 }
@@ -184,18 +184,19 @@ bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& conten
         || contenuto.FoglioB.size() > static_cast<size_t>(MaxFrazioni))
         return false;
     if (percorso.isEmpty()) return false;
-    const QByteArray bytes = ComponiBytesQuaderno(contenuto);
     // The new file is written beside the old one and takes its place only
     // when complete: a failure at any point leaves the old file as it was.
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    return PreparaScrittura(file, ComponiBytesQuaderno(contenuto)) && file.commit();
+}
+
+bool PreparaScrittura(QSaveFile& f, const QByteArray& dati)
+{
     // commit() does not notice a buffered write that the disk refused when
     // it flushes (it would put the short file in place): flush first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size() && f.flush()) return true;
+    f.cancelWriting();
+    return false;
 }
 
 bool ScriviFileQuaderno(const QString& percorso) { return ScriviFileQuaderno(percorso, FotografaQuaderno()); }
@@ -212,8 +213,8 @@ std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente)
 
 std::optional<ContenutoQuaderno> LeggiBytesQuaderno(const QByteArray& bytes)
 {
-    QByteArray copia = bytes;
-    QBuffer buffer(&copia);
+    QBuffer buffer;
+    buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) return std::nullopt;
     return LeggiContenutoQuaderno(buffer);
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QIODevice;
+class QSaveFile;
 
 // One fraction of a sheet as the file holds it.
 struct RecordFrazione {
@@ -55,6 +56,12 @@ QByteArray ComponiBytesQuaderno();
 // A sheet of more than 128 fractions is refused (false, nothing written).
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
 bool ScriviFileQuaderno(const QString& percorso);
+
+// Writes all of dati into the temporary file of f, not yet in place (the
+// caller's f.commit() puts it there). On any failure, a write refused only
+// when the buffer is flushed included, f is cancelled and the result is
+// false.
+bool PreparaScrittura(QSaveFile& f, const QByteArray& dati);
 
 // Reads a notebook by the sequential-input rules (blanks before a value
 // skipped; a value ends at a blank, a comma or the line end; the blanks and

@@ -5,7 +5,6 @@
 #include "workspace/Aritmetica.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
-#include "workspace/StatoComandi.h"
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -26,11 +25,15 @@ const QColor Bianco{255, 255, 255};
 QPointer<FrmFoglio> fogli[2];
 QPointer<FinestraRitaglia> ritaglia;
 
-int Indice(uint8_t s) { return s == 1 ? 1 : 2; }
 int16_t& Raggio(uint8_t s) { return s == 1 ? RaggioFoglioA : RaggioFoglioB; }
 int16_t& Colonne(uint8_t s) { return s == 1 ? ColonneFoglioA : ColonneFoglioB; }
 int32_t& Scostamento(uint8_t s) { return s == 1 ? ScostamentoFoglioA : ScostamentoFoglioB; }
-int Conta(uint8_t s) { return std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni); }
+// Clears the selection marks of the fractions of sheet s.
+void Deseleziona(uint8_t s)
+{
+    const int n = FrazioniSulFoglio(s);
+    for (int i = 1; i <= n; ++i) Frazioni[IndiceFoglio(s)][i][3] = 0;
+}
 
 bool MenuSpuntato(const char* nome) { return princ()->MenuSpuntato(QLatin1String(nome)); }
 
@@ -96,7 +99,6 @@ QString TestoFattori(int16_t num, int16_t den)
            QStringLiteral(") ");
 }
 
-
 QPixmap NuovaIcona()
 {
     QPixmap p(16, 16);
@@ -151,6 +153,8 @@ GeometriaFoglio GeometriaDelFoglio(uint8_t s)
     g.S = Scostamento(s);
     return g;
 }
+
+int FrazioniSulFoglio(uint8_t s) { return std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni); }
 
 float CalcolaDistanza(double x1, double y1, double x2, double y2)
 {
@@ -212,9 +216,9 @@ QPixmap IconaNonRidotta()
 void DisegnaTortaFoglio(uint8_t s, int i)
 {
     const GeometriaFoglio g = GeometriaDelFoglio(s);
-    const int n = Conta(s);
+    const int n = FrazioniSulFoglio(s);
     if (g.C <= 0 || n == 0 || i < 1 || i > n) return;
-    const int16_t* r = Frazioni[Indice(s)][i];
+    const int16_t* r = Frazioni[IndiceFoglio(s)][i];
     const QPoint c = g.Centro(i);
     DisegnaTorta(*Foglio(s)->Area(), c.x(), c.y(), g.R, r[1], r[2], r[4], MenuSpuntato("MnuImpostaMostraValori"));
 }
@@ -226,7 +230,7 @@ void RidisegnaFoglio(uint8_t s)
     // sheet is open or not.
     f->Area()->BackColor = ColoreSfondoFoglio(s);
     f->Area()->Pulisci();
-    const int n = Conta(s);
+    const int n = FrazioniSulFoglio(s);
     for (int i = 1; i <= n; ++i) DisegnaTortaFoglio(s, i);
     f->LabelServizio()->hide();
     AggiornaSommaFoglio(s);
@@ -237,9 +241,9 @@ void EvidenziaSelezionate(uint8_t s)
     const GeometriaFoglio g = GeometriaDelFoglio(s);
     if (g.C <= 0) return;
     Tela& t = *Foglio(s)->Area();
-    const int n = Conta(s);
+    const int n = FrazioniSulFoglio(s);
     for (int i = 1; i <= n; ++i)
-        if (Frazioni[Indice(s)][i][3] == 1) DisegnaRiquadro(t, g, i, QBColor(1));
+        if (Frazioni[IndiceFoglio(s)][i][3] == 1) DisegnaRiquadro(t, g, i, QBColor(1));
 }
 
 void AggiornaScorrimento(uint8_t s)
@@ -247,7 +251,7 @@ void AggiornaScorrimento(uint8_t s)
     FrmFoglio* f = Foglio(s);
     const GeometriaFoglio g = GeometriaDelFoglio(s);
     const int K = CalcolaCapienza(f->AltezzaEsterna(), g.R, g.G, g.C);
-    if (Conta(s) <= K) {
+    if (FrazioniSulFoglio(s) <= K) {
         f->VScroll1()->setValue(0);
         f->VScroll1()->setEnabled(false);
     } else {
@@ -267,8 +271,8 @@ void AggiornaSommaFoglio(uint8_t s)
         etichetta->adjustSize();
     };
 
-    const int n = Conta(s);
-    const auto& r = Frazioni[Indice(s)];
+    const int n = FrazioniSulFoglio(s);
+    const auto& r = Frazioni[IndiceFoglio(s)];
     if (n == 0) {
         scrivi(QStringLiteral("  0  "));
         immagine->hide();
@@ -301,11 +305,10 @@ void AggiornaSommaFoglio(uint8_t s)
 
 void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore)
 {
-    const int R = FoglioAttivo == 1 ? RaggioFoglioA : RaggioFoglioB;
+    const int R = Raggio(FoglioAttivo);
     const int G = DistanzaTorte;
     SuperficieNascosta& p = FrmRitagliaImmagine().Picture1;
-    p.BackColor = MenuSpuntato("MnuImpostaFogliCalcoloBianchi") ? Bianco
-                                                                : (FoglioAttivo == 1 ? TintaFoglioA : TintaFoglioB);
+    p.BackColor = ColoreSfondoFoglio(FoglioAttivo);
     p.RidimensionaTela(QSize(TwipInPixel(2 * R + 150), TwipInPixel(2 * R + 150 + 2 * G)));
     p.Pulisci();
     DisegnaTorta(p, R + 50, R + 50, R, num, den, colore, MenuSpuntato("MnuImpostaMostraValori"));
@@ -314,7 +317,7 @@ void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore)
 // ---------------------------------------------------------------------------
 // The windows
 
-FrmFoglio* FoglioSeCaricato(uint8_t s) { return fogli[Indice(s) - 1]; }
+FrmFoglio* FoglioSeCaricato(uint8_t s) { return fogli[IndiceFoglio(s) - 1]; }
 bool FoglioCaricato(uint8_t s) { return FoglioSeCaricato(s) != nullptr; }
 
 bool FoglioVisibile(uint8_t s)
@@ -325,14 +328,10 @@ bool FoglioVisibile(uint8_t s)
 
 FrmFoglio* Foglio(uint8_t s)
 {
-    const int k = Indice(s);
+    const int k = IndiceFoglio(s);
     if (!fogli[k - 1]) {
-        QMdiArea* area = princ()->AreaMdi();
-        CollegaAttivazione(area);
         auto* f = new FrmFoglio(uint8_t(k));
-        area->addSubWindow(f);
-        f->hide();
-        princ()->RegistraFiglio(f, k);
+        AggiungiDocumento(f, k);
         fogli[k - 1] = f;
     }
     return fogli[k - 1];
@@ -441,7 +440,7 @@ int FrmFoglio::AltezzaInterna() const { return int(PixelInTwip(area_->height()))
 void FrmFoglio::ImpostaMassimoScorrimento()
 {
     const GeometriaFoglio g = GeometriaDelFoglio(s_);
-    const int n = Conta(s_);
+    const int n = FrazioniSulFoglio(s_);
     const int righe = g.C > 0 ? (n + g.C - 1) / g.C : 0;
     const int contenuto = righe * 2 * (g.R + g.G) + 100;
     vscroll_->setMaximum(std::max(0, contenuto - AltezzaInterna()));
@@ -452,8 +451,7 @@ void FrmFoglio::Form_Activate()
 {
     FrazioneAncora = 0;
     const uint8_t altro = s_ == 1 ? 2 : 1;
-    const int n = Conta(altro);
-    for (int i = 1; i <= n; ++i) Frazioni[altro][i][3] = 0;
+    Deseleziona(altro);
     if (princ()->Toolbar2Premuto(altro)) RidisegnaFoglio(altro);
     FoglioAttivo = s_;
     princ()->ImpostaPannello(2, s_ == 1 ? QStringLiteral("Foglio: A   ") : QStringLiteral("Foglio: B   "));
@@ -465,13 +463,10 @@ void FrmFoglio::Form_Resize()
 {
     vscroll_->setGeometry(area_->width() - vscroll_->sizeHint().width(), 0, vscroll_->sizeHint().width(),
                           area_->height());
-    const int16_t R = Raggio(s_);
-    Colonne(s_) = CalcolaColonne(LarghezzaEsterna(), R);
-    const int K = CalcolaCapienza(AltezzaEsterna(), R, DistanzaTorte, Colonne(s_));
+    Colonne(s_) = CalcolaColonne(LarghezzaEsterna(), Raggio(s_));
     vscroll_->setValue(0);
     Scostamento(s_) = 0;
-    vscroll_->setEnabled(Conta(s_) > K);
-    ImpostaMassimoScorrimento();
+    AggiornaScorrimento(s_);
     RidisegnaFoglio(s_);
     EvidenziaSelezionate(s_);
 }
@@ -483,35 +478,42 @@ void FrmFoglio::Form_MouseMove(Qt::MouseButtons bottoni, double X, double Y)
         FrazioneSotto = 0;
         return;
     }
-    const int n = Conta(s_);
-    int i = 1;
-    for (; i <= n; ++i) {
-        const QPoint c = g.Centro(i);
-        if (CalcolaDistanza(X, Y, c.x(), c.y()) < float(g.R)) break;
-        FrazioneSotto = 0;
-        label_->hide();
+    const int n = FrazioniSulFoglio(s_);
+    const int i = g.Colpita(n, X, Y);
+    if (i == 0) {
+        if (n > 0) {
+            FrazioneSotto = 0;
+            label_->hide();
+        }
+        return;
     }
-    if (i > n) return;
 
     const int16_t num = Frazioni[s_][i][1], den = Frazioni[s_][i][2];
+    // With other buttons held the label keeps its text and follows the pointer.
+    QString testo = label_->text();
     int sinistra = int(X) + 100;
     if (bottoni == Qt::NoButton) {
-        label_->setText(QLatin1Char(' ') + QString::number(num) + QLatin1Char('/') + QString::number(den) +
-                        QLatin1Char(' '));
+        testo = QLatin1Char(' ') + QString::number(num) + QLatin1Char('/') + QString::number(den) + QLatin1Char(' ');
     } else if (bottoni == Qt::RightButton) {
         sinistra = int(X) - 600;
-        label_->setText(TestoFattori(num, den));
+        testo = TestoFattori(num, den);
     }
+    MostraEtichetta(testo, sinistra, Y + 200);
+    FrazioneSotto = int16_t(i);
+}
+
+void FrmFoglio::MostraEtichetta(const QString& testo, double X, double Y)
+{
+    label_->setText(testo);
     label_->adjustSize();
-    label_->move(TwipInPixel(sinistra), TwipInPixel(Y + 200));
+    label_->move(TwipInPixel(X), TwipInPixel(Y));
     label_->raise();
     label_->show();
-    FrazioneSotto = int16_t(i);
 }
 
 void FrmFoglio::Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers tasti, double X, double Y)
 {
-    const int n = Conta(s_);
+    const int n = FrazioniSulFoglio(s_);
     if (n == 0) return;
     const GeometriaFoglio g = GeometriaDelFoglio(s_);
     // The pie under the press itself: the last hover may be stale after a
@@ -523,11 +525,7 @@ void FrmFoglio::Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers ta
 
     if (bottone == Qt::RightButton) {
         if (i >= 1) {
-            label_->setText(TestoFattori(r[i][1], r[i][2]));
-            label_->adjustSize();
-            label_->move(TwipInPixel(X - 600), TwipInPixel(Y + 200));
-            label_->raise();
-            label_->show();
+            MostraEtichetta(TestoFattori(r[i][1], r[i][2]), X - 600, Y + 200);
         } else {
             label_->hide();
         }
@@ -537,12 +535,12 @@ void FrmFoglio::Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers ta
 
     if (stato == Qt::NoModifier) {
         if (i == 0) {
-            for (int k = 1; k <= n; ++k) r[k][3] = 0;
+            Deseleziona(s_);
             RidisegnaFoglio(s_);
         } else {
             RidisegnaFoglio(s_);
             DisegnaRiquadro(*area_, g, i, QBColor(1));
-            for (int k = 1; k <= n; ++k) r[k][3] = 0;
+            Deseleziona(s_);
             r[i][3] = 1;
             FrazioneAncora = int16_t(i);
         }

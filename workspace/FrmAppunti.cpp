@@ -26,6 +26,16 @@ namespace {
 
 QPointer<FrmAppunti> istanza;
 
+// While one lives, changes of the notes are the program's own and do not
+// mark the notebook modified.
+struct Silenzio {
+    int& n;
+    explicit Silenzio(int& c) : n(c) { ++n; }
+    ~Silenzio() { --n; }
+    Silenzio(const Silenzio&) = delete;
+    Silenzio& operator=(const Silenzio&) = delete;
+};
+
 // The notes' text box. Its own copy, cut, paste and drag carry the rich
 // text as RTF too, as the editing commands do, so that what the keyboard
 // copies the Incolla command can paste, and the other way round.
@@ -96,9 +106,9 @@ QPixmap SelezionaTutto(qreal r)
     QPixmap p = Tela16(r);
     QPainter g(&p);
     g.fillRect(QRectF(2, 1, 12, 14), Qt::white);
-    g.setPen(QColor(128, 128, 128));
+    g.setPen(QBColor(8));
     g.drawRect(QRectF(2.5, 1.5, 11, 13));
-    g.fillRect(QRectF(3.5, 2.5, 9, 11), QColor(0, 0, 128));
+    g.fillRect(QRectF(3.5, 2.5, 9, 11), QBColor(1));
     g.setPen(Qt::white);
     for (int y = 4; y <= 12; y += 2) g.drawLine(QPointF(5, y + 0.5), QPointF(y == 12 ? 9 : 11, y + 0.5));
     QPen tratteggio(Qt::black);
@@ -236,11 +246,7 @@ bool FrmAppunti::eventFilter(QObject* oggetto, QEvent* evento)
     return QMdiSubWindow::eventFilter(oggetto, evento);
 }
 
-QAction* FrmAppunti::BottoneToolbar1(int indice) const
-{
-    const auto azioni = toolbar1_->actions();
-    return (indice >= 1 && indice <= azioni.size()) ? azioni[indice - 1] : nullptr;
-}
+QAction* FrmAppunti::BottoneToolbar1(int indice) const { return BottoneAlPosto(toolbar1_, indice); }
 
 void FrmAppunti::Form_Activate()
 {
@@ -250,9 +256,8 @@ void FrmAppunti::Form_Activate()
     // Typing into empty notes starts in black, whatever colour the palette
     // gave last. Not a change of the notes.
     if (txt_->toPlainText().isEmpty()) {
-        ++silenzio_;
+        const Silenzio silenzio(silenzio_);
         txt_->setTextColor(QBColor(0));
-        --silenzio_;
     }
 }
 
@@ -329,12 +334,8 @@ void FrmAppunti::closeEvent(QCloseEvent* e)
 FrmAppunti* Appunti()
 {
     if (!istanza) {
-        QMdiArea* area = princ()->AreaMdi();
-        CollegaAttivazione(area);
         auto* f = new FrmAppunti();
-        area->addSubWindow(f);
-        f->hide();
-        princ()->RegistraFiglio(f, 3);
+        AggiungiDocumento(f, 3);
         istanza = f;
     }
     return istanza;
@@ -369,11 +370,7 @@ void ChiudiAppunti()
 void CaricaAppunti(const std::function<void(QTextEdit*)>& carica)
 {
     FrmAppunti* f = Appunti();
-    struct Silenzio {
-        int& n;
-        explicit Silenzio(int& c) : n(c) { ++n; }
-        ~Silenzio() { --n; }
-    } silenzio(f->silenzio_);
+    const Silenzio silenzio(f->silenzio_);
     carica(f->txt_);
     f->txt_->document()->clearUndoRedoStacks();
 }

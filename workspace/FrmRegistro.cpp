@@ -1,4 +1,5 @@
 #include "workspace/FrmRegistro.h"
+#include "workspace/Registro.h"
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextCursor>
@@ -31,15 +32,7 @@ FrmRegistro::FrmRegistro(QWidget* parent)
 
 void FrmRegistro::CaricaTesto(const QString& testo, const QColor& colore)
 {
-    QString righe = testo;
-    righe.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    rtb_->setPlainText(righe);
-    QTextCursor c(rtb_->document());
-    c.select(QTextCursor::Document);
-    QTextCharFormat formato;
-    formato.setFontPointSize(12);
-    formato.setForeground(colore);
-    c.mergeCharFormat(formato);
+    ImpostaTestoRegistro(rtb_->document(), testo, colore);
     rtb_->moveCursor(QTextCursor::Start);
 }
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>

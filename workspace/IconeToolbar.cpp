@@ -1,5 +1,6 @@
 #include "workspace/IconeToolbar.h"
 #include "platform/Colori.h"
+#include "workspace/MenuPrinc.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -10,13 +11,13 @@
 // 2x copies, so each picture is drawn afresh at every size, never stretched.
 namespace {
 
-const QColor Nero(0, 0, 0);
+const QColor Nero = QBColor(0);
 const QColor Bordo(64, 64, 64);
 const QColor Rosso = QBColor(12);
 const QColor Blu = QBColor(9);
 const QColor BluScuro = QBColor(1);
 const QColor Verde = QBColor(2);
-const QColor Bianco(255, 255, 255);
+const QColor Bianco = QBColor(15);
 const QColor GrigioChiaro(224, 224, 224);
 
 QFont Carattere(qreal pixel, bool grassetto = true, int larghezza = QFont::Unstretched)
@@ -103,7 +104,7 @@ void Pagina(QPainter& p, const QRectF& r, const QColor& carta = Bianco)
 void Righe(QPainter& p, const QRectF& r, int n)
 {
     p.save();
-    p.setPen(QPen(QColor(128, 128, 128), 1.0));
+    p.setPen(QPen(QBColor(8), 1.0));
     for (int i = 0; i < n; ++i) {
         const qreal y = r.top() + 0.5 + i * r.height() / n;
         p.drawLine(QPointF(r.left(), y), QPointF(r.right() - (i % 2 ? 2 : 0), y));
@@ -469,7 +470,7 @@ void Albero(QPainter& p, const QString& lettera)
 
 void Disegna(QPainter& p, int n)
 {
-    static const int fattori[8] = {2, 3, 5, 7, 11, 13, 17, 19};
+    const auto& fattori = FattoriToolbar1;
     if (n >= 1 && n <= 8) return Equivalenza(p, fattori[n - 1], false);
     if (n >= 9 && n <= 16) return Equivalenza(p, fattori[n - 9], true);
     if (n >= 27 && n <= 34) return PerNumero(p, fattori[n - 27], false);

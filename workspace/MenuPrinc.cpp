@@ -206,11 +206,11 @@ struct VoceTendina {
 
 QVector<VoceTendina> VociFattori(const QString& testo, const QString& prefisso)
 {
-    static const int fattori[8] = {2, 3, 5, 7, 11, 13, 17, 19};
     QVector<VoceTendina> voci;
     for (int i = 0; i < 8; ++i) {
         if (i == 4) voci.append({QStringLiteral("-"), QString()});
-        voci.append({testo + QString::number(fattori[i]), prefisso + QString::number(fattori[i])});
+        const QString fattore = QString::number(FattoriToolbar1[i]);
+        voci.append({testo + fattore, prefisso + fattore});
     }
     return voci;
 }

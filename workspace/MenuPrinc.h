@@ -10,6 +10,11 @@
 class Princ;
 class QString;
 
+// The eight factors offered, in this order, by the drop-down menus of the
+// factor buttons (1, 2, 9 and 10); each family of button pictures follows
+// the same order.
+inline constexpr int FattoriToolbar1[8] = {2, 3, 5, 7, 11, 13, 17, 19};
+
 // Builds the menu bar and Toolbar1 of p (called once, by p's constructor).
 // Toolbar1 is handed to p once all its positions are there, so that on a
 // low-resolution screen p hides buttons 16 to 20 at once.

@@ -55,15 +55,19 @@ QPushButton* NuovoBottone(const char* nome, const QString& testo, int sinistra, 
     return b;
 }
 
-// Pixels the text needs beyond the label's designed height (0 when it fits).
-int AltezzaMancante(QLabel* label)
-{
-    const int serve = label->heightForWidth(label->width());
-    return std::max(0, serve - label->height());
-}
-
 // Room kept between a grown text and the buttons under it, in pixels.
 constexpr int StaccoTestoBottoni = 8;
+
+// A text longer than the box was drawn for makes the box taller rather than
+// being cut off: the label grows to fit its text, and the result is the
+// twips the box must grow by (0 when the text fits).
+int AllungaPerTesto(QLabel* label)
+{
+    const int manca = label->heightForWidth(label->width()) - label->height();
+    if (manca <= 0) return 0;
+    label->resize(label->width(), label->height() + manca);
+    return int(PixelInTwip(manca + StaccoTestoBottoni));
+}
 
 Qt::WindowFlags FlagDialogo()
 {
@@ -112,12 +116,7 @@ void FrmMsg::Prepara(const QString& testo, int tipo, const QString& titolo)
     setWindowTitle(titolo);
     label_->setText(TestoPerEtichetta(testo));
     label_->setGeometry(Twip(SinistraTesto, AltoTesto, LarghezzaTestoMsg, altezzaTesto));
-    // A text longer than the box was drawn for makes the box taller
-    // rather than being cut off.
-    if (const int manca = AltezzaMancante(label_); manca > 0) {
-        label_->resize(label_->width(), label_->height() + manca);
-        altezza += int(PixelInTwip(manca + StaccoTestoBottoni));
-    }
+    altezza += AllungaPerTesto(label_);
     cmdOk_->move(cmdOk_->x(), TwipInPixel(altezza - AltezzaBottone - 200));
     setFixedSize(TwipInPixel(LarghezzaMsg), TwipInPixel(altezza));
     cmdOk_->setFocus();
@@ -149,10 +148,7 @@ void FrmMsgYN::Prepara(const QString& testo, int tipo, const QString& titolo)
     setWindowTitle(titolo);
     label_->setText(TestoPerEtichetta(testo));
     label_->setGeometry(Twip(SinistraTesto, AltoTesto, LarghezzaMsgYN - SinistraTesto - 120, altezzaTesto));
-    if (const int manca = AltezzaMancante(label_); manca > 0) {
-        label_->resize(label_->width(), label_->height() + manca);
-        altezza += int(PixelInTwip(manca + StaccoTestoBottoni));
-    }
+    altezza += AllungaPerTesto(label_);
     for (QPushButton* b : {cmdYes_, cmdNo_, cmdAnnulla_})
         b->move(b->x(), TwipInPixel(altezza - AltezzaBottone - 120));
     setFixedSize(TwipInPixel(LarghezzaMsgYN), TwipInPixel(altezza));

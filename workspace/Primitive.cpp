@@ -5,17 +5,22 @@
 #include <QPointF>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
-const double Pi = 4.0 * std::atan(1.0);
+// A grid cell is filled grey, or in its palette colour once coloured.
+void RiempimentoCella(Tela& tela, int colorato, int colore)
+{
+    tela.FillStyle = Tela::Pieno;
+    tela.FillColor = colorato == 0 ? GrigioTorta : QBColor(colore);
+}
 
 // Filled square cell with a white edge; adjacent cells share their edges.
 void Quadretto(Tela& tela, int L, int riga, int colonna, int colorato, int colore, int mx, int my)
 {
     const double u = tela.Unita();
-    tela.FillStyle = Tela::Pieno;
-    tela.FillColor = colorato == 0 ? GrigioTorta : QBColor(colore);
+    RiempimentoCella(tela, colorato, colore);
     // Whole numbers: 16-bit terms cannot overflow 32 bits here.
     const int32_t x1 = (colonna - 1) * L + mx, y1 = (riga - 1) * L + my;
     const int32_t x2 = colonna * L + mx, y2 = riga * L + my;
@@ -27,9 +32,9 @@ void DisegnaRapprPoligonale(Tela& tela, int16_t Num, int16_t Den, int16_t Colore
 {
     if (Den < 1) return;
     const double u = tela.Unita();
-    const double theta = 2 * Pi / Den;
+    const double theta = 2 * std::numbers::pi / Den;
     const QSize dim = tela.DimensionePixel();
-    const int32_t W = Arrotonda32(dim.width() - 30.0), H = Arrotonda32(dim.height() - 30.0);
+    const int32_t W = dim.width() - 30, H = dim.height() - 30;
     const int32_t r = Arrotonda32(std::min(W, H) / 2.0);
     if (r <= 0) return;
 
@@ -94,8 +99,7 @@ void DisegnaCerchiettoFrazDiNum(Tela& tela, int16_t L, int16_t riga, int16_t col
                                 int16_t colore)
 {
     const double u = tela.Unita();
-    tela.FillStyle = Tela::Pieno;
-    tela.FillColor = colorato == 0 ? GrigioTorta : QBColor(colore);
+    RiempimentoCella(tela, colorato, colore);
     const double meta = L / 2.0;
     const double x = colonna * L - meta, y = riga * L + 64 - meta;
     tela.Cerchio(x * u, y * u, meta * u, QBColor(15));

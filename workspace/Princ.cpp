@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
@@ -78,7 +77,7 @@ QPixmap DisegnaIconaToolbar2(int bottone, qreal rapporto)
         p.setPen(QPen(QBColor(12), 1));
         p.drawLine(QPointF(6.5, 3), QPointF(6.5, 18));
         p.setPen(QPen(QColor(40, 40, 40), 1));
-        p.setBrush(QColor(192, 192, 192));
+        p.setBrush(QBColor(7));
         for (int x = 6; x <= 14; x += 4) p.drawRect(QRectF(x - 0.5, 0.5, 2, 3));
         break;
     }
@@ -207,7 +206,6 @@ void Princ::CostruisciStriscia()
         QPalette p = b->palette();
         p.setColor(QPalette::Window, QBColor(MappaTavolozza[i]));
         b->setPalette(p);
-        b->setFrameShape(i == 0 ? QFrame::NoFrame : QFrame::Box);
         b->setToolTip(QStringLiteral("Applica il colore alla frazione o al testo selezionato"));
         pbox_[i] = b;
     }
@@ -249,11 +247,14 @@ void Princ::CostruisciBarraStato()
     pannelli_[2]->setToolTip(QStringLiteral("Fai clic"));
 }
 
-QAction* Princ::BottoneToolbar2(int i) const
+QAction* BottoneAlPosto(const QToolBar* t, int i)
 {
-    const auto azioni = toolbar2_->actions();
+    if (!t) return nullptr;
+    const auto azioni = t->actions();
     return (i >= 1 && i <= azioni.size()) ? azioni[i - 1] : nullptr;
 }
+
+QAction* Princ::BottoneToolbar2(int i) const { return BottoneAlPosto(toolbar2_, i); }
 
 bool Princ::Toolbar2Premuto(int i) const
 {
@@ -275,12 +276,7 @@ void Princ::ImpostaToolbar1(QToolBar* t)
     ApplicaRisoluzioneBassa();
 }
 
-QAction* Princ::BottoneToolbar1(int i) const
-{
-    if (!toolbar1_) return nullptr;
-    const auto azioni = toolbar1_->actions();
-    return (i >= 1 && i <= azioni.size()) ? azioni[i - 1] : nullptr;
-}
+QAction* Princ::BottoneToolbar1(int i) const { return BottoneAlPosto(toolbar1_, i); }
 
 void Princ::ImpostaPannello(int i, const QString& testo)
 {
@@ -316,7 +312,6 @@ void Princ::ImpostaWinAvvio(bool spuntato)
 void Princ::RegistraFiglio(QMdiSubWindow* w, int ordine)
 {
     figli_.append({ordine, w});
-    std::stable_sort(figli_.begin(), figli_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 void Princ::Affianca()

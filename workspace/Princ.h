@@ -115,6 +115,10 @@ QString TestoRisoluzioneBassa();
 QSize DimensioneSchermo();
 void ImpostaFonteSchermo(std::function<QSize()> fonte);
 
+// Button i (1-based, separators counted) of a toolbar; null when the toolbar
+// is null or has no such position.
+QAction* BottoneAlPosto(const QToolBar* t, int i);
+
 // The one main window, created on first use.
 Princ* princ();
 // The main window if it exists, else null.

@@ -72,15 +72,6 @@ QString MostraDialogo(bool salva, const QString& titolo)
 
 // --- Writing ---------------------------------------------------------------------
 
-// Writes all of dati into the temporary file of f (not yet in place).
-bool PreparaFile(QSaveFile& f, const QByteArray& dati)
-{
-    // A write that the disk refuses may only show when the buffer is flushed.
-    if (f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size() && f.flush()) return true;
-    f.cancelWriting();
-    return false;
-}
-
 // Both files are written in full before either replaces its old version, so
 // a failure while writing leaves the old notebook and notes as they were.
 bool ScriviQuaderno(const QString& percorso)
@@ -91,9 +82,9 @@ bool ScriviQuaderno(const QString& percorso)
     const QString nomeAppunti = NomeFileAppunti(percorso);
 
     QSaveFile fileQuaderno(percorso);
-    if (!PreparaFile(fileQuaderno, ComponiBytesQuaderno())) return false;
+    if (!PreparaScrittura(fileQuaderno, ComponiBytesQuaderno())) return false;
     QSaveFile fileAppunti(nomeAppunti);
-    if (!appuntiVuoti && !PreparaFile(fileAppunti, Rtf::Scrivi(*txt->document()))) return false;
+    if (!appuntiVuoti && !PreparaScrittura(fileAppunti, Rtf::Scrivi(*txt->document()))) return false;
 
     if (!fileQuaderno.commit()) return false;
     if (appuntiVuoti) return !QFileInfo::exists(nomeAppunti) || QFile::remove(nomeAppunti);
@@ -127,8 +118,7 @@ bool ChiediDiSalvare(const QString& titolo)
     MostraDomanda(QStringLiteral("Salvare il quaderno ?"), 1, titolo);
     switch (RispostaDomanda) {
     case 1:
-        if (!NomeQuaderno.isEmpty()) return SalvaQuaderno();
-        return SalvaQuadernoConNome() && !NomeQuaderno.isEmpty();
+        return SalvaOChiediNome();
     case 0:
         return true;
     default:
@@ -200,6 +190,8 @@ bool SalvaQuadernoConNome()
     return true;
 }
 
+bool SalvaOChiediNome() { return NomeQuaderno.isEmpty() ? SalvaQuadernoConNome() : SalvaQuaderno(); }
+
 void MnuFileSalvaConNome_Click() { SalvaQuadernoConNome(); }
 
 bool CaricaQuaderno(const QString& percorso)
@@ -257,19 +249,14 @@ bool CaricaQuaderno(const QString& percorso)
 void ApriQuadernoIniziale(const QString& rigaComandi)
 {
     const QString percorso = PercorsoRigaComandi({rigaComandi});
-    if (!FiniscePerQdn(percorso)) {
-        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
-        NomeQuaderno.clear();
-        AvvioSenzaQuaderno();
-        return;
-    }
-    if (!QFileInfo::exists(percorso)) {
+    const bool nomeDiQuaderno = FiniscePerQdn(percorso);
+    if (nomeDiQuaderno && !QFileInfo::exists(percorso)) {
         // A notebook still to be made: the first Save creates it.
         NomeQuaderno = percorso;
         AvvioSenzaQuaderno();
         return;
     }
-    if (!CaricaQuaderno(percorso)) {
+    if (!nomeDiQuaderno || !CaricaQuaderno(percorso)) {
         MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
         NomeQuaderno.clear();
         AvvioSenzaQuaderno();
@@ -328,13 +315,7 @@ void MnuFileApri_Click()
     princ()->ImpostaPannello(1, TestoNomeQuaderno(titoloFile));
 }
 
-void MnuFileSalva_Click()
-{
-    if (!NomeQuaderno.isEmpty())
-        SalvaQuaderno();
-    else
-        SalvaQuadernoConNome();
-}
+void MnuFileSalva_Click() { SalvaOChiediNome(); }
 
 void MnuFileCancellaFoglio_Click()
 {

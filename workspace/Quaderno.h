@@ -22,6 +22,9 @@ bool SalvaQuaderno(const QString& percorso);
 // saves, and on success takes the name. True when saved (false when the
 // pupil cancelled or the write failed).
 bool SalvaQuadernoConNome();
+// Saves under NomeQuaderno, or through Save as while the notebook has no
+// name yet (the Save command). True when saved.
+bool SalvaOChiediNome();
 
 // Reads the notebook percorso and its notes file; only when both are sound
 // does it put them in place and lay the windows out as an opened notebook

@@ -138,18 +138,23 @@ void MostraRegistro()
     finestra.exec();
 }
 
-bool StampaTestoRegistro(const QString& testo, QPrinter& stampante)
+void ImpostaTestoRegistro(QTextDocument* documento, const QString& testo, const QColor& colore)
 {
-    QTextDocument documento;
     QString righe = testo;
     righe.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    documento.setPlainText(righe);
-    QTextCursor c(&documento);
+    documento->setPlainText(righe);
+    QTextCursor c(documento);
     c.select(QTextCursor::Document);
     QTextCharFormat formato;
     formato.setFontPointSize(12);
-    formato.setForeground(QBColor(0));
+    formato.setForeground(colore);
     c.mergeCharFormat(formato);
+}
+
+bool StampaTestoRegistro(const QString& testo, QPrinter& stampante)
+{
+    QTextDocument documento;
+    ImpostaTestoRegistro(&documento, testo, QBColor(0));
     documento.print(&stampante);
     return stampante.printerState() != QPrinter::Error;
 }

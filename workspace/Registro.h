@@ -6,7 +6,9 @@
 #include <QString>
 #include <functional>
 
+class QColor;
 class QPrinter;
+class QTextDocument;
 
 // Creates the register afresh with its header (pupil's name and class as
 // they stand in NomeAllievo and Classe). A failure is reported by the
@@ -29,6 +31,9 @@ void StampaRegistro();
 // What "OK" of the new-register dialog does: keeps name and class (line
 // breaks taken out), starts the count again and re-creates the register.
 void ConfermaNuovoRegistro(const QString& nome, const QString& classe);
+// Puts the register's text into a document as plain text, size 12, in the
+// given colour (the viewer and the printout show it alike).
+void ImpostaTestoRegistro(QTextDocument* documento, const QString& testo, const QColor& colore);
 // Prints the register's text (font size 12, black) on the given printer;
 // false when the printer refused the job.
 bool StampaTestoRegistro(const QString& testo, QPrinter& stampante);

@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <QTextEdit>
 #include <QVector>
-#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -97,7 +97,7 @@ void PBoxTavolozza_Click(int indice)
     if (FinestraAttivaAperta(p)) {
         if (FoglioAttivo == 1 || FoglioAttivo == 2) {
             const uint8_t s = FoglioAttivo;
-            const int n = std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni);
+            const int n = FrazioniSulFoglio(s);
             for (int i = 1; i <= n; ++i)
                 if (Frazioni[s][i][3] == 1) Frazioni[s][i][4] = ColoreCorrente;
             RidisegnaFoglio(s);
@@ -124,7 +124,7 @@ Informazioni ComponiInformazioni()
         return {QStringLiteral("Foglio attivo: foglio appunti") + ACapo, 5};
 
     const uint8_t s = FoglioAttivo;
-    const int n = std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni);
+    const int n = FrazioniSulFoglio(s);
     QString testo = (s == 1 ? QStringLiteral("Foglio attivo: foglio A") : QStringLiteral("Foglio attivo: foglio B")) +
                     ACapo + QStringLiteral("Numero totale frazioni:") + Str(n);
 
