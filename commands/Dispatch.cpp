@@ -291,7 +291,7 @@ bool FinestraUtilizzabile(uint8_t foglio)
 int ContaSelezionate(uint8_t s)
 {
     const int foglio = IndiceFoglio(s);
-    const int n = std::clamp<int>(NumFrazioni(foglio), 0, MaxFrazioni);
+    const int n = FrazioniSulFoglio(foglio);
     int k = 0;
     for (int i = 1; i <= n; ++i)
         if (Frazioni[foglio][i][3] == 1) ++k;

@@ -24,7 +24,6 @@ const QString FinaleIncolla = QStringLiteral("usare il pulsante \"copia\" o il p
 
 bool EUnFoglio(uint8_t foglio) { return foglio == 1 || foglio == 2; }
 
-int Conta(uint8_t s) { return std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni); }
 
 // Puts the selection of the notes on the system clipboard, replacing
 // whatever it held: the rich text and, beside it, its plain text. True when
@@ -107,7 +106,7 @@ void EseguiCopia(uint8_t foglio)
         return;
     }
     int k = 0;
-    for (int i = 1, n = Conta(foglio); i <= n; ++i) {
+    for (int i = 1, n = FrazioniSulFoglio(foglio); i <= n; ++i) {
         if (Frazioni[foglio][i][3] != 1) continue;
         ++k;
         for (int campo = 1; campo <= 4; ++campo) FrazioniCopiate[k][campo] = Frazioni[foglio][i][campo];
@@ -129,7 +128,7 @@ void TagliaSelezione(uint8_t foglio)
     EseguiCopia(foglio);
     // The sheet is packed from a copy of its own: the shared scratch table
     // may hold what an open service window is showing.
-    const int n = Conta(foglio);
+    const int n = FrazioniSulFoglio(foglio);
     std::array<std::array<int16_t, 5>, MaxFrazioni + 1> copia{};
     for (int i = 1; i <= n; ++i)
         for (int campo = 1; campo <= 4; ++campo) copia[i][campo] = Frazioni[foglio][i][campo];
@@ -153,7 +152,7 @@ void EseguiIncolla(uint8_t foglio)
     }
     const QString titolo = QStringLiteral("Incolla");
     const int n = std::clamp<int>(NumFrazioniCopiate, 0, MaxFrazioni);
-    const int c = Conta(foglio);
+    const int c = FrazioniSulFoglio(foglio);
     if (n == 0) {
         MostraMessaggio(QStringLiteral("Per incollare delle frazioni devi prima ") + FinaleIncolla, 3, titolo);
         return;

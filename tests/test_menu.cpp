@@ -325,7 +325,9 @@ TEST_F(Menu, IMenuATendinaHannoITestiEOrdineDiSempre)
         for (QAction* a : bottone->menu()->actions()) {
             righe << (a->isSeparator() ? QStringLiteral("-") : a->text() + "|" + a->data().toString());
             // The key is also the item's name.
-            if (!a->isSeparator()) EXPECT_EQ(a->objectName(), a->data().toString()) << b;
+            if (!a->isSeparator()) {
+                EXPECT_EQ(a->objectName(), a->data().toString()) << b;
+            }
         }
         EXPECT_EQ(righe, attesi[b]) << b;
     }
@@ -412,7 +414,9 @@ TEST_F(Menu, OgniFattoreDelleTendineHaIlSuoValoreELaSuaImmagine)
             Toolbar1_ButtonMenuClick(QString::fromLatin1(f.chiavi[i]));
             EXPECT_EQ(*f.variabile, valori[i]) << f.chiavi[i];
             for (int v = 0; v < 4; ++v)   // the other factors stay
-                if (tutte[v] != f.variabile) EXPECT_EQ(*tutte[v], prima[v]) << f.chiavi[i];
+                if (tutte[v] != f.variabile) {
+                    EXPECT_EQ(*tutte[v], prima[v]) << f.chiavi[i];
+                }
             EXPECT_EQ(ImmagineBottoneToolbar1(f.bottone), f.immagini[i]) << f.chiavi[i];
             EXPECT_EQ(princ()->BottoneToolbar1(f.bottone)->toolTip(), QString::fromLatin1(f.suggerimento));
             EXPECT_EQ(Prendi(), QList<Chiamata>({{f.procedura, {1}}})) << f.chiavi[i];

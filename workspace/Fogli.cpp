@@ -154,7 +154,6 @@ GeometriaFoglio GeometriaDelFoglio(uint8_t s)
     return g;
 }
 
-int FrazioniSulFoglio(uint8_t s) { return std::clamp<int>(NumFrazioni(s), 0, MaxFrazioni); }
 
 float CalcolaDistanza(double x1, double y1, double x2, double y2)
 {

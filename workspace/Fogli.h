@@ -32,9 +32,6 @@ void AggiornaSommaFoglio(uint8_t s);
 // Draws one fraction alone into FrmRitagliaImmagine().Picture1 (radius and
 // tint of the active sheet).
 void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore);
-// The count of fractions on sheet s, kept inside 0..MaxFrazioni so that it
-// can always index the fraction store.
-int FrazioniSulFoglio(uint8_t s);
 // Distance of two points, computed in double and returned in single precision.
 float CalcolaDistanza(double x1, double y1, double x2, double y2);
 

@@ -84,3 +84,6 @@ QString PercorsoDati(const QString& nomeFile);
 // Count of the fractions on sheet s (1 = A, anything else = B).
 int16_t& NumFrazioni(int s);
 inline int IndiceFoglio(int s) { return s == 1 ? 1 : 2; }
+// The count of fractions on sheet s, kept inside 0..MaxFrazioni so that it
+// can always index the fraction store.
+inline int FrazioniSulFoglio(int s) { return NumFrazioni(s) < 0 ? 0 : NumFrazioni(s) > MaxFrazioni ? MaxFrazioni : NumFrazioni(s); }

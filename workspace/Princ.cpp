@@ -444,11 +444,7 @@ bool Princ::RichiestaChiusura()
         case 1:
             // A save that does not succeed keeps the program running, so
             // that nothing is lost.
-            if (!NomeQuaderno.isEmpty()) {
-                if (!SalvaQuaderno()) return false;
-            } else if (!SalvaQuadernoConNome() || NomeQuaderno.isEmpty()) {
-                return false;
-            }
+            if (!SalvaOChiediNome()) return false;
             break;
         case 0:
             break;
