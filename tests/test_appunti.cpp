@@ -359,3 +359,26 @@ TEST_F(Note, FogliEAppuntiSiPassanoLAttivazioneAnchePrimaDiComparire)
     EXPECT_EQ(FoglioAttivo, 2);
     EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: B   "));
 }
+
+// Hiding or closing the active document window makes the top visible one
+// active, as in any multiple-document window.
+TEST_F(Note, LaFinestraInCimaDiventaAttivaQuandoLAttivaSiChiude)
+{
+    Metti(1, {{1, 2, 1}});
+    princ()->BottoneToolbar2(2)->trigger();   // sheet B opens and is active
+    ASSERT_EQ(FoglioAttivo, 2);
+    princ()->BottoneToolbar2(2)->trigger();   // ... and is closed again
+    EXPECT_EQ(FoglioAttivo, 1);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+
+    // Closing sheet A with its close box while only the notes stay open:
+    // the notes become active and the commands follow them.
+    ApriAppunti();
+    MostraFoglio(1);
+    ASSERT_EQ(FoglioAttivo, 1);
+    ChiudiFoglio(1);
+    EXPECT_EQ(FoglioAttivo, 3);
+    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(princ()->BottoneToolbar1(1)->isEnabled());
+    EXPECT_TRUE(princ()->BottoneToolbar1(12)->isEnabled());
+}

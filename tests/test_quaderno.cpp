@@ -503,6 +503,22 @@ TEST_F(Quaderno, SelezioniEColoriTornanoDalFile)
     EXPECT_GT(letto.charFormat().fontWeight(), QFont::Medium);
 }
 
+// Opening from the notes: hiding the windows before the new notebook shows
+// activates no sheet, so no selection read from the file is cleared.
+TEST_F(Quaderno, AprireDagliAppuntiTieneLaSelezioneDelFoglioB)
+{
+    ASSERT_TRUE(ScriviFileQuaderno(Percorso("solob.qdn"), {{}, {{1, 3, 1, 2}, {2, 3, 0, 2}}}));
+    princ()->ImpostaToolbar2(3, true);
+    MostraAppunti();
+    ASSERT_EQ(FoglioAttivo, 3);
+    scelte = {Percorso("solob.qdn")};
+    MnuFileApri_Click();
+    ASSERT_EQ(NumFrazioniB, 2);
+    EXPECT_EQ(Frazioni[2][1][3], 1);
+    EXPECT_EQ(Frazioni[2][2][3], 0);
+    EXPECT_EQ(FoglioAttivo, 2);
+}
+
 // --- New, Clear sheet, Exit ------------------------------------------------------------
 
 TEST_F(Quaderno, NuovoSvuotaTuttoEMostraSoloIlFoglioA)

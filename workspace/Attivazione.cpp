@@ -48,8 +48,22 @@ void DimenticaAttivo(QMdiSubWindow* w)
     if (w && attivo == w) attivo = nullptr;
 }
 
+void AttivaDocumentoInCima()
+{
+    if (attivo || InChiusura || !areaCollegata) return;
+    const auto finestre = areaCollegata->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = finestre.crbegin(); it != finestre.crend(); ++it) {
+        QMdiSubWindow* w = *it;
+        if (w->isHidden() || !(qobject_cast<FrmFoglio*>(w) || qobject_cast<FrmAppunti*>(w))) continue;
+        areaCollegata->setActiveSubWindow(w);
+        AttivaDocumento(w);
+        return;
+    }
+}
+
 bool ConcludiChiusuraDocumento(QMdiSubWindow* w, QCloseEvent* e)
 {
+    AttivaDocumentoInCima();
     if (Princ* p = PrincSeEsiste()) p->Affianca();
     AggiornaStatoComandi();
     if (!InChiusura) {

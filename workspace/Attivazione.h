@@ -23,6 +23,11 @@ QMdiSubWindow* DocumentoAttivo();
 // deactivation handler is the caller's business).
 void DimenticaAttivo(QMdiSubWindow* w);
 
+// When no document window is active (the active one was just hidden or
+// closed by the pupil), the top visible one becomes active, as in any
+// multiple-document window. Not while the program is closing.
+void AttivaDocumentoInCima();
+
 // The common end of closing a sheet or the notes (the window is already
 // hidden): the open windows are tiled again and the commands follow them.
 // The window really unloads only while the program is closing: true when

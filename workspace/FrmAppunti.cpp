@@ -159,17 +159,6 @@ bool QualcunoHa(const QTextCursor& c, Proprieta p)
     return false;
 }
 
-// The top visible sheet, the one a multiple-document window activates when
-// the active child goes away.
-FrmFoglio* FoglioInCima()
-{
-    Princ* p = PrincSeEsiste();
-    if (!p) return nullptr;
-    const auto finestre = p->AreaMdi()->subWindowList(QMdiArea::StackingOrder);
-    for (auto it = finestre.crbegin(); it != finestre.crend(); ++it)
-        if (auto* f = qobject_cast<FrmFoglio*>(*it); f && !f->isHidden()) return f;
-    return nullptr;
-}
 
 } // namespace
 
@@ -305,13 +294,7 @@ void FrmAppunti::TxtAppunti_Change()
 
 void FrmAppunti::Nascondi()
 {
-    const bool eraAttiva = DocumentoAttivo() == this;
     hide();
-    if (!eraAttiva || InChiusura) return;
-    if (FrmFoglio* f = FoglioInCima()) {
-        Form_Deactivate(f);
-        MostraFoglio(f->NumeroFoglio());
-    }
 }
 
 void FrmAppunti::hideEvent(QHideEvent* e)

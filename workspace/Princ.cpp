@@ -3,6 +3,7 @@
 #include "platform/Finestre.h"
 #include "platform/Impostazioni.h"
 #include "platform/Modale.h"
+#include "workspace/Attivazione.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/MenuPrinc.h"
@@ -415,6 +416,7 @@ void Princ::ClicToolbar2(int i)
             MostraFoglio(s);
         } else {
             NascondiFoglio(s);
+            AttivaDocumentoInCima();
         }
         break;
     }
@@ -424,6 +426,7 @@ void Princ::ClicToolbar2(int i)
             MostraAppunti();
         } else {
             NascondiAppunti();
+            AttivaDocumentoInCima();
         }
         break;
     case 4:
