@@ -26,3 +26,10 @@ void PosizionaSulloSchermo(QWidget* w, QPoint pos)
 
 int TwipInPixel(double twip) { return Arrotonda32(twip / TwipPerPixel); }
 double PixelInTwip(int pixel) { return double(pixel) * TwipPerPixel; }
+
+QFont CarattereConRiserva(const QString& famiglia)
+{
+    QFont f;
+    f.setFamilies({famiglia, QStringLiteral("DejaVu Sans")});
+    return f;
+}

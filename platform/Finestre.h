@@ -1,5 +1,6 @@
 #pragma once
 // Window helpers: top-most windows and placement on the screen.
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 class QWidget;
@@ -13,3 +14,7 @@ void PosizionaSulloSchermo(QWidget* w, QPoint pos);
 constexpr int TwipPerPixel = 15;
 int TwipInPixel(double twip);
 double PixelInTwip(int pixel);
+
+// A font of the given family, falling back to DejaVu Sans where that family
+// is not installed (the designed fonts are Windows ones).
+QFont CarattereConRiserva(const QString& famiglia);

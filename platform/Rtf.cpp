@@ -1,5 +1,7 @@
 #include "platform/Rtf.h"
 #include "platform/Numeri.h"
+#include "platform/FileInteri.h"
+#include <QFileInfo>
 #include <QFile>
 #include <QFont>
 #include <QHash>
@@ -736,9 +738,7 @@ bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
 
 bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore)
 {
-    const QByteArray rtf = Scrivi(documento);
-    QSaveFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size() || !f.commit()) {
+    if (!ScriviFileIntero(percorso, Scrivi(documento))) {
         if (errore) *errore = QStringLiteral("Impossibile scrivere il file ") + percorso;
         return false;
     }
@@ -747,18 +747,12 @@ bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString*
 
 bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* errore)
 {
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (errore) *errore = QStringLiteral("Impossibile aprire il file ") + percorso;
-        return false;
-    }
-    if (f.size() > DimensioneMassima) {
-        if (errore) *errore = TestoTroppoGrande;
-        return false;
-    }
-    const QByteArray dati = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (errore) *errore = QStringLiteral("Impossibile leggere il file ") + percorso;
+    QByteArray dati;
+    if (!LeggiFileIntero(percorso, DimensioneMassima, dati)) {
+        if (errore)
+            *errore = QFileInfo(percorso).size() > DimensioneMassima
+                          ? TestoTroppoGrande
+                          : QStringLiteral("Impossibile leggere il file ") + percorso;
         return false;
     }
     return Leggi(dati, documento, errore);

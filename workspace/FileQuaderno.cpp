@@ -186,17 +186,7 @@ bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& conten
     if (percorso.isEmpty()) return false;
     // The new file is written beside the old one and takes its place only
     // when complete: a failure at any point leaves the old file as it was.
-    QSaveFile file(percorso);
-    return PreparaScrittura(file, ComponiBytesQuaderno(contenuto)) && file.commit();
-}
-
-bool PreparaScrittura(QSaveFile& f, const QByteArray& dati)
-{
-    // commit() does not notice a buffered write that the disk refused when
-    // it flushes (it would put the short file in place): flush first.
-    if (f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size() && f.flush()) return true;
-    f.cancelWriting();
-    return false;
+    return ScriviFileIntero(percorso, ComponiBytesQuaderno(contenuto));
 }
 
 bool ScriviFileQuaderno(const QString& percorso) { return ScriviFileQuaderno(percorso, FotografaQuaderno()); }

@@ -7,6 +7,7 @@
 // negative value), the digits, one blank and CR LF. First the count of
 // sheet A, then numerator, denominator, selected flag and colour of each of
 // its fractions; then the same for sheet B.
+#include "platform/FileInteri.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,6 @@
 #include <vector>
 
 class QIODevice;
-class QSaveFile;
 
 // One fraction of a sheet as the file holds it.
 struct RecordFrazione {
@@ -57,11 +57,6 @@ QByteArray ComponiBytesQuaderno();
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
 bool ScriviFileQuaderno(const QString& percorso);
 
-// Writes all of dati into the temporary file of f, not yet in place (the
-// caller's f.commit() puts it there). On any failure, a write refused only
-// when the buffer is flushed included, f is cancelled and the result is
-// false.
-bool PreparaScrittura(QSaveFile& f, const QByteArray& dati);
 
 // Reads a notebook by the sequential-input rules (blanks before a value
 // skipped; a value ends at a blank, a comma or the line end; the blanks and

@@ -39,8 +39,7 @@ bool MenuSpuntato(const char* nome) { return princ()->MenuSpuntato(QLatin1String
 
 QFont FontFoglio(double punti)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(punti);
     return f;
 }

@@ -23,8 +23,7 @@ constexpr int AltezzaRiquadro = 108;
 
 QFont Carattere(int pixel, bool grassetto = false)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    QFont f = CarattereConRiserva(QStringLiteral("Verdana"));
     f.setPixelSize(pixel);
     f.setBold(grassetto);
     return f;

@@ -68,8 +68,7 @@ QImage DisegnaImmagineSplash()
     p.drawRect(QRectF(1.5, 1.5, LarghezzaImmagine - 3, AltezzaImmagine - 3));
 
     // The title.
-    QFont titolo;
-    titolo.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    QFont titolo = CarattereConRiserva(QStringLiteral("Verdana"));
     titolo.setBold(true);
     titolo.setPixelSize(104);
     p.setFont(titolo);

@@ -58,6 +58,17 @@ void AzzeraStatoGenerale()
         *v = 0;
 }
 
+QString LeggiWinAvvio()
+{
+    return Impostazioni::Leggi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio"));
+}
+
+void ScriviWinAvvio(bool mostra)
+{
+    Impostazioni::Scrivi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio"),
+                         mostra ? QStringLiteral("yes") : QStringLiteral("no"));
+}
+
 void InizializzaApplicazione()
 {
     // The program folder, and the folder the notebook dialogs start in.
@@ -65,8 +76,7 @@ void InizializzaApplicazione()
     CartellaDialogoQuaderni = CartellaProgramma.chopped(1);
     // The start-up window, unless the setting says exactly "no".
     MostraFinestraAvvio = VERO;
-    if (Impostazioni::Leggi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio")) ==
-        QLatin1String("no")) {
+    if (LeggiWinAvvio() == QLatin1String("no")) {
         MostraFinestraAvvio = FALSO;
         if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
     }

@@ -67,6 +67,12 @@ inline int16_t AltoFattorizza, SinistraFattorizza;
 inline int16_t AltoRiduzione, SinistraRiduzione;
 inline int16_t AltoIstogramma, SinistraIstogramma;
 
+// The one persisted setting: whether the start-up information window shows
+// (application "zfr", section "settings", key "win_avvio": "yes" or "no";
+// an absent key reads as the empty text).
+QString LeggiWinAvvio();
+void ScriviWinAvvio(bool mostra);
+
 // Gives the shared state its start values (called once by the main window).
 void InizializzaApplicazione();
 // Puts every variable back to zero, false or empty (as before start-up).

@@ -1,7 +1,6 @@
 #include "workspace/Princ.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
-#include "platform/Impostazioni.h"
 #include "platform/Modale.h"
 #include "workspace/Attivazione.h"
 #include "workspace/Fogli.h"
@@ -59,8 +58,7 @@ QPixmap DisegnaIconaToolbar2(int bottone, qreal rapporto)
     case 1:
     case 2: {
         DisegnaFinestrella(p, QRectF(1.5, 1.5, 17, 17), bottone == 1 ? TintaFoglioA : TintaFoglioB);
-        QFont f;
-        f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        QFont f = CarattereConRiserva(QStringLiteral("Verdana"));
         f.setBold(true);
         f.setPixelSize(12);
         p.setFont(f);
@@ -176,7 +174,7 @@ void Princ::CostruisciStriscia()
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setFrameShape(QFrame::NoFrame);
 
-    QFont verdana(QStringLiteral("Verdana"));
+    QFont verdana = CarattereConRiserva(QStringLiteral("Verdana"));
     verdana.setPointSizeF(14.25);
     auto creaSomma = [&](const char* nome, const QColor& tinta, const QString& suggerimento) {
         auto* l = new QLabel(QStringLiteral("  0  "), picture1_);
@@ -478,9 +476,7 @@ bool Princ::RichiestaChiusura()
 void Princ::ScaricaPrinc()
 {
     scaricato_ = true;
-    Impostazioni::Scrivi(QStringLiteral("zfr"), QStringLiteral("settings"), QStringLiteral("win_avvio"),
-                         MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")) ? QStringLiteral("yes")
-                                                                            : QStringLiteral("no"));
+    ScriviWinAvvio(MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")));
 }
 
 void Princ::closeEvent(QCloseEvent* e)

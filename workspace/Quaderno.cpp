@@ -93,14 +93,6 @@ bool ScriviQuaderno(const QString& percorso)
 
 // --- Reading ---------------------------------------------------------------------
 
-bool LeggiBytesAppunti(const QString& percorso, QByteArray& rtf)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > Rtf::DimensioneMassima) return false;
-    rtf = f.readAll();
-    return f.error() == QFileDevice::NoError;
-}
-
 // The empty notebook the program starts with: sheet A shown, sheet B loaded
 // hidden.
 void AvvioSenzaQuaderno()
@@ -204,7 +196,7 @@ bool CaricaQuaderno(const QString& percorso)
     QByteArray rtf;
     if (conAppunti) {
         QTextDocument prova;
-        if (!LeggiBytesAppunti(nomeAppunti, rtf) || !Rtf::Leggi(rtf, prova)) return false;
+        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, prova)) return false;
     }
 
     if (!ApplicaContenutoQuaderno(*contenuto)) return false;
