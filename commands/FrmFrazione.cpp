@@ -1,4 +1,5 @@
 #include "commands/FrmFrazione.h"
+#include "commands/Dialoghi.h"
 #include "commands/AggiungiFrazioni.h"
 #include "commands/Comandi.h"
 #include "platform/Finestre.h"
@@ -78,14 +79,6 @@ FrmFrazione::FrmFrazione(QWidget* parent) : QDialog(parent)
     setTabOrder(command1_, command2_);
 }
 
-// After a message box the dialog takes the keyboard back, with the caret in
-// the field to correct (a window manager may leave no window active).
-static void RiportaFuoco(QWidget* campo)
-{
-    campo->window()->activateWindow();
-    campo->setFocus(Qt::OtherFocusReason);
-}
-
 void FrmFrazione::Command1_Click()
 {
     if (!ControllaIntero(txtNum_->text(), QStringLiteral("Immissione numeratore"))) {
@@ -124,10 +117,7 @@ void AggiungiFrazioneTermini(uint8_t finestra)
     auto* dlg = new FrmFrazione(princ());
     aperto = dlg;
     // Over the sheet: two thirds of the way down, 150 twips in from its left.
-    const QPoint angolo = foglio->mapToGlobal(QPoint(0, 0));
-    const QPoint posizione = angolo + QPoint(TwipInPixel(150), Arrotonda32(foglio->height() / 1.5));
-    RendiSempreSopra(dlg);
-    PosizionaSulloSchermo(dlg, posizione);
+    PosizionaSopraFoglio(dlg, foglio, 150, 1 / 1.5);
     dlg->TxtNum()->setFocus();
     dlg->exec();
     delete aperto.data();

@@ -44,12 +44,17 @@ QFont FontFoglio(double punti)
     return f;
 }
 
-// One pie with centre (x, y) and radius R on a surface in twips.
-void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bool valori)
+}   // namespace
+
+VarianteTorta VarianteFoglio() { return {GrigioTorta, 0.004, true}; }
+VarianteTorta VarianteSeparaDue() { return {QBColor(8), 0.002, false}; }
+VarianteTorta VarianteCostruttore() { return {QBColor(8), -1.0, false}; }
+
+void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bool valori, const VarianteTorta& v)
 {
     if (den == 1) {
         t.FillStyle = Tela::Pieno;
-        t.FillColor = QBColor(colore);
+        t.FillColor = (v.unoSempreColorato || num > 0) ? QBColor(colore) : v.grigio;
         t.Cerchio(x, y, R, QBColor(15));
         if (valori) {
             t.CurrentX = x - R;
@@ -59,14 +64,14 @@ void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bo
         return;
     }
     t.FillStyle = Tela::Pieno;
-    t.FillColor = GrigioTorta;
+    t.FillColor = v.grigio;
     t.Cerchio(x, y, R, QBColor(15));
 
     // A zero denominator (only from a damaged file) counts as nothing coloured.
     const double q = den == 0 ? 0.0 : double(num) / double(den);
-    if (q <= 0.004) {
+    if (v.soglia >= 0 && q <= v.soglia) {
         t.Linea(x, y, x + R, y, QBColor(15));
-    } else {
+    } else if (q > 0) {
         t.FillColor = QBColor(colore);
         t.Cerchio(x, y, R, QBColor(15), -2 * PiGreco, -2 * PiGreco * q);
     }
@@ -84,6 +89,8 @@ void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bo
         t.Stampa(QString::number(num) + QLatin1Char('/') + QString::number(den));
     }
 }
+
+namespace {
 
 void DisegnaRiquadro(Tela& t, const GeometriaFoglio& g, int i, const QColor& colore)
 {

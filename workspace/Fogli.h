@@ -32,6 +32,25 @@ void AggiornaSommaFoglio(uint8_t s);
 // Draws one fraction alone into FrmRitagliaImmagine().Picture1 (radius and
 // tint of the active sheet).
 void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore);
+// The pie of a fraction and its variants: the sheet's, the split-in-two
+// dialog's and the pie builder's differ in the grey under the sector, in the
+// smallest value still drawn as a sector (at or below it only a white radius
+// line is drawn; negative: any value above 0 is a sector) and in whether a
+// denominator 1 colours the whole disc even for 0/1.
+struct VarianteTorta {
+    QColor grigio;
+    double soglia;
+    bool unoSempreColorato;
+};
+VarianteTorta VarianteFoglio();
+VarianteTorta VarianteSeparaDue();
+VarianteTorta VarianteCostruttore();
+// Draws num/den centred at (x, y) with radius R in the target's units: the
+// grey disc with a white rim, the coloured sector from 3 o'clock counter-
+// clockwise, a white radius at each unit fraction up to 64, and the caption
+// "num/den" at the current font under the pie when valori is true.
+void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bool valori,
+                  const VarianteTorta& v = VarianteFoglio());
 // Distance of two points, computed in double and returned in single precision.
 float CalcolaDistanza(double x1, double y1, double x2, double y2);
 
