@@ -1,3 +1,4 @@
+#include "commands/Dispatch.h"
 #include "workspace/Avvio.h"
 #include <QApplication>
 #include <QLibraryInfo>
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&traduzioneQt);
     QStringList argomenti = QApplication::arguments();
     argomenti.removeFirst();
+    // The menus run the commands: handed down before the window exists.
+    CollegaComandiMenu();
     Main(argomenti);
     return app.exec();
 }

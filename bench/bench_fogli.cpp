@@ -4,6 +4,7 @@
 #include "platform/Colori.h"
 #include "platform/Impostazioni.h"
 #include "workspace/Fogli.h"
+#include "workspace/Avvio.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include <QAction>

@@ -79,6 +79,7 @@ void RappresentaIstogramma(uint8_t foglio);
 void MnuFileNuovoQuaderno_Click();
 void MnuFileApri_Click();
 void MnuFileSalva_Click();
+void MnuFileSalvaConNome_Click();
 void MnuFileCancellaFoglio_Click();
 void MnuFileCopiaBitmap_Click();
 void MnuFileStampa_Click();

@@ -1,5 +1,6 @@
 #include "commands/Dispatch.h"
 #include "commands/Comandi.h"
+#include "platform/Numeri.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/MenuPrinc.h"
@@ -16,14 +17,46 @@ namespace {
 
 OsservatoreComandi osservatore;
 
-// Every call of a command procedure goes through here, so a test can see it.
+// The caption of the menu item or Toolbar1 button whose command is running,
+// for the title of the overflow message.
+QString titoloInCorso;
+
+class ComandoInCorso {
+public:
+    explicit ComandoInCorso(const QString& titolo) : prima_(titoloInCorso) { titoloInCorso = titolo; }
+    ~ComandoInCorso() { titoloInCorso = prima_; }
+    ComandoInCorso(const ComandoInCorso&) = delete;
+    ComandoInCorso& operator=(const ComandoInCorso&) = delete;
+
+private:
+    QString prima_;
+};
+
+// A menu caption as a title: no "&" marks, no trailing dots.
+QString TitoloDaDicitura(QString testo)
+{
+    testo.remove(QLatin1Char('&'));
+    while (testo.endsWith(QLatin1Char('.'))) testo.chop(1);
+    return testo.trimmed();
+}
+
+QString TitoloVoceMenu(const QString& nome)
+{
+    Princ* p = PrincSeEsiste();
+    QAction* a = p ? p->Azione(nome) : nullptr;
+    return a ? TitoloDaDicitura(a->text()) : QString();
+}
+
+QString TitoloBottoneToolbar1(int indice)
+{
+    Princ* p = PrincSeEsiste();
+    QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
+    return a ? TitoloDaDicitura(a->toolTip()) : QString();
+}
+
 void Chiama(const char* procedura, const QList<int>& argomenti, const std::function<void()>& esegui)
 {
-    if (osservatore) {
-        osservatore(QString::fromLatin1(procedura), argomenti);
-        return;
-    }
-    esegui();
+    ::Chiama(titoloInCorso, procedura, argomenti, esegui);
 }
 
 using Azione = std::function<void()>;
@@ -237,6 +270,7 @@ const QHash<QString, Azione>& VociTendine()
                 h.insert(QLatin1String(f.prefisso) + QString::number(valore), [f, valore, immagine] {
                     *f.variabile = valore;
                     AggiornaBottone(f.bottone, immagine);
+                    ComandoInCorso c(TitoloBottoneToolbar1(f.bottone));
                     f.comando();
                 });
             }
@@ -247,6 +281,7 @@ const QHash<QString, Azione>& VociTendine()
             h.insert(QLatin1String(chiaviVerificaTrova[m - 1]), [m] {
                 ModoVerificaTrova = uint8_t(m);
                 AggiornaBottone(21, ImmagineModoVerificaTrova(m), SuggerimentoModoVerificaTrova(m));
+                ComandoInCorso c(TitoloBottoneToolbar1(21));
                 EseguiModo(ComandiVerificaTrova(), m);
             });
         static const char* const chiaviAggiungi[5] = {"fraz", "circ", "rett", "lin", "InsValDecimale"};
@@ -254,12 +289,14 @@ const QHash<QString, Azione>& VociTendine()
             h.insert(QLatin1String(chiaviAggiungi[m - 1]), [m] {
                 ModoAggiungi = uint8_t(m);
                 AggiornaBottone(7, ImmagineModoAggiungi(m));
+                ComandoInCorso c(TitoloBottoneToolbar1(7));
                 EseguiModo(ComandiAggiungi(), m);
             });
         for (int m = 1; m <= 2; ++m)
             h.insert(QStringLiteral("separa%1").arg(m), [m] {
                 ModoSepara = uint8_t(m);
                 AggiornaBottone(5, ImmagineModoSepara(m), SuggerimentoModoSepara(m));
+                ComandoInCorso c(TitoloBottoneToolbar1(5));
                 EseguiModo(ComandiSepara(), m);
             });
         return h;
@@ -268,6 +305,28 @@ const QHash<QString, Azione>& VociTendine()
 }
 
 }   // namespace
+
+void Chiama(const QString& titolo, const char* procedura, const QList<int>& argomenti,
+            const std::function<void()>& esegui)
+{
+    if (osservatore) {
+        osservatore(QString::fromLatin1(procedura), argomenti);
+        return;
+    }
+    try {
+        esegui();
+    } catch (const OverflowTermini&) {
+        // The commands catch their own overflows; this one slipped through,
+        // and ending the program would lose the pupil's notebook.
+        MostraMessaggio(QStringLiteral("I termini di una frazione sono numeri troppo grandi"), 3,
+                        titolo.isEmpty() ? QStringLiteral("Zefra") : titolo);
+    }
+}
+
+void CollegaComandiMenu()
+{
+    ImpostaComandiMenu({EseguiVoceMenu, MnuModifica_Click, Toolbar1_ButtonClick, Toolbar1_ButtonMenuClick});
+}
 
 // ---- Guards ----------------------------------------------------------------
 
@@ -304,7 +363,9 @@ void EseguiVoceMenu(const QString& nome)
 {
     const auto& voci = VociMenu();
     auto it = voci.constFind(nome);
-    if (it != voci.constEnd()) (*it)();
+    if (it == voci.constEnd()) return;
+    ComandoInCorso c(TitoloVoceMenu(nome));
+    (*it)();
 }
 
 void MnuModifica_Click()
@@ -353,7 +414,9 @@ void Toolbar1_ButtonClick(int indice)
         {21, [] { EseguiModo(ComandiVerificaTrova(), ModoVerificaTrova); }},
     };
     auto it = bottoni.constFind(indice);
-    if (it != bottoni.constEnd()) (*it)();
+    if (it == bottoni.constEnd()) return;
+    ComandoInCorso c(TitoloBottoneToolbar1(indice));
+    (*it)();
 }
 
 void Toolbar1_ButtonMenuClick(const QString& chiave)

@@ -5,6 +5,19 @@
 #include <QString>
 #include <functional>
 
+// Hands the menu bar and Toolbar1 of the main window their commands (the
+// four entry points below). Called once at start-up, before the first click.
+void CollegaComandiMenu();
+
+// Runs a command procedure. While an observer is set (tests) the call is
+// only reported to it. An OverflowTermini that escapes the procedure ends
+// here: "I termini di una frazione sono numeri troppo grandi" is shown
+// (kind 3, titolo; "Zefra" when empty) and the program goes on. Every
+// command reached from the menus and Toolbar1 passes through here, titled
+// as the menu item or button that started it.
+void Chiama(const QString& titolo, const char* procedura, const QList<int>& argomenti,
+            const std::function<void()>& esegui);
+
 // A click on the menu item named nome (MnuOperaDividi ...). Items that
 // only open a submenu, and unknown names, do nothing.
 void EseguiVoceMenu(const QString& nome);

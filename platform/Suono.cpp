@@ -1,5 +1,4 @@
 #include "platform/Suono.h"
-#include "workspace/ModuloGenerale.h"
 #include <QFileInfo>
 #include <QHash>
 #include <QSoundEffect>
@@ -8,6 +7,10 @@
 namespace {
 bool registrando = false;
 QStringList registrati;
+std::function<QString()> cartellaSuoni;
+std::function<bool()> suonoAbilitato;
+
+QString Percorso(const QString& nomeFile) { return (cartellaSuoni ? cartellaSuoni() : QString()) + nomeFile; }
 
 void Suona(const QString& percorso)
 {
@@ -24,17 +27,23 @@ void Suona(const QString& percorso)
 }
 
 namespace Suono {
+void Collega(std::function<QString()> cartella, std::function<bool()> abilitato)
+{
+    cartellaSuoni = std::move(cartella);
+    suonoAbilitato = std::move(abilitato);
+}
+
 void Riproduci(const QString& nomeFile)
 {
-    if (!SuonoAbilitato) return;
+    if (!suonoAbilitato || !suonoAbilitato()) return;
     if (registrando) { registrati << nomeFile; return; }
-    Suona(PercorsoDati(nomeFile));
+    Suona(Percorso(nomeFile));
 }
 
 void Bip()
 {
     if (registrando) { registrati << QStringLiteral("bip"); return; }
-    Suona(PercorsoDati(QStringLiteral("bip.wav")));
+    Suona(Percorso(QStringLiteral("bip.wav")));
 }
 
 void Registra(bool attivo) { registrando = attivo; }

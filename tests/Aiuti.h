@@ -4,6 +4,8 @@
 #include "platform/Impostazioni.h"
 #include "platform/Modale.h"
 #include "platform/Suono.h"
+#include "commands/Dispatch.h"
+#include "workspace/Avvio.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include <QApplication>
@@ -32,6 +34,8 @@ protected:
         Modale::Azzera();
         Suono::Registra(true);
         Suono::AzzeraRegistrati();
+        CollegaSuono();
+        CollegaComandiMenu();
     }
     void TearDown() override
     {

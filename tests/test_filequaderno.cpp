@@ -1,5 +1,5 @@
 #include "Aiuti.h"
-#include "workspace/FileQuaderno.h"
+#include "workspace/ContenutoFogli.h"
 #include <QDir>
 #include <QFile>
 #include <csignal>

@@ -2,7 +2,7 @@
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "workspace/Avvio.h"
-#include "workspace/FileQuaderno.h"
+#include "workspace/ContenutoFogli.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/FrmInfoAvvio.h"

@@ -3,7 +3,7 @@
 #include "Aiuti.h"
 #include "commands/Comandi.h"
 #include "workspace/Avvio.h"
-#include "workspace/FileQuaderno.h"
+#include "workspace/ContenutoFogli.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/Quaderno.h"

@@ -8,6 +8,7 @@
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include "workspace/Quaderno.h"
+#include "workspace/Registro.h"
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
@@ -33,6 +34,20 @@ static QIcon IconaProgramma()
         icona.addPixmap(pm);
     }
     return icona;
+}
+
+void CollegaSuono()
+{
+    Suono::Collega([] { return CartellaProgramma; }, [] { return SuonoAbilitato != FALSO; });
+}
+
+void InizializzaApplicazione()
+{
+    ImpostaValoriIniziali();
+    CollegaSuono();
+    if (!MostraFinestraAvvio)
+        if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
+    CreaRegistro();
 }
 
 void Main(const QStringList& argomenti)

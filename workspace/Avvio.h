@@ -4,6 +4,15 @@
 
 class QDialog;
 
+// The start-up of the program: the start values of the shared state
+// (ImpostaValoriIniziali), the sound layer tied to the program folder and
+// the sound option, the main window's check of the start-up window item
+// (when the main window exists) and, last, a fresh error register (its
+// failure leaves the rest set). Called once by the main window's load.
+void InizializzaApplicazione();
+// Hands the sound layer the program folder and the sound option.
+void CollegaSuono();
+
 // Entry procedure: shows the main window, then runs its load handler.
 // argomenti are the command-line arguments after the program's name.
 void Main(const QStringList& argomenti);

@@ -3,6 +3,7 @@
 // procedures that draw a sheet, outline its selection and keep its scroll
 // bar and its sum label on the main window up to date. Sheet s: 1 = A,
 // anything else = B. All lengths are twips unless said otherwise.
+#include "logica/GeometriaFoglio.h"
 #include "platform/Superficie.h"
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -51,27 +52,7 @@ VarianteTorta VarianteCostruttore();
 // "num/den" at the current font under the pie when valori is true.
 void DisegnaTorta(Tela& t, int x, int y, int R, int num, int den, int colore, bool valori,
                   const VarianteTorta& v = VarianteFoglio());
-// Distance of two points, computed in double and returned in single precision.
-float CalcolaDistanza(double x1, double y1, double x2, double y2);
 
-// ---------------------------------------------------------------------------
-// Plain geometry of a sheet (no window needed), for the procedures above and
-// for tests.
-struct GeometriaFoglio {
-    int R = 900;        // radius
-    int G = 140;        // DistanzaTorte
-    int C = 0;          // columns
-    int32_t S = 0;      // offset (0 or negative)
-    // Centre of pie i (1-based); only meaningful while C > 0.
-    QPoint Centro(int i) const;
-    // Lowest position 1..n whose centre is nearer than R to (x, y); 0 if none
-    // (always 0 while C = 0).
-    int Colpita(int n, double x, double y) const;
-};
-// Columns for an outer width W (never negative).
-int16_t CalcolaColonne(int W, int R);
-// Pies that fit without scrolling for an outer height H (never negative).
-int CalcolaCapienza(int H, int R, int G, int C);
 // The current geometry of sheet s from the shared state.
 GeometriaFoglio GeometriaDelFoglio(uint8_t s);
 

@@ -1,5 +1,4 @@
 #include "workspace/MenuPrinc.h"
-#include "commands/Dispatch.h"
 #include "workspace/IconeToolbar.h"
 #include "workspace/Princ.h"
 #include <QAction>
@@ -10,6 +9,8 @@
 #include <QVector>
 
 namespace {
+
+ComandiMenu comandi;
 
 // One row of the menu tree: depth 0 is a menu of the bar, 1 an item of it,
 // 2 an item of a submenu. An item followed by deeper rows opens a submenu.
@@ -158,10 +159,14 @@ void CostruisciBarraMenu(Princ* p)
             a->setCheckable(true);
             a->setChecked(v.spunta == 2);
         }
-        QObject::connect(a, &QAction::triggered, a, [nome] { EseguiVoceMenu(nome); });
+        QObject::connect(a, &QAction::triggered, a, [nome] {
+            if (comandi.VoceMenu) comandi.VoceMenu(nome);
+        });
     }
     if (QMenu* modifica = p->findChild<QMenu*>(QStringLiteral("MnuModifica")))
-        QObject::connect(modifica, &QMenu::aboutToShow, modifica, [] { MnuModifica_Click(); });
+        QObject::connect(modifica, &QMenu::aboutToShow, modifica, [] {
+            if (comandi.AperturaModifica) comandi.AperturaModifica();
+        });
 }
 
 // ---- Toolbar1 ----------------------------------------------------------
@@ -279,7 +284,9 @@ QMenu* CostruisciTendina(QToolBar* tb, int indice)
         QAction* a = m->addAction(v.testo);
         a->setObjectName(chiave);
         a->setData(chiave);
-        QObject::connect(a, &QAction::triggered, a, [chiave] { Toolbar1_ButtonMenuClick(chiave); });
+        QObject::connect(a, &QAction::triggered, a, [chiave] {
+            if (comandi.TendinaToolbar1) comandi.TendinaToolbar1(chiave);
+        });
     }
     return m;
 }
@@ -311,12 +318,16 @@ QToolBar* CostruisciToolbar1(Princ* p)
         if (b.stile == Stile::Tendina)
             if (auto* pulsante = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
                 pulsante->setPopupMode(QToolButton::MenuButtonPopup);
-        QObject::connect(a, &QAction::triggered, a, [i] { Toolbar1_ButtonClick(i); });
+        QObject::connect(a, &QAction::triggered, a, [i] {
+            if (comandi.BottoneToolbar1) comandi.BottoneToolbar1(i);
+        });
     }
     return tb;
 }
 
 }   // namespace
+
+void ImpostaComandiMenu(ComandiMenu c) { comandi = std::move(c); }
 
 void CostruisciMenuPrinc(Princ* p)
 {

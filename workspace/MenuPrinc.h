@@ -7,8 +7,21 @@
 // Toolbar1 holds 21 positions, separators included, addressed 1..21 through
 // Princ::BottoneToolbar1; its drop-down items carry their key as objectName
 // and data.
+#include <QString>
+#include <functional>
+
 class Princ;
-class QString;
+
+// What the menu bar and Toolbar1 run, handed down by the commands (see
+// CollegaComandiMenu in commands/Dispatch.h) before the first click. A
+// click while nothing is handed over does nothing.
+struct ComandiMenu {
+    std::function<void(const QString& nome)> VoceMenu;           // a menu item, by its name
+    std::function<void()> AperturaModifica;                       // the Modifica menu opening
+    std::function<void(int indice)> BottoneToolbar1;              // a Toolbar1 button, 1..21
+    std::function<void(const QString& chiave)> TendinaToolbar1;   // a drop-down item, by its key
+};
+void ImpostaComandiMenu(ComandiMenu comandi);
 
 // The eight factors offered, in this order, by the drop-down menus of the
 // factor buttons (1, 2, 9 and 10); each family of button pictures follows

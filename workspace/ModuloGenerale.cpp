@@ -1,7 +1,5 @@
 #include "workspace/ModuloGenerale.h"
 #include "platform/Impostazioni.h"
-#include "workspace/Registro.h"
-#include "workspace/Princ.h"
 #include <QCoreApplication>
 #include <cmath>
 #include <cstring>
@@ -69,17 +67,14 @@ void ScriviWinAvvio(bool mostra)
                          mostra ? QStringLiteral("yes") : QStringLiteral("no"));
 }
 
-void InizializzaApplicazione()
+void ImpostaValoriIniziali()
 {
     // The program folder, and the folder the notebook dialogs start in.
     CartellaProgramma = CartellaEseguibile();
     CartellaDialogoQuaderni = CartellaProgramma.chopped(1);
     // The start-up window, unless the setting says exactly "no".
     MostraFinestraAvvio = VERO;
-    if (LeggiWinAvvio() == QLatin1String("no")) {
-        MostraFinestraAvvio = FALSO;
-        if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
-    }
+    if (LeggiWinAvvio() == QLatin1String("no")) MostraFinestraAvvio = FALSO;
     // Options, sheets, factors, modes, constants and window positions.
     SuonoAbilitato = VERO;
     NumFrazioniA = NumFrazioniB = 0;
@@ -109,6 +104,4 @@ void InizializzaApplicazione()
     UltimoNumeroFrazDiNum.clear();
     NomeAllievo.clear();
     Classe.clear();
-    // Last, a fresh error register (its failure leaves the rest set).
-    CreaRegistro();
 }

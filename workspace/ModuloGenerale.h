@@ -2,6 +2,7 @@
 // The program's shared state: the fraction store of the two sheets, the
 // hand-off tables, the options, the remembered factors, modes and window
 // positions. One copy for the whole program, read and written directly.
+#include "logica/Frazione.h"
 #include <QString>
 #include <cstdint>
 
@@ -11,11 +12,10 @@ constexpr Flag FALSO = 0;
 
 struct PuntoLungo { int32_t x = 0, y = 0; };
 
-// The fraction store: sheet 1..2, position 1..128, field 1..4
-// (1 numerator, 2 denominator, 3 selected 1/0, 4 colour 0..15).
+// The fraction store: sheet FoglioA..FoglioB, position 1..MaxFrazioni,
+// field CampoNum..CampoColore (logica/Frazione.h).
 inline int16_t Frazioni[3][129][5];
 inline int16_t NumFrazioniA, NumFrazioniB;
-constexpr int MaxFrazioni = 128;
 
 // Per-sheet layout (twips).
 inline int16_t RaggioFoglioA, RaggioFoglioB;
@@ -73,8 +73,10 @@ inline int16_t AltoIstogramma, SinistraIstogramma;
 QString LeggiWinAvvio();
 void ScriviWinAvvio(bool mostra);
 
-// Gives the shared state its start values (called once by the main window).
-void InizializzaApplicazione();
+// Gives the shared state its start values: the program folder, the
+// start-up window setting, options, sheets, factors, modes, constants and
+// window positions (the first step of InizializzaApplicazione, workspace/Avvio.h).
+void ImpostaValoriIniziali();
 // Puts every variable back to zero, false or empty (as before start-up).
 void AzzeraStatoGenerale();
 

@@ -1,10 +1,8 @@
 #include "workspace/Quaderno.h"
-#include "commands/Comandi.h"
-#include "commands/Modifica.h"
 #include "platform/Modale.h"
 #include "platform/Rtf.h"
 #include "workspace/Aritmetica.h"
-#include "workspace/FileQuaderno.h"
+#include "workspace/ContenutoFogli.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include "workspace/Messaggi.h"
@@ -25,16 +23,11 @@
 namespace {
 
 const QString TitoloApri = QStringLiteral("Apri quaderno");
-const QString TitoloNuovo = QStringLiteral("Nuovo quaderno");
 const QString TitoloSalvaConNome = QStringLiteral("Salva quaderno con nome");
 const QString TestoNonQuaderno = QStringLiteral("Impossibile aprire il file. Non è un file di quaderno ");
 
 FonteDialogoQuaderno fonteDialogo;
 
-QString TestoNomeQuaderno(const QString& nomeFile)
-{
-    return QStringLiteral("Nome del quaderno: ") + nomeFile + QStringLiteral("   ");
-}
 
 // --- Dialogs -------------------------------------------------------------------
 
@@ -102,6 +95,25 @@ void AvvioSenzaQuaderno()
     princ()->Affianca();
 }
 
+bool DaTenere(const QWidget* w)
+{
+    const QString inizio = w->windowTitle().left(5);
+    return inizio == QLatin1String("Zefra") || inizio == QLatin1String("Fogli");
+}
+
+} // namespace
+
+void ImpostaDialogoQuaderno(FonteDialogoQuaderno fonte) { fonteDialogo = std::move(fonte); }
+
+QString TestoNomeQuaderno(const QString& nomeFile)
+{
+    return QStringLiteral("Nome del quaderno: ") + nomeFile + QStringLiteral("   ");
+}
+
+QString MostraDialogoQuaderno(bool salva) { return MostraDialogo(salva, salva ? TitoloSalvaConNome : TitoloApri); }
+
+void AvvisaNonQuaderno() { MostraMessaggio(TestoNonQuaderno, 3, TitoloApri); }
+
 // The question before New and Open discard the notebook. False when the
 // command must stop: "Annulla", a cancelled Save as, or a save that failed.
 bool ChiediDiSalvare(const QString& titolo)
@@ -117,16 +129,6 @@ bool ChiediDiSalvare(const QString& titolo)
         return false;
     }
 }
-
-bool DaTenere(const QWidget* w)
-{
-    const QString inizio = w->windowTitle().left(5);
-    return inizio == QLatin1String("Zefra") || inizio == QLatin1String("Fogli");
-}
-
-} // namespace
-
-void ImpostaDialogoQuaderno(FonteDialogoQuaderno fonte) { fonteDialogo = std::move(fonte); }
 
 // ---------------------------------------------------------------------------------
 
@@ -163,7 +165,7 @@ bool SalvaQuadernoConNome()
     ChiudiFinestreServizio();
     QString scelto;
     for (;;) {
-        scelto = MostraDialogo(true, TitoloSalvaConNome);
+        scelto = MostraDialogoQuaderno(true);
         if (scelto.isEmpty()) return false;
         scelto = CompletaNomeQuaderno(scelto);
         if (!QFileInfo::exists(scelto)) break;
@@ -183,8 +185,6 @@ bool SalvaQuadernoConNome()
 }
 
 bool SalvaOChiediNome() { return NomeQuaderno.isEmpty() ? SalvaQuadernoConNome() : SalvaQuaderno(); }
-
-void MnuFileSalvaConNome_Click() { SalvaQuadernoConNome(); }
 
 bool CaricaQuaderno(const QString& percorso)
 {
@@ -249,83 +249,10 @@ void ApriQuadernoIniziale(const QString& rigaComandi)
         return;
     }
     if (!nomeDiQuaderno || !CaricaQuaderno(percorso)) {
-        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
+        AvvisaNonQuaderno();
         NomeQuaderno.clear();
         AvvioSenzaQuaderno();
         return;
     }
     princ()->ImpostaPannello(1, TestoNomeQuaderno(EstraiNomeFile(NomeQuaderno)));
-}
-
-// --- File menu ----------------------------------------------------------------------
-
-void MnuFileNuovoQuaderno_Click()
-{
-    if (!ChiediDiSalvare(TitoloNuovo)) return;
-    ChiudiFinestreServizio();
-    QuadernoModificato = FALSO;
-    NomeQuaderno.clear();
-    Princ* p = princ();
-    NascondiFoglio(2);
-    NascondiAppunti();
-    MostraFoglio(1);
-    p->Affianca();
-    p->ImpostaToolbar2(1, true);
-    p->ImpostaToolbar2(2, false);
-    p->ImpostaToolbar2(3, false);
-    p->ImpostaPannello(1, QStringLiteral("Nome quaderno: senza nome   "));
-    p->ImpostaPannello(2, QStringLiteral("Foglio: A   "));
-    AggiornaStatoComandi();
-    // Emptying the notes here is the program's doing, not a change by the
-    // pupil: it does not mark the new notebook modified.
-    CaricaAppunti([](QTextEdit*) { CancellaFoglio(3); });
-    CancellaFoglio(2);
-    CancellaFoglio(1);
-}
-
-void MnuFileApri_Click()
-{
-    if (!ChiediDiSalvare(TitoloApri)) return;
-    ChiudiFinestreServizio();
-    const QString scelto = MostraDialogo(false, TitoloApri);
-    if (scelto.isEmpty()) return;
-    const QString titoloFile = QFileInfo(scelto).fileName();
-    // A name that is not a notebook's: the notebook on screen stays, but
-    // without a name (the status bar keeps the old one), so that the next
-    // Save asks for a name.
-    if (!FiniscePerQdn(titoloFile)) {
-        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
-        NomeQuaderno.clear();
-        return;
-    }
-    CartellaDialogoQuaderni = QFileInfo(scelto).absolutePath();
-    // A file that is not a sound notebook changes nothing, its name included.
-    if (!CaricaQuaderno(scelto)) {
-        MostraMessaggio(TestoNonQuaderno, 3, TitoloApri);
-        return;
-    }
-    princ()->ImpostaPannello(1, TestoNomeQuaderno(titoloFile));
-}
-
-void MnuFileSalva_Click() { SalvaOChiediNome(); }
-
-void MnuFileCancellaFoglio_Click()
-{
-    QString parola;
-    switch (FoglioAttivo) {
-    case 1: parola = QStringLiteral("di calcolo A"); break;
-    case 2: parola = QStringLiteral("di calcolo B"); break;
-    case 3: parola = QStringLiteral("degli appunti"); break;
-    default: return;
-    }
-    MostraDomanda(QStringLiteral("Cancellare il foglio ") + parola + QStringLiteral("?"), 1,
-                  QStringLiteral("Cancella foglio"));
-    if (RispostaDomanda != 1) return;
-    CancellaFoglio(FoglioAttivo);
-    QuadernoModificato = VERO;
-}
-
-void MnuFileEsci_Click()
-{
-    if (Princ* p = PrincSeEsiste()) p->close();
 }

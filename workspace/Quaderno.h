@@ -1,6 +1,6 @@
 #pragma once
-// Notebook files: the ".qdn" notebook and its notes file beside it, and the
-// File menu's New, Open, Save, Save as, Clear sheet and Exit.
+// Notebook files: the ".qdn" notebook and its notes file beside it, saved,
+// opened and laid out (the File menu's handlers are in commands/).
 //
 // Saving writes both files completely before either takes the place of the
 // old one, and reports whether it succeeded; a failure shows "Impossibile
@@ -45,9 +45,19 @@ void ApriQuadernoIniziale(const QString& rigaComandi);
 // windows whose caption begins with "Zefra" or "Fogli").
 void ChiudiFinestreServizio();
 
-// The File menu's Save-as item (the other File handlers are declared with
-// the commands, in commands/Comandi.h).
-void MnuFileSalvaConNome_Click();
+// The status bar's notebook name: "Nome del quaderno: " + nomeFile + "   ".
+QString TestoNomeQuaderno(const QString& nomeFile);
+// The question before New and Open discard the notebook ("Salvare il
+// quaderno ?", kind 1, titolo). False when the command must stop:
+// "Annulla", a cancelled Save as, or a save that failed.
+bool ChiediDiSalvare(const QString& titolo);
+// The open (salva false, "Apri quaderno") or save dialog ("Salva quaderno
+// con nome"), starting in CartellaDialogoQuaderni with NomeQuaderno
+// proposed: the chosen full path, or empty when cancelled.
+QString MostraDialogoQuaderno(bool salva);
+// Refuses a file that is not a notebook: "Impossibile aprire il file. Non
+// è un file di quaderno " (kind 3, "Apri quaderno").
+void AvvisaNonQuaderno();
 
 // --- The open and save dialogs ---------------------------------------------
 struct RichiestaDialogoQuaderno {

@@ -34,28 +34,17 @@ struct ContenutoQuaderno {
     bool operator==(const ContenutoQuaderno&) const = default;
 };
 
-// Copy of both sheets of the fraction store (Frazioni, NumFrazioniA/B).
-ContenutoQuaderno FotografaQuaderno();
-
 // True when every count is 0..128, every fraction has
 // 1 <= numerator <= denominator, every flag is 0 or 1 and every colour 0..15.
 bool VerificaContenutoQuaderno(const ContenutoQuaderno& contenuto);
 
-// Puts a notebook into the fraction store: counts and positions 1..count
-// of both sheets (positions above the count keep what they held). A content
-// that VerificaContenutoQuaderno refuses leaves the store untouched and
-// gives false.
-bool ApplicaContenutoQuaderno(const ContenutoQuaderno& contenuto);
-
-// The exact bytes of the notebook file for a content, or for the store.
+// The exact bytes of the notebook file for a content.
 QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto);
-QByteArray ComponiBytesQuaderno();
 
 // Writes the notebook file atomically: either the whole new file is in
 // place or the previous file (if any) is left as it was. True on success.
 // A sheet of more than 128 fractions is refused (false, nothing written).
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
-bool ScriviFileQuaderno(const QString& percorso);
 
 
 // Reads a notebook by the sequential-input rules (blanks before a value

@@ -1,6 +1,6 @@
-#include "workspace/FileQuaderno.h"
+#include "logica/FileQuaderno.h"
+#include "logica/Frazione.h"
 #include "platform/Numeri.h"
-#include "workspace/ModuloGenerale.h"
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
@@ -11,18 +11,6 @@ namespace {
 const QString EstensioneQuaderno = QStringLiteral(".qdn");
 const QString EstensioneAppunti = QStringLiteral(".rtf");
 
-std::vector<RecordFrazione> FotografaFoglio(int foglio, int16_t conteggio)
-{
-    const int n = std::clamp<int>(conteggio, 0, MaxFrazioni);
-    std::vector<RecordFrazione> righe;
-    righe.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        const int16_t* f = Frazioni[foglio][i];
-        righe.push_back({f[1], f[2], f[3], f[4]});
-    }
-    return righe;
-}
-
 bool RecordValido(const RecordFrazione& r)
 {
     return r.Numeratore >= 1 && r.Numeratore <= r.Denominatore && (r.Selezionata == 0 || r.Selezionata == 1)
@@ -32,17 +20,6 @@ bool RecordValido(const RecordFrazione& r)
 bool FoglioValido(const std::vector<RecordFrazione>& righe)
 {
     return righe.size() <= static_cast<size_t>(MaxFrazioni) && std::all_of(righe.begin(), righe.end(), RecordValido);
-}
-
-void ApplicaFoglio(int foglio, const std::vector<RecordFrazione>& righe)
-{
-    for (size_t k = 0; k < righe.size(); ++k) {
-        int16_t* f = Frazioni[foglio][k + 1];
-        f[1] = righe[k].Numeratore;
-        f[2] = righe[k].Denominatore;
-        f[3] = righe[k].Selezionata;
-        f[4] = righe[k].Colore;
-    }
 }
 
 // One value in the print style of a number: sign place, digits, a blank, CR LF.
@@ -147,24 +124,9 @@ std::optional<std::vector<RecordFrazione>> LeggiFoglio(LettoreValori& lettore)
 
 } // namespace
 
-ContenutoQuaderno FotografaQuaderno()
-{
-    return {FotografaFoglio(1, NumFrazioniA), FotografaFoglio(2, NumFrazioniB)};
-}
-
 bool VerificaContenutoQuaderno(const ContenutoQuaderno& contenuto)
 {
     return FoglioValido(contenuto.FoglioA) && FoglioValido(contenuto.FoglioB);
-}
-
-bool ApplicaContenutoQuaderno(const ContenutoQuaderno& contenuto)
-{
-    if (!VerificaContenutoQuaderno(contenuto)) return false;
-    ApplicaFoglio(1, contenuto.FoglioA);
-    ApplicaFoglio(2, contenuto.FoglioB);
-    NumFrazioniA = static_cast<int16_t>(contenuto.FoglioA.size());
-    NumFrazioniB = static_cast<int16_t>(contenuto.FoglioB.size());
-    return true;
 }
 
 QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto)
@@ -176,8 +138,6 @@ QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto)
     return out;
 }
 
-QByteArray ComponiBytesQuaderno() { return ComponiBytesQuaderno(FotografaQuaderno()); }
-
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto)
 {
     if (contenuto.FoglioA.size() > static_cast<size_t>(MaxFrazioni)
@@ -188,8 +148,6 @@ bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& conten
     // when complete: a failure at any point leaves the old file as it was.
     return ScriviFileIntero(percorso, ComponiBytesQuaderno(contenuto));
 }
-
-bool ScriviFileQuaderno(const QString& percorso) { return ScriviFileQuaderno(percorso, FotografaQuaderno()); }
 
 std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente)
 {
