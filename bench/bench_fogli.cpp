@@ -42,14 +42,14 @@ bool PreparaFoglio()
     if (fatto) return ColonneFoglioA > 0;
     fatto = true;
     InizializzaApplicazione();
-    princ()->resize(Dimensione + QSize(200, 300));
-    princ()->show();
+    Unica<Princ>::Istanza()->resize(Dimensione + QSize(200, 300));
+    Unica<Princ>::Istanza()->show();
     // Values hidden: the floor prints no captions either.
-    if (QAction* a = princ()->Azione(QStringLiteral("MnuImpostaMostraValori"))) a->setChecked(false);
+    if (QAction* a = Unica<Princ>::Istanza()->Azione(QStringLiteral("MnuImpostaMostraValori"))) a->setChecked(false);
     DistanzaTorte = 50;
     MostraFoglio(1);
     QCoreApplication::processEvents();
-    FrmFoglio* f = Foglio(1);
+    FrmFoglio* f = Fogli::Istanza(1);
     const QSize cornice = f->size() - f->Area()->size();
     f->setGeometry(QRect(QPoint(0, 0), Dimensione + cornice));
     QCoreApplication::processEvents();
@@ -66,7 +66,7 @@ void BM_RidisegnaFoglio(benchmark::State& stato)
     }
     for (auto _ : stato) {
         RidisegnaFoglio(1);
-        benchmark::DoNotOptimize(Foglio(1)->Area()->Immagine().constBits());
+        benchmark::DoNotOptimize(Fogli::Istanza(1)->Area()->Immagine().constBits());
     }
 }
 
@@ -138,6 +138,6 @@ int main(int argc, char** argv)
         std::printf("\nRidisegnaFoglio: %.3f ms   floor (bare QPainter): %.3f ms   ratio %.2fx (goal <= 1.30x)\n",
                     nostro->second, pavimento->second, rapporto);
     }
-    DistruggiPrinc();
+    Unica<Princ>::Distruggi();
     return 0;
 }

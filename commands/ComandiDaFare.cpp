@@ -61,7 +61,7 @@ void MnuModificaSelezionaTutto_Click() {}
 namespace {
 void LasciaLOpzioneComEra(const char* nome)
 {
-    if (Princ* p = PrincSeEsiste())
+    if (Princ* p = Unica<Princ>::SeEsiste())
         if (QAction* a = p->Azione(QLatin1String(nome)); a && a->isCheckable()) a->setChecked(!a->isChecked());
 }
 }   // namespace

@@ -42,14 +42,14 @@ QString TitoloDaDicitura(QString testo)
 
 QString TitoloVoceMenu(const QString& nome)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     QAction* a = p ? p->Azione(nome) : nullptr;
     return a ? TitoloDaDicitura(a->text()) : QString();
 }
 
 QString TitoloBottoneToolbar1(int indice)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
     return a ? TitoloDaDicitura(a->toolTip()) : QString();
 }
@@ -242,7 +242,7 @@ void FattoreDaMenu(const VoceFattore& v)
 void AggiornaBottone(int indice, int immagine, const QString& suggerimento = QString())
 {
     ImpostaImmagineBottoneToolbar1(indice, immagine);
-    if (Princ* p = PrincSeEsiste(); p && !suggerimento.isNull())
+    if (Princ* p = Unica<Princ>::SeEsiste(); p && !suggerimento.isNull())
         if (QAction* a = p->BottoneToolbar1(indice)) a->setToolTip(suggerimento);
 }
 
@@ -334,14 +334,14 @@ void CollegaComandiMenu()
 // shown. Should the two ever disagree, the command does nothing.
 bool FoglioUtilizzabile(uint8_t foglio)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     return p && (foglio == 1 || foglio == 2) && p->Toolbar2Premuto(foglio) && FoglioVisibile(foglio);
 }
 
 bool FinestraUtilizzabile(uint8_t foglio)
 {
     if (foglio == 3) {
-        Princ* p = PrincSeEsiste();
+        Princ* p = Unica<Princ>::SeEsiste();
         return p && p->Toolbar2Premuto(3) && AppuntiVisibili();
     }
     return FoglioUtilizzabile(foglio);
@@ -370,7 +370,7 @@ void EseguiVoceMenu(const QString& nome)
 
 void MnuModifica_Click()
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     if (!p) return;
     QAction* modifica = p->Azione(QStringLiteral("MnuModifica"));
     if (QAction* a = p->Azione(QStringLiteral("MnuModificaCopiaBitmap")))

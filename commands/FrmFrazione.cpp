@@ -16,7 +16,6 @@
 #include <QPushButton>
 
 namespace {
-QPointer<FrmFrazione> aperto;
 
 // Design of the dialog, in twips of its client area.
 constexpr int LarghezzaCliente = 4200, AltezzaCliente = 1500;
@@ -106,20 +105,19 @@ void FrmFrazione::Command1_Click()
 
 void FrmFrazione::Command2_Click() { reject(); }
 
-FrmFrazione* FrmFrazioneAperto() { return aperto; }
+FrmFrazione* FrmFrazione::CreaUnica(int) { return new FrmFrazione(Unica<Princ>::SeEsiste()); }
 
 void AggiungiFrazioneTermini(uint8_t finestra)
 {
     if (!FoglioUtilizzabile(finestra)) return;
-    if (aperto) return;   // already open
-    QMdiSubWindow* foglio = Foglio(finestra);
+    if (Unica<FrmFrazione>::SeEsiste()) return;   // already open
+    QMdiSubWindow* foglio = Fogli::Istanza(finestra);
 
-    auto* dlg = new FrmFrazione(princ());
-    aperto = dlg;
+    FrmFrazione* dlg = Unica<FrmFrazione>::Istanza();
     // Over the sheet: two thirds of the way down, 150 twips in from its left.
     PosizionaSopraFoglio(dlg, foglio, 150, 1 / 1.5);
     dlg->TxtNum()->setFocus();
     dlg->exec();
-    delete aperto.data();
-    if (Princ* p = PrincSeEsiste()) p->raise();
+    Unica<FrmFrazione>::Distruggi();
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->raise();
 }

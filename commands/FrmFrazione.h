@@ -1,6 +1,7 @@
 #pragma once
 // The "Aggiungi" dialog that adds a fraction by its numerator and its
 // denominator, and the command that opens it over the active sheet.
+#include "platform/Unica.h"
 #include <QDialog>
 #include <cstdint>
 
@@ -13,6 +14,9 @@ class FrmFrazione : public QDialog {
     Q_OBJECT
 public:
     explicit FrmFrazione(QWidget* parent = nullptr);
+    // Over the main window when there is one (see Unica); open while
+    // Unica<FrmFrazione>::SeEsiste() is not null.
+    static FrmFrazione* CreaUnica(int);
 
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
@@ -39,9 +43,6 @@ private:
     QPushButton* command1_;
     QPushButton* command2_;
 };
-
-// The dialog while it is open, else null.
-FrmFrazione* FrmFrazioneAperto();
 
 // The command "Inserisci i termini della frazione": places the dialog over
 // the active sheet (finestra: 1 sheet A, 2 sheet B), top-most, shows it

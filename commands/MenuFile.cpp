@@ -18,7 +18,8 @@ void MnuFileNuovoQuaderno_Click()
     ChiudiFinestreServizio();
     QuadernoModificato = FALSO;
     NomeQuaderno.clear();
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::SeEsiste();
+    if (!p) return;
     NascondiFoglio(2);
     NascondiAppunti();
     MostraFoglio(1);
@@ -57,7 +58,7 @@ void MnuFileApri_Click()
         AvvisaNonQuaderno();
         return;
     }
-    princ()->ImpostaPannello(1, TestoNomeQuaderno(titoloFile));
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaPannello(1, TestoNomeQuaderno(titoloFile));
 }
 
 void MnuFileSalva_Click() { SalvaOChiediNome(); }
@@ -82,5 +83,5 @@ void MnuFileCancellaFoglio_Click()
 
 void MnuFileEsci_Click()
 {
-    if (Princ* p = PrincSeEsiste()) p->close();
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->close();
 }

@@ -177,7 +177,7 @@ void CancellaFoglio(uint8_t foglio)
         NumFrazioni(foglio) = 0;
         AggiornaScorrimento(foglio);
         RidisegnaFoglio(foglio);
-        if (Princ* p = PrincSeEsiste()) {
+        if (Princ* p = Unica<Princ>::SeEsiste()) {
             QLabel* immagine = foglio == 1 ? p->ImgRiducibilita() : p->ImgRiducibilita1();
             if (immagine) immagine->hide();
         }

@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(cartella.isValid());
-        DistruggiPrinc();
+        Unica<Princ>::Distruggi();
         AzzeraStatoGenerale();
         // Start-up takes a folder inside the temporary one for the program's
         // own: the error register it creates goes there, not beside the
@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override
     {
-        DistruggiPrinc();
+        Unica<Princ>::Distruggi();
         Modale::Azzera();
         Suono::AzzeraRegistrati();
         ImpostaCartellaEseguibile(QString());

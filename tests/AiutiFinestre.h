@@ -92,11 +92,11 @@ protected:
     {
         ProvaZefra::SetUp();
         Inizializza();
-        princ()->resize(1000, 700);
-        princ()->show();
+        Unica<Princ>::Istanza()->resize(1000, 700);
+        Unica<Princ>::Istanza()->show();
         MostraFoglio(1);
-        princ()->ImpostaToolbar2(1, true);
-        princ()->Affianca();
+        Unica<Princ>::Istanza()->ImpostaToolbar2(1, true);
+        Unica<Princ>::Istanza()->Affianca();
         FoglioAttivo = 1;
         QuadernoModificato = FALSO;
         Modale::Azzera();
@@ -105,8 +105,8 @@ protected:
     // As Toolbar2 button 3 pressed.
     void ApriAppunti()
     {
-        princ()->ImpostaToolbar2(3, true);
+        Unica<Princ>::Istanza()->ImpostaToolbar2(3, true);
         MostraAppunti();
-        princ()->Affianca();
+        Unica<Princ>::Istanza()->Affianca();
     }
 };

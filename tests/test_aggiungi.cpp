@@ -104,13 +104,13 @@ TEST_F(Aggiungi, UnaFrazioneImpropriaDiventaUnitaPiuResto)
     EXPECT_TRUE(e.modale);
     EXPECT_EQ(e.fuocoIniziale, QStringLiteral("TxtNum"));
     EXPECT_FALSE(e.restatoAperto);
-    EXPECT_EQ(FrmFrazioneAperto(), nullptr);
+    EXPECT_EQ(Unica<FrmFrazione>::SeEsiste(), nullptr);
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{3, 3, 0, 13}, {3, 3, 0, 13}, {1, 3, 0, 13}}));
     EXPECT_EQ(NumFrazioniB, 0);
     EXPECT_EQ(QuadernoModificato, VERO);
     EXPECT_EQ(Suono::Registrati(), QStringList{QStringLiteral("aggiungi.wav")});
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
-    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), QStringLiteral(" 7/3 "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioA()->text(), QStringLiteral(" 7/3 "));
 }
 
 TEST_F(Aggiungi, IlProtocolloSpezzaComeUnaColonnaDiCasi)
@@ -165,7 +165,7 @@ TEST_F(Aggiungi, IPezziNuoviSiDisegnanoSenzaRidisegnareIlFoglio)
     Riempi(1, 2);
     const GeometriaFoglio g = GeometriaDelFoglio(1);
     ASSERT_GT(g.C, 0);
-    Superficie* area = Foglio(1)->Area();
+    Superficie* area = Fogli::Istanza(1)->Area();
     auto dentro = [&](int i) {   // a point inside pie i, off its white radii
         const QPoint c = g.Centro(i);
         return area->Punto(c.x(), c.y() - g.R / 2);
@@ -180,11 +180,11 @@ TEST_F(Aggiungi, IPezziNuoviSiDisegnanoSenzaRidisegnareIlFoglio)
     EXPECT_EQ(dentro(3), QBColor(12));
 
     // The scroll bar follows the count: many fractions no longer fit.
-    EXPECT_FALSE(Foglio(1)->VScroll1()->isEnabled());
+    EXPECT_FALSE(Fogli::Istanza(1)->VScroll1()->isEnabled());
     Riempi(1, 120);
-    EXPECT_FALSE(Foglio(1)->VScroll1()->isEnabled());
+    EXPECT_FALSE(Fogli::Istanza(1)->VScroll1()->isEnabled());
     ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 1, 2));
-    EXPECT_TRUE(Foglio(1)->VScroll1()->isEnabled());
+    EXPECT_TRUE(Fogli::Istanza(1)->VScroll1()->isEnabled());
 
     // Without sound nothing plays; the rest is the same.
     SuonoAbilitato = FALSO;
@@ -317,7 +317,7 @@ TEST_F(Aggiungi, AnnullaNonAggiungeNulla)
     AggiungiFrazioneTermini(FoglioAttivo);
     EXPECT_EQ(NumFrazioniA, 0);
     EXPECT_EQ(QuadernoModificato, FALSO);
-    EXPECT_EQ(FrmFrazioneAperto(), nullptr);
+    EXPECT_EQ(Unica<FrmFrazione>::SeEsiste(), nullptr);
 }
 
 TEST_F(Aggiungi, OgniAperturaRipartedaCaselleVuote)
@@ -339,15 +339,15 @@ TEST_F(Aggiungi, OgniAperturaRipartedaCaselleVuote)
 TEST_F(Aggiungi, IlDialogoStaSopraIlFoglioAttivo)
 {
     MostraFoglio(2);
-    princ()->ImpostaToolbar2(2, true);
-    princ()->Affianca();
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->Affianca();
     ASSERT_EQ(FoglioAttivo, 2);
     const Esito e = Inserisci(QStringLiteral("1"), QStringLiteral("2"));
     ASSERT_TRUE(e.comparso);
     EXPECT_EQ(NumFrazioniB, 1);
     EXPECT_EQ(NumFrazioniA, 0);
 
-    FrmFoglio* b = Foglio(2);
+    FrmFoglio* b = Fogli::Istanza(2);
     const QPoint angolo = b->mapToGlobal(QPoint(0, 0));
     const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(schermo.contains(QRect(e.posizione, e.dimensione)));
@@ -374,7 +374,7 @@ TEST_F(Aggiungi, SenzaUnFoglioApertoIlComandoNonFaNulla)
         });
         sentinella.start(50);
         AggiungiFrazioneTermini(finestra);
-        return comparso || FrmFrazioneAperto() != nullptr;
+        return comparso || Unica<FrmFrazione>::SeEsiste() != nullptr;
     };
     EXPECT_FALSE(provaSenzaDialogo(3));
     EXPECT_FALSE(provaSenzaDialogo(0));
@@ -409,7 +409,7 @@ TEST_F(Aggiungi, ControlliConINomiDelDialogo)
 
 TEST_F(Aggiungi, IlMenuEIlBottone7ApronoIlDialogo)
 {
-    QAction* voce = princ()->Azione(QStringLiteral("MnuOperaAggiungiTermini"));
+    QAction* voce = Unica<Princ>::Istanza()->Azione(QStringLiteral("MnuOperaAggiungiTermini"));
     ASSERT_NE(voce, nullptr);
     EXPECT_EQ(voce->text(), QStringLiteral("&Inserisci i termini della frazione"));
     EXPECT_EQ(voce->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
@@ -418,7 +418,7 @@ TEST_F(Aggiungi, IlMenuEIlBottone7ApronoIlDialogo)
     EXPECT_EQ(NumFrazioniA, 1);
 
     ModoAggiungi = 1;
-    QAction* bottone = princ()->BottoneToolbar1(7);
+    QAction* bottone = Unica<Princ>::Istanza()->BottoneToolbar1(7);
     ASSERT_NE(bottone, nullptr);
     e = Inserisci(QStringLiteral("3"), QStringLiteral("4"), [bottone] { bottone->trigger(); });
     EXPECT_TRUE(e.comparso);

@@ -56,14 +56,14 @@ TEST_F(Note, IlPulsanteTogliePrimaIlFormatoDaUnaSelezioneMista)
         ASSERT_EQ(t->toPlainText(), QStringLiteral("uno due"));
         ASSERT_EQ(QuantiCon(t, 0, 7, c.p), 3) << c.bottone;
         Seleziona(t, 0, 7);
-        Appunti()->BottoneToolbar1(c.bottone)->trigger();
+        Unica<FrmAppunti>::Istanza()->BottoneToolbar1(c.bottone)->trigger();
         EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 0) << c.bottone;
-        Appunti()->Toolbar1_ButtonClick(c.bottone);
+        Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(c.bottone);
         EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 7) << c.bottone;
         // A selection with none of it gets it; the text outside is untouched.
         CaricaAppunti([&](QTextEdit* e) { e->setHtml(QLatin1String(c.html)); });
         Seleziona(t, 4, 7);
-        Appunti()->Toolbar1_ButtonClick(c.bottone);
+        Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(c.bottone);
         EXPECT_EQ(QuantiCon(t, 0, 7, c.p), 6) << c.bottone;
         EXPECT_EQ(QuantiCon(t, 3, 4, c.p), 0) << c.bottone;
     }
@@ -74,9 +74,9 @@ TEST_F(Note, SenzaSelezioneIlPulsanteValePerCioCheSiScrive)
     ApriAppunti();
     QTextEdit* t = TxtAppunti();
     QTest::keyClicks(t, QStringLiteral("ab"));
-    Appunti()->Toolbar1_ButtonClick(1);
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(1);
     QTest::keyClicks(t, QStringLiteral("cd"));
-    Appunti()->Toolbar1_ButtonClick(1);
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(1);
     QTest::keyClicks(t, QStringLiteral("e"));
     EXPECT_EQ(t->toPlainText(), QStringLiteral("abcde"));
     EXPECT_EQ(QuantiCon(t, 0, 2, Grassetto), 0);
@@ -89,19 +89,19 @@ TEST_F(Note, SelezionaTuttoSuAppuntiVuotiNonCambiaNulla)
     ApriAppunti();
     QTextEdit* t = TxtAppunti();
     QuadernoModificato = FALSO;
-    Appunti()->Toolbar1_ButtonClick(4);
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(4);
     EXPECT_FALSE(t->textCursor().hasSelection());
     EXPECT_TRUE(t->toPlainText().isEmpty());
     EXPECT_EQ(QuadernoModificato, FALSO);
 
     CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("prima riga\nè la seconda")); });
     Seleziona(t, 2, 3);
-    Appunti()->BottoneToolbar1(4)->trigger();
+    Unica<FrmAppunti>::Istanza()->BottoneToolbar1(4)->trigger();
     EXPECT_EQ(t->textCursor().selectionStart(), 0);
     EXPECT_EQ(t->textCursor().selectionEnd(), t->toPlainText().size());
     // Indices outside the toolbar do nothing.
     const QString prima = t->toHtml();
-    for (int i : {0, 5, -1}) Appunti()->Toolbar1_ButtonClick(i);
+    for (int i : {0, 5, -1}) Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(i);
     EXPECT_EQ(t->toHtml(), prima);
     EXPECT_EQ(QuadernoModificato, FALSO);
 }
@@ -112,18 +112,18 @@ TEST_F(Note, ChiudereNascondeETieneIlTesto)
     QTextEdit* t = TxtAppunti();
     QTest::keyClicks(t, QStringLiteral("Tre quarti sono piu di meta"));
     Seleziona(t, 0, 3);
-    Appunti()->Toolbar1_ButtonClick(1);
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(1);
     const QString html = t->toHtml();
-    FrmAppunti* f = Appunti();
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
 
     f->close();
     EXPECT_FALSE(AppuntiVisibili());
-    EXPECT_EQ(AppuntiSeCaricati(), f);
-    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+    EXPECT_EQ(Unica<FrmAppunti>::SeEsiste(), f);
+    EXPECT_FALSE(Unica<Princ>::Istanza()->Toolbar2Premuto(3));
 
     ApriAppunti();
     EXPECT_TRUE(AppuntiVisibili());
-    EXPECT_EQ(Appunti(), f);
+    EXPECT_EQ(Unica<FrmAppunti>::Istanza(), f);
     EXPECT_EQ(t->toHtml(), html);
     EXPECT_EQ(FoglioAttivo, 3);
 }
@@ -134,8 +134,8 @@ TEST_F(Note, MentreIlProgrammaSiChiudeLaFinestraSiScarica)
     InChiusura = VERO;
     ChiudiAppunti();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(AppuntiSeCaricati(), nullptr);
-    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+    EXPECT_EQ(Unica<FrmAppunti>::SeEsiste(), nullptr);
+    EXPECT_FALSE(Unica<Princ>::Istanza()->Toolbar2Premuto(3));
 }
 
 TEST_F(Note, AppuntiVuotiSiScrivonoInNeroDopoIlRosso)
@@ -175,7 +175,7 @@ TEST_F(Note, SoloIlPupilloSegnaIlQuadernoModificato)
     MostraFoglio(1);
     MostraAppunti();   // black for the empty notes: not a change
     EXPECT_EQ(QuadernoModificato, FALSO);
-    Appunti()->Toolbar1_ButtonClick(2);   // no selection: only what comes next
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(2);   // no selection: only what comes next
     EXPECT_EQ(QuadernoModificato, FALSO);
 
     QTest::keyClicks(t, QStringLiteral("a"));
@@ -183,7 +183,7 @@ TEST_F(Note, SoloIlPupilloSegnaIlQuadernoModificato)
 
     QuadernoModificato = FALSO;
     Seleziona(t, 0, 1);
-    Appunti()->Toolbar1_ButtonClick(3);
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(3);
     EXPECT_EQ(QuadernoModificato, VERO);
 
     QuadernoModificato = FALSO;
@@ -193,56 +193,56 @@ TEST_F(Note, SoloIlPupilloSegnaIlQuadernoModificato)
 
 TEST_F(Note, AttivazioneEDisattivazione)
 {
-    QMdiArea* area = princ()->AreaMdi();
-    auto operazioni = [] { return princ()->BottoneToolbar1(1)->isEnabled(); };
-    auto modifica = [] { return princ()->BottoneToolbar1(12)->isEnabled(); };
+    QMdiArea* area = Unica<Princ>::Istanza()->AreaMdi();
+    auto operazioni = [] { return Unica<Princ>::Istanza()->BottoneToolbar1(1)->isEnabled(); };
+    auto modifica = [] { return Unica<Princ>::Istanza()->BottoneToolbar1(12)->isEnabled(); };
     ASSERT_EQ(FoglioAttivo, 1);
     ApriAppunti();
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
     EXPECT_FALSE(operazioni());
     EXPECT_TRUE(modifica());
 
     // Losing the active child (the application lost the focus, a modal box)
     // and getting the same one back change nothing.
-    princ()->ImpostaPannello(2, QStringLiteral("x"));
+    Unica<Princ>::Istanza()->ImpostaPannello(2, QStringLiteral("x"));
     emit area->subWindowActivated(nullptr);
     EXPECT_FALSE(operazioni());
-    emit area->subWindowActivated(Appunti());
+    emit area->subWindowActivated(Unica<FrmAppunti>::Istanza());
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("x"));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("x"));
 
-    area->setActiveSubWindow(Foglio(1));
+    area->setActiveSubWindow(Fogli::Istanza(1));
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: A   "));
     EXPECT_TRUE(operazioni());
-    area->setActiveSubWindow(Appunti());
+    area->setActiveSubWindow(Unica<FrmAppunti>::Istanza());
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
     EXPECT_FALSE(operazioni());
 
     // Notes alone: a focus change never brings back the sheet commands.
     NascondiFoglio(1);
-    princ()->ImpostaToolbar2(1, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, false);
     emit area->subWindowActivated(nullptr);
-    emit area->subWindowActivated(Appunti());
+    emit area->subWindowActivated(Unica<FrmAppunti>::Istanza());
     EXPECT_FALSE(operazioni());
     EXPECT_TRUE(modifica());
 }
 
 TEST_F(Note, IlBottone3DellaSecondaBarraMostraENascondeGliAppunti)
 {
-    ASSERT_EQ(AppuntiSeCaricati(), nullptr);   // the button loads them on first use
-    QAction* b = princ()->BottoneToolbar2(3);
+    ASSERT_EQ(Unica<FrmAppunti>::SeEsiste(), nullptr);   // the button loads them on first use
+    QAction* b = Unica<Princ>::Istanza()->BottoneToolbar2(3);
     b->trigger();
     EXPECT_TRUE(AppuntiVisibili());
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
-    EXPECT_FALSE(princ()->BottoneToolbar1(1)->isEnabled());
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->BottoneToolbar1(1)->isEnabled());
     b->trigger();
     EXPECT_FALSE(AppuntiVisibili());
-    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
-    EXPECT_TRUE(princ()->BottoneToolbar1(1)->isEnabled());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->Toolbar2Premuto(3));
+    EXPECT_TRUE(Unica<Princ>::Istanza()->BottoneToolbar1(1)->isEnabled());
 }
 
 TEST_F(Note, ChiudendoGliAppuntiAttiviTornaAttivoIlFoglio)
@@ -251,29 +251,29 @@ TEST_F(Note, ChiudendoGliAppuntiAttiviTornaAttivoIlFoglio)
     ASSERT_EQ(FoglioAttivo, 3);
     ChiudiAppunti();
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
-    EXPECT_FALSE(princ()->Toolbar2Premuto(3));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->Toolbar2Premuto(3));
 
     // With no sheet open nothing else becomes active.
     ApriAppunti();
     NascondiFoglio(1);
-    princ()->ImpostaToolbar2(1, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, false);
     ChiudiAppunti();
     EXPECT_FALSE(AppuntiVisibili());
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
     // Opening them again is a new activation.
-    princ()->ImpostaPannello(2, QString());
+    Unica<Princ>::Istanza()->ImpostaPannello(2, QString());
     ApriAppunti();
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
 }
 
 TEST_F(Note, FinestraEBarraConINomiGiusti)
 {
-    FrmAppunti* f = Appunti();
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     EXPECT_EQ(f->objectName(), QStringLiteral("FrmAppunti"));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Foglio appunti"));
-    EXPECT_EQ(f->parentWidget() ? f->mdiArea() : nullptr, princ()->AreaMdi());
+    EXPECT_EQ(f->parentWidget() ? f->mdiArea() : nullptr, Unica<Princ>::Istanza()->AreaMdi());
     EXPECT_EQ(f->findChild<QToolBar*>(QStringLiteral("Toolbar1")), f->Toolbar1());
     EXPECT_EQ(f->findChild<QTextEdit*>(QStringLiteral("TxtAppunti")), f->TxtAppunti());
     const QStringList suggerimenti{QStringLiteral("Grassetto"), QStringLiteral("Corsivo"), QStringLiteral("Sottolineato"),
@@ -291,7 +291,7 @@ TEST_F(Note, FinestraEBarraConINomiGiusti)
 TEST_F(Note, IlTestoStaSottoLaBarra)
 {
     ApriAppunti();
-    FrmAppunti* f = Appunti();
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     for (const QSize dimensione : {QSize(520, 380), QSize(300, 600)}) {
         f->resize(dimensione);
         const QWidget* cliente = f->widget();
@@ -345,19 +345,19 @@ TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)
 // main window is not on the screen (start-up, opening a notebook).
 TEST_F(Note, FogliEAppuntiSiPassanoLAttivazioneAnchePrimaDiComparire)
 {
-    DistruggiPrinc();
+    Unica<Princ>::Distruggi();
     Inizializza();
-    ASSERT_FALSE(princ()->isVisible());
+    ASSERT_FALSE(Unica<Princ>::Istanza()->isVisible());
     MostraAppunti();
     EXPECT_EQ(FoglioAttivo, 3);
     MostraFoglio(1);
     EXPECT_EQ(FoglioAttivo, 1);
     MostraAppunti();
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
     MostraFoglio(2);
     EXPECT_EQ(FoglioAttivo, 2);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: B   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: B   "));
 }
 
 // Hiding or closing the active document window makes the top visible one
@@ -365,11 +365,11 @@ TEST_F(Note, FogliEAppuntiSiPassanoLAttivazioneAnchePrimaDiComparire)
 TEST_F(Note, LaFinestraInCimaDiventaAttivaQuandoLAttivaSiChiude)
 {
     Metti(1, {{1, 2, 1}});
-    princ()->BottoneToolbar2(2)->trigger();   // sheet B opens and is active
+    Unica<Princ>::Istanza()->BottoneToolbar2(2)->trigger();   // sheet B opens and is active
     ASSERT_EQ(FoglioAttivo, 2);
-    princ()->BottoneToolbar2(2)->trigger();   // ... and is closed again
+    Unica<Princ>::Istanza()->BottoneToolbar2(2)->trigger();   // ... and is closed again
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: A   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: A   "));
 
     // Closing sheet A with its close box while only the notes stay open:
     // the notes become active and the commands follow them.
@@ -378,7 +378,7 @@ TEST_F(Note, LaFinestraInCimaDiventaAttivaQuandoLAttivaSiChiude)
     ASSERT_EQ(FoglioAttivo, 1);
     ChiudiFoglio(1);
     EXPECT_EQ(FoglioAttivo, 3);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
-    EXPECT_FALSE(princ()->BottoneToolbar1(1)->isEnabled());
-    EXPECT_TRUE(princ()->BottoneToolbar1(12)->isEnabled());
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: appunti   "));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->BottoneToolbar1(1)->isEnabled());
+    EXPECT_TRUE(Unica<Princ>::Istanza()->BottoneToolbar1(12)->isEnabled());
 }

@@ -55,7 +55,7 @@ QPoint Px(double xTwip, double yTwip) { return QPoint(TwipInPixel(xTwip), TwipIn
 
 QColor Pixel(uint8_t s, double xTwip, double yTwip)
 {
-    return Foglio(s)->Area()->Immagine().pixelColor(Px(xTwip, yTwip));
+    return Fogli::Istanza(s)->Area()->Immagine().pixelColor(Px(xTwip, yTwip));
 }
 
 bool StessaImmagine(const QLabel* l, const QPixmap& p)
@@ -72,13 +72,13 @@ QPoint SulRaggio(int xTwip, int yTwip, double rTwip, double a)
 }
 bool BiancoVicino(uint8_t s, QPoint p)
 {
-    const QImage& img = Foglio(s)->Area()->Immagine();
+    const QImage& img = Fogli::Istanza(s)->Area()->Immagine();
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
             if (img.pixelColor(p + QPoint(dx, dy)) == QColor(255, 255, 255)) return true;
     return false;
 }
-bool Bianco(uint8_t s, QPoint p) { return Foglio(s)->Area()->Immagine().pixelColor(p) == QColor(255, 255, 255); }
+bool Bianco(uint8_t s, QPoint p) { return Fogli::Istanza(s)->Area()->Immagine().pixelColor(p) == QColor(255, 255, 255); }
 
 // Radii of a pie with denominator den: which of the den directions carry a
 // white radius, and whether the directions halfway between them are free.
@@ -128,23 +128,23 @@ protected:
     {
         ProvaZefra::SetUp();
         Inizializza();
-        princ()->resize(1280, 1024);
-        princ()->show();
-        Foglio(2);
+        Unica<Princ>::Istanza()->resize(1280, 1024);
+        Unica<Princ>::Istanza()->show();
+        Fogli::Istanza(2);
         MostraFoglio(1);
-        princ()->Affianca();
+        Unica<Princ>::Istanza()->Affianca();
         QCoreApplication::processEvents();
     }
 
     // Gives sheet s an outer size in pixels (the resize lays it out again).
     void Dimensiona(uint8_t s, int larghezza, int altezza)
     {
-        Foglio(s)->setGeometry(0, 0, larghezza, altezza);
+        Fogli::Istanza(s)->setGeometry(0, 0, larghezza, altezza);
         QCoreApplication::processEvents();
     }
 
-    QWidget* Area(uint8_t s = 1) { return Foglio(s)->Area(); }
-    QLabel* Etichetta(uint8_t s = 1) { return Foglio(s)->LabelServizio(); }
+    QWidget* Area(uint8_t s = 1) { return Fogli::Istanza(s)->Area(); }
+    QLabel* Etichetta(uint8_t s = 1) { return Fogli::Istanza(s)->LabelServizio(); }
 
     // A pointer movement with no button held, delivered to the sheet itself
     // (QTest only moves the cursor in that case, which sends nothing when
@@ -166,7 +166,7 @@ protected:
         EvidenziaSelezionate(s);
         AggiornaScorrimento(s);
     }
-    void ImpostaMenu(const char* nome, bool v) { princ()->Azione(QLatin1String(nome))->setChecked(v); }
+    void ImpostaMenu(const char* nome, bool v) { Unica<Princ>::Istanza()->Azione(QLatin1String(nome))->setChecked(v); }
 };
 
 // --- Plain geometry --------------------------------------------------------
@@ -220,18 +220,18 @@ TEST(GeometriaFoglio, DistanzaInSingolaPrecisione)
 
 TEST_F(ProvaFogli, FinestreAllAvvio)
 {
-    FrmFoglio* a = Foglio(1);
-    FrmFoglio* b = Foglio(2);
+    FrmFoglio* a = Fogli::Istanza(1);
+    FrmFoglio* b = Fogli::Istanza(2);
     EXPECT_EQ(a->objectName(), "Form1");
     EXPECT_EQ(b->objectName(), "Form2");
     EXPECT_EQ(a->windowTitle(), "Foglio di calcolo A");
     EXPECT_EQ(b->windowTitle(), "Foglio di calcolo B");
-    EXPECT_TRUE(princ()->AreaMdi()->subWindowList().contains(a));
+    EXPECT_TRUE(Unica<Princ>::Istanza()->AreaMdi()->subWindowList().contains(a));
     EXPECT_TRUE(FoglioVisibile(1));
     EXPECT_TRUE(FoglioCaricato(2));
     EXPECT_FALSE(FoglioVisibile(2));
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(princ()->TestoPannello(2), "Foglio: A   ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), "Foglio: A   ");
     EXPECT_EQ(a->Area()->BackColor, QColor(255, 255, 192));
     EXPECT_EQ(b->Area()->BackColor, QColor(192, 255, 255));
     EXPECT_EQ(Pixel(1, 500, 500), QColor(255, 255, 192));
@@ -252,7 +252,7 @@ TEST_F(ProvaFogli, ColonneECapienzaDallaMisuraEsterna)
     // 394 pixels across frame included are 5910 twips: three columns; the
     // inner width alone would give two. 169 pixels down: one row of three
     // without scrolling (the inner height would give none).
-    FrmFoglio* a = Foglio(1);
+    FrmFoglio* a = Fogli::Istanza(1);
     Metti(1, {{1, 2}, {1, 3}, {1, 4}});
     Dimensiona(1, 394, 169);
     ASSERT_EQ(a->LarghezzaEsterna(), 394 * 15);
@@ -269,8 +269,8 @@ TEST_F(ProvaFogli, ColonneECapienzaDallaMisuraEsterna)
 TEST_F(ProvaFogli, RiapertoSenzaRiquadriVecchi)
 {
     // Sheets A and B side by side; a pie of B selected and boxed.
-    princ()->ImpostaToolbar2(2, true);
-    princ()->ClicToolbar2(2);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->ClicToolbar2(2);
     QCoreApplication::processEvents();
     Metti(2, {{1, 2}, {1, 3}});
     Ridisegna(2);
@@ -279,17 +279,17 @@ TEST_F(ProvaFogli, RiapertoSenzaRiquadriVecchi)
     Clic(2, c.x(), c.y());
     ASSERT_EQ(Selezionate(2), std::vector<int>{1});
     ASSERT_EQ(Pixel(2, c.x() - g.R, c.y()), QBColor(1));
-    const QRect prima = Foglio(2)->geometry();
+    const QRect prima = Fogli::Istanza(2)->geometry();
 
     // B closed, A activated (B loses its selection), B reopened: the tiling
     // gives it back the same size, and no box of the old selection is left.
-    Foglio(2)->close();
-    princ()->AreaMdi()->setActiveSubWindow(Foglio(1));
+    Fogli::Istanza(2)->close();
+    Unica<Princ>::Istanza()->AreaMdi()->setActiveSubWindow(Fogli::Istanza(1));
     EXPECT_TRUE(Selezionate(2).empty());
-    princ()->ImpostaToolbar2(2, true);
-    princ()->ClicToolbar2(2);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->ClicToolbar2(2);
     QCoreApplication::processEvents();
-    ASSERT_EQ(Foglio(2)->geometry(), prima);
+    ASSERT_EQ(Fogli::Istanza(2)->geometry(), prima);
     EXPECT_EQ(FoglioAttivo, 2);
     EXPECT_NE(Pixel(2, c.x() - g.R, c.y()), QBColor(1));
     EXPECT_EQ(Pixel(2, c.x() + 400, c.y() - 300), QBColor(12));   // the pies are there
@@ -298,19 +298,19 @@ TEST_F(ProvaFogli, RiapertoSenzaRiquadriVecchi)
 TEST_F(ProvaFogli, ChiuderNascondeSalvoInChiusura)
 {
     Metti(1, {{1, 2}});
-    FrmFoglio* a = Foglio(1);
+    FrmFoglio* a = Fogli::Istanza(1);
     EXPECT_FALSE(a->close());
     EXPECT_TRUE(FoglioCaricato(1));
     EXPECT_FALSE(FoglioVisibile(1));
-    EXPECT_FALSE(princ()->Toolbar2Premuto(1));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->Toolbar2Premuto(1));
     EXPECT_EQ(NumFrazioniA, 1);
     // Shown again it is active again, with its state.
-    princ()->ImpostaToolbar2(1, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, true);
     MostraFoglio(2);
     EXPECT_EQ(FoglioAttivo, 2);
     MostraFoglio(1);
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(a, Foglio(1));
+    EXPECT_EQ(a, Fogli::Istanza(1));
 
     InChiusura = VERO;
     EXPECT_TRUE(a->close());
@@ -399,7 +399,7 @@ TEST_F(ProvaFogli, NessunaColonnaNessunDisegno)
     EXPECT_EQ(Pixel(1, 950, 950), QColor(255, 255, 192));
     Muovi(1, 950, 950);
     EXPECT_FALSE(Etichetta()->isVisible());
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, 0);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 0);
     Clic(1, 950, 950, Qt::ShiftModifier);
     EXPECT_EQ(Selezionate(1), std::vector<int>{1});
     Clic(1, 950, 950);
@@ -407,7 +407,7 @@ TEST_F(ProvaFogli, NessunaColonnaNessunDisegno)
     // A tiny window: no negative columns, no capacity.
     Dimensiona(1, 2, 2);
     EXPECT_EQ(ColonneFoglioA, 0);
-    EXPECT_EQ(CalcolaCapienza(Foglio(1)->AltezzaEsterna(), 900, 140, 0), 0);
+    EXPECT_EQ(CalcolaCapienza(Fogli::Istanza(1)->AltezzaEsterna(), 900, 140, 0), 0);
 }
 
 TEST_F(ProvaFogli, ImmagineDiUnaTorta)
@@ -455,7 +455,7 @@ TEST_F(ProvaFogli, DidascalieDeiValoriNelCarattereDelFoglio)
 {
     // The sheet's font "MS Sans Serif" 12 pt (another sans face where it is
     // missing) and text colour RGB(0,0,128).
-    const Superficie* a = Foglio(1)->Area();
+    const Superficie* a = Fogli::Istanza(1)->Area();
     EXPECT_EQ(a->Font.family(), "MS Sans Serif");
     EXPECT_DOUBLE_EQ(a->Font.pointSizeF(), 12.0);
     EXPECT_FALSE(QFontInfo(a->Font).family().isEmpty());
@@ -485,14 +485,14 @@ TEST_F(ProvaFogli, FogliBianchiAlRidisegno)
     ImpostaMenu("MnuImpostaFogliCalcoloBianchi", true);
     RidisegnaFoglio(1);
     RidisegnaFoglio(2);   // hidden, turns white all the same
-    EXPECT_EQ(Foglio(1)->Area()->BackColor, QColor(255, 255, 255));
-    EXPECT_EQ(Foglio(2)->Area()->BackColor, QColor(255, 255, 255));
+    EXPECT_EQ(Fogli::Istanza(1)->Area()->BackColor, QColor(255, 255, 255));
+    EXPECT_EQ(Fogli::Istanza(2)->Area()->BackColor, QColor(255, 255, 255));
     EXPECT_EQ(Pixel(1, 300, 300), QColor(255, 255, 255));
     ImpostaMenu("MnuImpostaFogliCalcoloBianchi", false);
     RidisegnaFoglio(1);
     RidisegnaFoglio(2);
     EXPECT_EQ(Pixel(1, 300, 300), QColor(255, 255, 192));
-    EXPECT_EQ(Foglio(2)->Area()->BackColor, QColor(192, 255, 255));
+    EXPECT_EQ(Fogli::Istanza(2)->Area()->BackColor, QColor(192, 255, 255));
 }
 
 // --- Hover -----------------------------------------------------------------
@@ -507,13 +507,13 @@ TEST_F(ProvaFogli, DidascaliaAlPassaggio)
     QLabel* l = Etichetta();
     EXPECT_TRUE(l->isVisible());
     EXPECT_EQ(l->text(), " 1/2 ");
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, 2);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 2);
     const QPoint dove = Px(c.x(), c.y());
     EXPECT_EQ(l->pos(), QPoint(TwipInPixel(dove.x() * 15 + 100), TwipInPixel(dove.y() * 15 + 200)));
 
     Muovi(1, g.Centro(1).x() + 100, g.Centro(1).y());
     EXPECT_EQ(l->text(), " 3/4 ");
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, 1);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 1);
 
     // Left button held: the label follows to pie 2 (X + 100, Y + 200) but
     // keeps the caption it had.
@@ -522,14 +522,14 @@ TEST_F(ProvaFogli, DidascaliaAlPassaggio)
         QMouseEvent e(QEvent::MouseMove, p2, Area()->mapToGlobal(p2), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Area(), &e);
         EXPECT_EQ(l->text(), " 3/4 ");
-        EXPECT_EQ(Foglio(1)->FrazioneSotto, 2);
+        EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 2);
         EXPECT_EQ(l->pos(), QPoint(TwipInPixel(p2.x() * 15 + 100), TwipInPixel(p2.y() * 15 + 200)));
     }
 
     // Off every pie: hidden.
     Muovi(1, g.Centro(1).x(), g.Centro(1).y() + g.R + 60);
     EXPECT_FALSE(l->isVisible());
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, 0);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 0);
 
     // A redraw hides it too.
     Muovi(1, g.Centro(1).x(), g.Centro(1).y());
@@ -574,7 +574,7 @@ TEST_F(ProvaFogli, ClicSemplice)
     const QPoint c2 = g.Centro(2), c3 = g.Centro(3);
     Clic(1, c2.x(), c2.y());
     EXPECT_EQ(Selezionate(1), std::vector<int>{2});
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 2);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 2);
     // The blue box around pie 2 only; pie 3's box is gone.
     EXPECT_EQ(Pixel(1, c2.x() - g.R, c2.y()), QBColor(1));
     EXPECT_EQ(Pixel(1, c2.x(), c2.y() + g.R), QBColor(1));
@@ -583,7 +583,7 @@ TEST_F(ProvaFogli, ClicSemplice)
     Clic(1, c2.x(), c2.y() + g.R + 40);
     EXPECT_TRUE(Selezionate(1).empty());
     EXPECT_NE(Pixel(1, c2.x() - g.R, c2.y()), QBColor(1));
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 2);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 2);
     EXPECT_EQ(QuadernoModificato, FALSO);
 }
 
@@ -593,19 +593,19 @@ TEST_F(ProvaFogli, ClicConShift)
     Ridisegna(1);
     const GeometriaFoglio g = GeometriaDelFoglio(1);
     // Right after activation the anchor is 0: the range starts at 1.
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 0);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 0);
     Clic(1, g.Centro(4).x(), g.Centro(4).y(), Qt::ShiftModifier);
     EXPECT_EQ(Selezionate(1), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 4);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 4);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(Pixel(1, g.Centro(i).x() - g.R, g.Centro(i).y()), QBColor(1)) << i;
 
     // Anchor 6, Shift on 2: 2..6, pie 8 kept.
     for (int i = 1; i <= 8; ++i) Frazioni[1][i][3] = 0;
     Frazioni[1][8][3] = 1;
-    Foglio(1)->FrazioneAncora = 6;
+    Fogli::Istanza(1)->FrazioneAncora = 6;
     Clic(1, g.Centro(2).x(), g.Centro(2).y(), Qt::ShiftModifier);
     EXPECT_EQ(Selezionate(1), (std::vector<int>{2, 3, 4, 5, 6, 8}));
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 2);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 2);
     // Shift on empty space: nothing.
     Clic(1, g.Centro(1).x(), g.Centro(1).y() + g.R + 40, Qt::ShiftModifier);
     EXPECT_EQ(Selezionate(1).size(), 6u);
@@ -620,15 +620,15 @@ TEST_F(ProvaFogli, ClicConCtrl)
     const QPoint c1 = g.Centro(1), c3 = g.Centro(3);
     Clic(1, c3.x(), c3.y(), Qt::ControlModifier);
     EXPECT_EQ(Selezionate(1), std::vector<int>{3});
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 3);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 3);
     EXPECT_EQ(Pixel(1, c3.x() - g.R, c3.y() - g.R), QBColor(1));
     Clic(1, c1.x(), c1.y(), Qt::ControlModifier);
     EXPECT_EQ(Selezionate(1), (std::vector<int>{1, 3}));
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 1);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 1);
     // Again on 3: its box erased in white, the anchor stays.
     Clic(1, c3.x(), c3.y(), Qt::ControlModifier);
     EXPECT_EQ(Selezionate(1), std::vector<int>{1});
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 1);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 1);
     EXPECT_EQ(Pixel(1, c3.x() - g.R, c3.y()), QColor(255, 255, 255));
     EXPECT_EQ(Pixel(1, c3.x() - g.R, c3.y() - g.R), QColor(255, 255, 255));
     EXPECT_EQ(Pixel(1, c1.x() - g.R, c1.y() - g.R), QBColor(1));
@@ -648,12 +648,12 @@ TEST_F(ProvaFogli, IlClicGuardaDoveAvviene)
     // The last hover found pie 1; the press lands on empty space without a
     // move in between: it is a press on empty space.
     Muovi(1, g.Centro(1).x(), g.Centro(1).y());
-    ASSERT_EQ(Foglio(1)->FrazioneSotto, 1);
+    ASSERT_EQ(Fogli::Istanza(1)->FrazioneSotto, 1);
     const QPoint vuoto = Px(g.Centro(1).x(), g.Centro(1).y() + g.R + 60);
     QTest::mousePress(Area(), Qt::LeftButton, Qt::NoModifier, vuoto);
     QTest::mouseRelease(Area(), Qt::LeftButton, Qt::NoModifier, vuoto);
     EXPECT_TRUE(Selezionate(1).empty());
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, 0);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, 0);
 }
 
 TEST_F(ProvaFogli, FoglioVuotoIgnoraIClic)
@@ -664,7 +664,7 @@ TEST_F(ProvaFogli, FoglioVuotoIgnoraIClic)
     Clic(1, 950, 950, Qt::ShiftModifier);
     QTest::mouseClick(Area(), Qt::RightButton, Qt::NoModifier, Px(950, 950));
     EXPECT_FALSE(Etichetta()->isVisible());
-    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  0  ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioA()->text(), "  0  ");
 }
 
 // --- Activation ------------------------------------------------------------
@@ -673,12 +673,12 @@ TEST_F(ProvaFogli, AttivazioneDeselezionaLAltroFoglio)
 {
     Metti(1, {{1, 2}, {1, 3}});
     Metti(2, {{1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}});
-    princ()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
     MostraFoglio(2);
-    princ()->Affianca();
+    Unica<Princ>::Istanza()->Affianca();
     QCoreApplication::processEvents();
     EXPECT_EQ(FoglioAttivo, 2);
-    EXPECT_EQ(princ()->TestoPannello(2), "Foglio: B   ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), "Foglio: B   ");
 
     // Shift right after activation selects 1..4.
     const GeometriaFoglio gb = GeometriaDelFoglio(2);
@@ -688,34 +688,36 @@ TEST_F(ProvaFogli, AttivazioneDeselezionaLAltroFoglio)
     // Sheet A selected by hand and boxed, then A activated: B deselected and
     // redrawn, A keeps its own.
     Frazioni[1][1][3] = 1;
-    Foglio(1)->FrazioneAncora = 2;
-    princ()->AreaMdi()->setActiveSubWindow(Foglio(1));
+    Fogli::Istanza(1)->FrazioneAncora = 2;
+    Unica<Princ>::Istanza()->AreaMdi()->setActiveSubWindow(Fogli::Istanza(1));
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(princ()->TestoPannello(2), "Foglio: A   ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), "Foglio: A   ");
     EXPECT_TRUE(Selezionate(2).empty());
     EXPECT_NE(Pixel(2, gb.Centro(1).x() - gb.R, gb.Centro(1).y()), QBColor(1));
     EXPECT_EQ(Selezionate(1), std::vector<int>{1});
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 0);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 0);
 
     // Spurious activations change nothing: the same window again, or none.
     Frazioni[2][5][3] = 1;
-    Foglio(1)->FrazioneAncora = 2;
-    princ()->AreaMdi()->setActiveSubWindow(Foglio(1));
-    emit princ()->AreaMdi()->subWindowActivated(nullptr);
-    emit princ()->AreaMdi()->subWindowActivated(Foglio(1));
+    Fogli::Istanza(1)->FrazioneAncora = 2;
+    Unica<Princ>::Istanza()->AreaMdi()->setActiveSubWindow(Fogli::Istanza(1));
+    emit Unica<Princ>::Istanza()->AreaMdi()->subWindowActivated(nullptr);
+    emit Unica<Princ>::Istanza()->AreaMdi()->subWindowActivated(Fogli::Istanza(1));
     EXPECT_EQ(Selezionate(2), std::vector<int>{5});
-    EXPECT_EQ(Foglio(1)->FrazioneAncora, 2);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneAncora, 2);
     EXPECT_EQ(FoglioAttivo, 1);
 }
 
 TEST_F(ProvaZefra, FoglioAttivoAppenaMostratoAncheAFinestraNascosta)
 {
     Inizializza();
+    // The main window exists but is not on the screen yet.
+    Unica<Princ>::Istanza();
     MostraFoglio(2);
     EXPECT_EQ(FoglioAttivo, 2);
-    EXPECT_EQ(princ()->TestoPannello(2), "Foglio: B   ");
-    princ()->resize(1280, 1024);
-    princ()->show();
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), "Foglio: B   ");
+    Unica<Princ>::Istanza()->resize(1280, 1024);
+    Unica<Princ>::Istanza()->show();
     QCoreApplication::processEvents();
     EXPECT_EQ(FoglioAttivo, 2);
     EXPECT_TRUE(FoglioVisibile(2));
@@ -728,7 +730,7 @@ TEST_F(ProvaFogli, DisattivazioneNascondeLaDidascalia)
     const QPoint c = GeometriaDelFoglio(1).Centro(1);
     Muovi(1, c.x(), c.y());
     ASSERT_TRUE(Etichetta()->isVisible());
-    princ()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
     MostraFoglio(2);
     EXPECT_FALSE(Etichetta(1)->isVisible());
 }
@@ -737,10 +739,10 @@ TEST_F(ProvaFogli, DisattivazioneNascondeLaDidascalia)
 
 TEST_F(ProvaFogli, BarraDiScorrimento)
 {
-    QScrollBar* bar = Foglio(1)->VScroll1();
+    QScrollBar* bar = Fogli::Istanza(1)->VScroll1();
     const int C = ColonneFoglioA;
     ASSERT_GT(C, 0);
-    const int K = CalcolaCapienza(Foglio(1)->AltezzaEsterna(), 900, 140, C);
+    const int K = CalcolaCapienza(Fogli::Istanza(1)->AltezzaEsterna(), 900, 140, C);
     ASSERT_GT(K, 0);
     MettiUguali(1, K, {1, 2});
     Ridisegna(1);
@@ -751,12 +753,12 @@ TEST_F(ProvaFogli, BarraDiScorrimento)
     EXPECT_TRUE(bar->isEnabled());
     // The second row starts at (950, 3030).
     Muovi(1, 950, 3030);
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, C + 1);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, C + 1);
     // The last row can be scrolled fully into view.
     const GeometriaFoglio g = GeometriaDelFoglio(1);
     const int ultimaRiga = (NumFrazioniA - 1) / C;
     EXPECT_GE(bar->maximum(),
-              ultimaRiga * 2 * (g.R + g.G) + 50 + 2 * g.R + g.G - Foglio(1)->AltezzaInterna());
+              ultimaRiga * 2 * (g.R + g.G) + 50 + 2 * g.R + g.G - Fogli::Istanza(1)->AltezzaInterna());
 
     // Scrolling moves the drawing up by the bar's value.
     MettiUguali(1, 128, {1, 2});
@@ -768,7 +770,7 @@ TEST_F(ProvaFogli, BarraDiScorrimento)
     EXPECT_EQ(primo.y(), 950 - 2080);
     // Row 2 now stands where row 1 was: pie C + 1 at (950, 950).
     Muovi(1, 950, 950);
-    EXPECT_EQ(Foglio(1)->FrazioneSotto, C + 1);
+    EXPECT_EQ(Fogli::Istanza(1)->FrazioneSotto, C + 1);
 
     // Back to few pies: disabled and back at the top.
     MettiUguali(1, 1, {1, 2});
@@ -785,14 +787,14 @@ TEST_F(ProvaFogli, BarraDiScorrimento)
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(ScostamentoFoglioA, 0);
     EXPECT_TRUE(bar->isEnabled());
-    EXPECT_EQ(bar->height(), Foglio(1)->Area()->height());
+    EXPECT_EQ(bar->height(), Fogli::Istanza(1)->Area()->height());
 }
 
 TEST_F(ProvaFogli, UltimaRigaRaggiungibileConIValori)
 {
     // Outer height where the literal pitch would count 2 rows but only one
     // full row (with its caption) is drawn.
-    FrmFoglio* f = Foglio(1);
+    FrmFoglio* f = Fogli::Istanza(1);
     const int pxAlt = (450 + 4000) / 15;
     Dimensiona(1, 3 * 1900 / 15 + 20, pxAlt);
     const int C = ColonneFoglioA;
@@ -806,8 +808,8 @@ TEST_F(ProvaFogli, UltimaRigaRaggiungibileConIValori)
 
 TEST_F(ProvaFogli, EtichettaDellaSomma)
 {
-    QLabel* lbl = princ()->LblSommaFoglioA();
-    QLabel* img = princ()->ImgRiducibilita();
+    QLabel* lbl = Unica<Princ>::Istanza()->LblSommaFoglioA();
+    QLabel* img = Unica<Princ>::Istanza()->ImgRiducibilita();
     const QString ridotta = "La frazione è ridotta ai minimi termini ";
     const QString nonRidotta = "La frazione non è ridotta ai minimi termini ";
 
@@ -853,15 +855,15 @@ TEST_F(ProvaFogli, EtichettaDellaSomma)
     // Sheet B has its own label and image.
     Metti(2, {{1, 3}});
     AggiornaSommaFoglio(2);
-    EXPECT_EQ(princ()->LblSommaFoglioB()->text(), " 1/3 ");
-    EXPECT_FALSE(princ()->ImgRiducibilita1()->isHidden());
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioB()->text(), " 1/3 ");
+    EXPECT_FALSE(Unica<Princ>::Istanza()->ImgRiducibilita1()->isHidden());
     EXPECT_EQ(lbl->text(), " 4096000/32001 ");
 }
 
 TEST_F(ProvaFogli, SommaSenzaDivisioniPerZero)
 {
-    QLabel* lbl = princ()->LblSommaFoglioA();
-    QLabel* img = princ()->ImgRiducibilita();
+    QLabel* lbl = Unica<Princ>::Istanza()->LblSommaFoglioA();
+    QLabel* img = Unica<Princ>::Istanza()->ImgRiducibilita();
     Metti(1, {{1, 0}});
     AggiornaSommaFoglio(1);
     EXPECT_EQ(lbl->text(), " 1/0 ");

@@ -45,11 +45,11 @@ protected:
         ProvaConFoglio::TearDown();
     }
     // Pressing or releasing a toggle of Toolbar2, as the pupil does.
-    void Premi(int i) { princ()->BottoneToolbar2(i)->trigger(); }
-    QAction* Voce(const char* nome) { return princ()->Azione(QString::fromUtf8(nome)); }
+    void Premi(int i) { Unica<Princ>::Istanza()->BottoneToolbar2(i)->trigger(); }
+    QAction* Voce(const char* nome) { return Unica<Princ>::Istanza()->Azione(QString::fromUtf8(nome)); }
     QAction* VoceTendina(int bottone, const QString& chiave)
     {
-        for (QAction* a : princ()->BottoneToolbar1(bottone)->menu()->actions())
+        for (QAction* a : Unica<Princ>::Istanza()->BottoneToolbar1(bottone)->menu()->actions())
             if (a->data().toString() == chiave) return a;
         return nullptr;
     }
@@ -206,18 +206,18 @@ TEST_F(Menu, LAlberoDeiMenuSegueLaTabella)
                       .arg(QString::fromUtf8(r.nome), QString::fromUtf8(r.testo), QString::fromUtf8(r.scorciatoia))
                       .arg(r.spunta);
     QStringList trovate;
-    Percorri(0, princ()->menuBar()->actions(), trovate);
+    Percorri(0, Unica<Princ>::Istanza()->menuBar()->actions(), trovate);
     EXPECT_EQ(trovate.size(), attese.size());
     for (int i = 0; i < std::min(trovate.size(), attese.size()); ++i) EXPECT_EQ(trovate[i], attese[i]) << i;
     // Others find every item and top-level menu by its name.
     for (const Riga& r : Albero) {
         ASSERT_NE(Voce(r.nome), nullptr) << r.nome;
         if (r.livello == 0) {
-            EXPECT_NE(princ()->findChild<QMenu*>(QString::fromUtf8(r.nome)), nullptr) << r.nome;
+            EXPECT_NE(Unica<Princ>::Istanza()->findChild<QMenu*>(QString::fromUtf8(r.nome)), nullptr) << r.nome;
         }
     }
-    EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaAbilitaSuono"));
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaEvBottoni"));
+    EXPECT_TRUE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaAbilitaSuono"));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaEvBottoni"));
 }
 
 // ---- Toolbar1 at start ----------------------------------------------------------
@@ -249,12 +249,12 @@ TEST_F(Menu, LeVentunoPosizioniAllAvvio)
                     {"Sposta avanti", 25, false},
                     {"", 0, false},
                     {"Rappresentazione lineare", 53, true}};
-    QToolBar* tb = princ()->Toolbar1();
+    QToolBar* tb = Unica<Princ>::Istanza()->Toolbar1();
     ASSERT_NE(tb, nullptr);
     EXPECT_EQ(tb->objectName(), QStringLiteral("Toolbar1"));
     EXPECT_EQ(tb->actions().size(), 21);
     for (int i = 1; i <= 21; ++i) {
-        QAction* a = princ()->BottoneToolbar1(i);
+        QAction* a = Unica<Princ>::Istanza()->BottoneToolbar1(i);
         ASSERT_NE(a, nullptr) << i;
         const bool separatore = QString::fromUtf8(attesi[i - 1].suggerimento).isEmpty();
         EXPECT_EQ(a->isSeparator(), separatore) << i;
@@ -315,7 +315,7 @@ TEST_F(Menu, IMenuATendinaHannoITestiEOrdineDiSempre)
           "Frazione di frazione|FrazDiFraz"}},
     };
     for (int b = 1; b <= 21; ++b) {
-        QAction* bottone = princ()->BottoneToolbar1(b);
+        QAction* bottone = Unica<Princ>::Istanza()->BottoneToolbar1(b);
         if (!attesi.contains(b)) {
             EXPECT_EQ(bottone->menu(), nullptr) << b;
             continue;
@@ -347,13 +347,13 @@ TEST_F(Menu, LaSceltaDellaTendinaFissaIlFattoreLImmagineEEseguePoiIlClicRipete)
     EXPECT_EQ(FattoreDividi, 7);
     EXPECT_EQ(fattoreDurante, 7);
     EXPECT_EQ(ImmagineBottoneToolbar1(10), 40);
-    EXPECT_EQ(princ()->BottoneToolbar1(10)->toolTip(), QStringLiteral("Divide"));
-    EXPECT_EQ(princ()->BottoneToolbar1(10)->icon().pixmap(QSize(34, 33)).toImage().convertToFormat(
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(10)->toolTip(), QStringLiteral("Divide"));
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(10)->icon().pixmap(QSize(34, 33)).toImage().convertToFormat(
                   QImage::Format_ARGB32_Premultiplied),
               DisegnaIconaToolbar1(40, 1, false));
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"DividiFrazione", {1}}}));
 
-    princ()->BottoneToolbar1(10)->trigger();
+    Unica<Princ>::Istanza()->BottoneToolbar1(10)->trigger();
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"DividiFrazione", {1}}}));
     EXPECT_EQ(fattoreDurante, 7);
 
@@ -418,7 +418,7 @@ TEST_F(Menu, OgniFattoreDelleTendineHaIlSuoValoreELaSuaImmagine)
                     EXPECT_EQ(*tutte[v], prima[v]) << f.chiavi[i];
                 }
             EXPECT_EQ(ImmagineBottoneToolbar1(f.bottone), f.immagini[i]) << f.chiavi[i];
-            EXPECT_EQ(princ()->BottoneToolbar1(f.bottone)->toolTip(), QString::fromLatin1(f.suggerimento));
+            EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(f.bottone)->toolTip(), QString::fromLatin1(f.suggerimento));
             EXPECT_EQ(Prendi(), QList<Chiamata>({{f.procedura, {1}}})) << f.chiavi[i];
         }
 }
@@ -459,8 +459,8 @@ TEST_F(Menu, IModiDelBottone21CambianoImmagineSuggerimentoEComando)
         EXPECT_EQ(ModoVerificaTrova, c.modo) << c.chiave;
         EXPECT_EQ(modoDurante, c.modo) << c.chiave;
         EXPECT_EQ(immagineDurante, c.immagine) << c.chiave;
-        EXPECT_EQ(princ()->BottoneToolbar1(21)->toolTip(), QString::fromUtf8(c.suggerimento)) << c.chiave;
-        princ()->BottoneToolbar1(21)->trigger();
+        EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(21)->toolTip(), QString::fromUtf8(c.suggerimento)) << c.chiave;
+        Unica<Princ>::Istanza()->BottoneToolbar1(21)->trigger();
         EXPECT_EQ(Prendi(), QList<Chiamata>({c.chiamata, c.chiamata})) << c.chiave;
     }
     ModoVerificaTrova = 16;
@@ -473,7 +473,7 @@ TEST_F(Menu, IModiDeiBottoni5E7)
     Toolbar1_ButtonMenuClick("circ");
     EXPECT_EQ(ModoAggiungi, 2);
     EXPECT_EQ(ImmagineBottoneToolbar1(7), 23);
-    EXPECT_EQ(princ()->BottoneToolbar1(7)->toolTip(), QStringLiteral("Aggiunge una frazione"));
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(7)->toolTip(), QStringLiteral("Aggiunge una frazione"));
     Toolbar1_ButtonClick(7);
     Toolbar1_ButtonMenuClick("InsValDecimale");
     EXPECT_EQ(ImmagineBottoneToolbar1(7), 64);
@@ -486,7 +486,7 @@ TEST_F(Menu, IModiDeiBottoni5E7)
     Toolbar1_ButtonMenuClick("fraz");
     EXPECT_EQ(ModoAggiungi, 1);
     EXPECT_EQ(ImmagineBottoneToolbar1(7), 56);
-    EXPECT_EQ(princ()->BottoneToolbar1(7)->toolTip(), QStringLiteral("Aggiunge una frazione"));
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(7)->toolTip(), QStringLiteral("Aggiunge una frazione"));
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"AggiungiFrazioneTorta", {}},
                                          {"AggiungiFrazioneTorta", {}},
                                          {"AggiungiFrazioneValDecimale", {1}},
@@ -496,10 +496,10 @@ TEST_F(Menu, IModiDeiBottoni5E7)
     Toolbar1_ButtonMenuClick("separa2");
     EXPECT_EQ(ModoSepara, 2);
     EXPECT_EQ(ImmagineBottoneToolbar1(5), 65);
-    EXPECT_EQ(princ()->BottoneToolbar1(5)->toolTip(), QStringLiteral("Separa in due frazioni con ugual denominatore"));
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(5)->toolTip(), QStringLiteral("Separa in due frazioni con ugual denominatore"));
     Toolbar1_ButtonClick(5);
     Toolbar1_ButtonMenuClick("separa1");
-    EXPECT_EQ(princ()->BottoneToolbar1(5)->toolTip(),
+    EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(5)->toolTip(),
               QString::fromUtf8("Separa in unità frazionarie con ugual denominatore"));
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"SeparaInDue", {1}}, {"SeparaInDue", {1}}, {"SeparaInUnita", {1}}}));
 }
@@ -597,7 +597,7 @@ TEST_F(Menu, OgniVoceDelMenuChiamaLaSuaProcedura)
         {"MnuGuidaWebAutore", {"MnuGuidaWebAutore_Click", {}}},
     };
     int foglie = 0;
-    for (QAction* a : princ()->findChildren<QAction*>())
+    for (QAction* a : Unica<Princ>::Istanza()->findChildren<QAction*>())
         if (a->objectName().startsWith(QLatin1String("Mnu")) && !a->menu()) ++foglie;
     EXPECT_EQ(foglie, int(std::size(tabella)));   // every item is in the table
     for (const auto& r : tabella) {
@@ -696,7 +696,7 @@ TEST_F(Menu, IComandiDelFoglioNonAgisconoSenzaIlFoglioAttivoAperto)
 // them, the File items of the active window, the one-fraction copy.
 QString Firma()
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     QString f;
     for (int i = 1; i <= 21; ++i) f += p->BottoneToolbar1(i)->isEnabled() ? '1' : '0';
     f += ' ';
@@ -763,17 +763,17 @@ TEST_F(Menu, AggiornaStatoComandiGuardaPrimaLaFinestraAttiva)
     EXPECT_EQ(Firma(), StatoAppunti);
     AggiornaStatoComandi();
     EXPECT_EQ(Firma(), StatoAppunti);
-    emit princ()->findChild<QMenu*>("MnuModifica")->aboutToShow();
+    emit Unica<Princ>::Istanza()->findChild<QMenu*>("MnuModifica")->aboutToShow();
     EXPECT_FALSE(Voce("MnuModificaCopiaBitmap")->isEnabled());
 
     // The pupil clicks on the sheet beside the notes: the sheet state.
-    princ()->AreaMdi()->setActiveSubWindow(Form1());
+    Unica<Princ>::Istanza()->AreaMdi()->setActiveSubWindow(Fogli::Istanza(1));
     ASSERT_EQ(FoglioAttivo, 1);
     EXPECT_EQ(Firma(), StatoFoglio);
     AggiornaStatoComandi();
     EXPECT_EQ(Firma(), StatoFoglio);
     // And back to the notes.
-    princ()->AreaMdi()->setActiveSubWindow(Appunti());
+    Unica<Princ>::Istanza()->AreaMdi()->setActiveSubWindow(Unica<FrmAppunti>::Istanza());
     ASSERT_EQ(FoglioAttivo, 3);
     EXPECT_EQ(Firma(), StatoAppunti);
 
@@ -782,7 +782,7 @@ TEST_F(Menu, AggiornaStatoComandiGuardaPrimaLaFinestraAttiva)
     Premi(1);   // and opens it again: it becomes active
     ASSERT_EQ(FoglioAttivo, 1);
     EXPECT_EQ(Firma(), StatoFoglio);
-    emit princ()->findChild<QMenu*>("MnuModifica")->aboutToShow();
+    emit Unica<Princ>::Istanza()->findChild<QMenu*>("MnuModifica")->aboutToShow();
     EXPECT_TRUE(Voce("MnuModificaCopiaBitmap")->isEnabled());
 
     // Sheet B opened, sheet A closed: still the sheet state.
@@ -792,18 +792,18 @@ TEST_F(Menu, AggiornaStatoComandiGuardaPrimaLaFinestraAttiva)
     // Sheet B closed, the notes stay: notes state.
     Premi(2);
     EXPECT_EQ(Firma(), StatoAppunti);
-    EXPECT_NE(princ()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+    EXPECT_NE(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
     // The last window closed.
     Premi(3);
     EXPECT_EQ(Firma(), StatoNessuno);
-    EXPECT_EQ(princ()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(2), QStringLiteral("Foglio: nessuno   "));
 }
 
 TEST_F(Menu, ITastiDeiMenuSpentiNonFannoNulla)
 {
-    princ()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(princ()));
-    QWidget* bersaglio = Form1();
+    Unica<Princ>::Istanza()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Unica<Princ>::Istanza()));
+    QWidget* bersaglio = Fogli::Istanza(1);
     Seleziona(1, {1}, 1);
     auto premi = [&](QWidget* w) {
         QTest::keyClick(w, Qt::Key_F2);
@@ -823,21 +823,21 @@ TEST_F(Menu, ITastiDeiMenuSpentiNonFannoNulla)
     premi(TxtAppunti());
     EXPECT_EQ(Prendi(), QList<Chiamata>({{"IngrandisciFoglio", {3}}}));
     // Nothing open: nothing at all, the sheet is not touched behind the pupil.
-    princ()->ImpostaToolbar2(1, false);
-    princ()->ImpostaToolbar2(3, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(3, false);
     AggiornaStatoComandi();
     ASSERT_EQ(Firma(), StatoNessuno);
-    premi(princ());
-    QTest::keyClick(princ(), Qt::Key_Delete);
+    premi(Unica<Princ>::Istanza());
+    QTest::keyClick(Unica<Princ>::Istanza(), Qt::Key_Delete);
     EXPECT_TRUE(Prendi().isEmpty());
 }
 
 TEST_F(Menu, ITastiDelleVociSulFoglioENelloStatoSenzaFinestre)
 {
-    princ()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(princ()));
+    Unica<Princ>::Istanza()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Unica<Princ>::Istanza()));
     Seleziona(1, {1}, 1);
-    QWidget* foglio = Form1();
+    QWidget* foglio = Fogli::Istanza(1);
     const struct {
         Qt::Key tasto;
         Qt::KeyboardModifiers modificatori;
@@ -865,7 +865,7 @@ TEST_F(Menu, ITastiDelleVociSulFoglioENelloStatoSenzaFinestre)
     Premi(1);
     ASSERT_EQ(Firma(), StatoNessuno);
     for (const auto& t : tasti) {
-        QTest::keyClick(princ(), t.tasto, t.modificatori);
+        QTest::keyClick(Unica<Princ>::Istanza(), t.tasto, t.modificatori);
         const bool sempre = t.chiamata.procedura == QLatin1String("MnuFileNuovoQuaderno_Click") ||
                             t.chiamata.procedura == QLatin1String("MnuFileSalva_Click") ||
                             t.chiamata.procedura == QLatin1String("MnuGuidaZefra_Click");
@@ -884,7 +884,7 @@ TEST_F(Menu, UnOpzioneNonRestaInContrastoConLoStatoDelProgramma)
     auto coerente = [&] {
         EXPECT_EQ(suono->isChecked(), SuonoAbilitato != FALSO);
         EXPECT_EQ(valori->isChecked(), DistanzaTorte == 140);
-        EXPECT_EQ(Form1()->Area()->BackColor, ColoreSfondoFoglio(1));
+        EXPECT_EQ(Fogli::Istanza(1)->Area()->BackColor, ColoreSfondoFoglio(1));
     };
     coerente();
     for (int volta = 0; volta < 2; ++volta) {
@@ -895,15 +895,15 @@ TEST_F(Menu, UnOpzioneNonRestaInContrastoConLoStatoDelProgramma)
     }
     // The start-up option is its check alone.
     Voce("MnuImpostaWinAvvio")->trigger();
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     Voce("MnuImpostaWinAvvio")->trigger();
-    EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    EXPECT_TRUE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
 }
 
 TEST_F(Menu, NegliAppuntiCancEditaIlTesto)
 {
-    princ()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(princ()));
+    Unica<Princ>::Istanza()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Unica<Princ>::Istanza()));
     Premi(3);
     QTextEdit* t = TxtAppunti();
     t->setFocus();
@@ -923,10 +923,10 @@ TEST_F(Menu, NegliAppuntiCancEditaIlTesto)
 
 TEST_F(Menu, RisoluzioneBassaNascondeIBottoniDa16A20MaNonLeVoci)
 {
-    DistruggiPrinc();
+    Unica<Princ>::Distruggi();
     RisoluzioneBassa = VERO;
     for (int i = 1; i <= 21; ++i)
-        EXPECT_EQ(princ()->BottoneToolbar1(i)->isVisible(), i < 16 || i > 20) << i;
+        EXPECT_EQ(Unica<Princ>::Istanza()->BottoneToolbar1(i)->isVisible(), i < 16 || i > 20) << i;
     for (const char* n : {"MnuModificaIngrandisci", "MnuModificaRiduci", "MnuOrdinaAvanti", "MnuOrdinaIndietro"}) {
         EXPECT_TRUE(Voce(n)->isVisible()) << n;
         EXPECT_TRUE(Voce(n)->isEnabled()) << n;

@@ -42,7 +42,7 @@ bool Riquadrata(uint8_t s, int i)
     const GeometriaFoglio g = GeometriaDelFoglio(s);
     if (g.C <= 0) return false;
     const QPoint c = g.Centro(i);
-    const QImage img = Foglio(s)->Area()->Immagine();
+    const QImage img = Fogli::Istanza(s)->Area()->Immagine();
     const QPoint angolo(TwipInPixel(c.x() - g.R), TwipInPixel(c.y() - g.R));
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
@@ -88,7 +88,7 @@ TEST_F(Modifica, CopiaTienaLOrdineEIncollaInFondoAllAltroFoglio)
     EseguiIncolla(2);
     EXPECT_EQ(FrazioniDelFoglio(2), (std::vector<Fr>{{5, 6, 0, 0}, {1, 7}, {1, 3, 1, 4}, {3, 4, 1, 9}, {4, 5, 1, 2}}));
     EXPECT_TRUE(QuadernoModificato);
-    EXPECT_EQ(princ()->LblSommaFoglioB()->text(), "  ?  ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioB()->text(), "  ?  ");
 
     // A second paste appends another batch, and only it is selected.
     EseguiIncolla(2);
@@ -117,7 +117,7 @@ TEST_F(Modifica, IncollaDisegnaESegnaSoloLeIncollate)
     EXPECT_TRUE(Riquadrata(1, 3));
     const GeometriaFoglio g = GeometriaDelFoglio(1);
     const QPoint c = g.Centro(3);
-    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
+    EXPECT_EQ(Fogli::Istanza(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
               QBColor(9));
 
     // A cut draws the packed sheet without the cut pie.
@@ -125,7 +125,7 @@ TEST_F(Modifica, IncollaDisegnaESegnaSoloLeIncollate)
     EXPECT_EQ(NumFrazioniA, 2);
     EXPECT_FALSE(Riquadrata(1, 1));
     EXPECT_FALSE(Riquadrata(1, 2));
-    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
+    EXPECT_EQ(Fogli::Istanza(1)->Area()->Immagine().pixelColor(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2)),
               ColoreSfondoFoglio(1));
 }
 
@@ -185,7 +185,7 @@ TEST_F(Modifica, TagliaCompattaIlFoglio)
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 3, 0, 2}, {3, 4, 0, 4}}));
     EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 2, 1, 1}, {2, 3, 1, 3}, {4, 5, 1, 5}}));
     EXPECT_TRUE(QuadernoModificato);
-    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  ?  ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioA()->text(), "  ?  ");
     // The scratch table that service windows may be showing is left alone.
     for (int r = 0; r <= 130; ++r) ASSERT_EQ(FrazioniAppoggio[r][1], -7) << r;
     EXPECT_TRUE(Suono::Registrati().isEmpty());
@@ -195,7 +195,7 @@ TEST_F(Modifica, TagliaCompattaIlFoglio)
     Frazioni[1][2][3] = 1;
     TagliaSelezione(1);
     EXPECT_EQ(NumFrazioniA, 0);
-    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  0  ");
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioA()->text(), "  0  ");
     EXPECT_EQ(Copiate(), (std::vector<Fr>{{1, 3, 1, 2}, {3, 4, 1, 4}}));
 }
 
@@ -204,12 +204,12 @@ TEST_F(Modifica, CancellaFoglioAzzeraSoloIlConteggio)
     Metti(1, {{1, 2, 1}, {1, 2}});
     EseguiCopia(1);
     RidisegnaFoglio(1);
-    ASSERT_TRUE(princ()->ImgRiducibilita()->isVisibleTo(princ()));
+    ASSERT_TRUE(Unica<Princ>::Istanza()->ImgRiducibilita()->isVisibleTo(Unica<Princ>::Istanza()));
     CancellaFoglio(1);
     EXPECT_EQ(NumFrazioniA, 0);
     EXPECT_EQ(Frazioni[1][2][2], 2);   // the records stay, unread
-    EXPECT_EQ(princ()->LblSommaFoglioA()->text(), "  0  ");
-    EXPECT_FALSE(princ()->ImgRiducibilita()->isVisibleTo(princ()));
+    EXPECT_EQ(Unica<Princ>::Istanza()->LblSommaFoglioA()->text(), "  0  ");
+    EXPECT_FALSE(Unica<Princ>::Istanza()->ImgRiducibilita()->isVisibleTo(Unica<Princ>::Istanza()));
     EXPECT_EQ(NumFrazioniCopiate, 1);
     EXPECT_FALSE(QuadernoModificato);   // the caller decides
 
@@ -217,7 +217,7 @@ TEST_F(Modifica, CancellaFoglioAzzeraSoloIlConteggio)
     CancellaFoglio(2);
     EXPECT_EQ(NumFrazioniB, 0);
     EXPECT_EQ(NumFrazioniA, 0);
-    EXPECT_FALSE(princ()->ImgRiducibilita1()->isVisibleTo(princ()));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->ImgRiducibilita1()->isVisibleTo(Unica<Princ>::Istanza()));
 }
 
 TEST_F(Modifica, LaCancellazioneDelMenuChiedePrima)

@@ -90,7 +90,7 @@ QWidget* AttendiModale()
 TEST_F(AvvioPrinc, SenzaRigaDiComandoSuonoFogliSplashEInformazioni)
 {
     Main({});
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     ASSERT_NE(p, nullptr);
     EXPECT_TRUE(p->isVisible());
     EXPECT_EQ(FinestreMostrate(), (QStringList{"frmSplash", "FrmInfoAvvio"}));
@@ -116,7 +116,7 @@ TEST_F(AvvioPrinc, SenzaRigaDiComandoSuonoFogliSplashEInformazioni)
     EXPECT_TRUE(p->MenuSpuntato("MnuImpostaWinAvvio"));
     // Sheet A fills the client area.
     const QRect area = p->AreaMdi()->viewport()->rect();
-    EXPECT_EQ(Foglio(1)->geometry(), QRect(0, 0, area.width(), area.height()));
+    EXPECT_EQ(Fogli::Istanza(1)->geometry(), QRect(0, 0, area.width(), area.height()));
 }
 
 TEST_F(AvvioPrinc, PercorsoSullaRigaDiComandoSaltaSuonoSplashEInformazioni)
@@ -129,12 +129,12 @@ TEST_F(AvvioPrinc, PercorsoSullaRigaDiComandoSaltaSuonoSplashEInformazioni)
     EXPECT_FALSE(Suono::Registrati().contains(QStringLiteral("avvio.wav")));
     // The setting has still been read, and is written back at exit.
     EXPECT_EQ(MostraFinestraAvvio, FALSO);
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     // The path with a blank, split in two arguments, arrives whole.
     EXPECT_EQ(NomeQuaderno, Percorso("un quaderno.qdn"));
     Impostazioni::Scrivi("zfr", "settings", "win_avvio", "");
-    ASSERT_TRUE(princ()->RichiestaChiusura());
-    princ()->ScaricaPrinc();
+    ASSERT_TRUE(Unica<Princ>::Istanza()->RichiestaChiusura());
+    Unica<Princ>::Istanza()->ScaricaPrinc();
     EXPECT_EQ(WinAvvio(), QStringLiteral("no"));
 }
 
@@ -143,11 +143,11 @@ TEST_F(AvvioPrinc, ImpostazioneNoSaltaLeInformazioniESpegneLaVoce)
     Impostazioni::Scrivi("zfr", "settings", "win_avvio", "no");
     CaricaPrinc(QString());
     EXPECT_EQ(FinestreMostrate(), QStringList{"frmSplash"});
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     // Checking the item again before exit stores "yes".
-    princ()->ImpostaWinAvvio(true);
-    ASSERT_TRUE(princ()->RichiestaChiusura());
-    princ()->ScaricaPrinc();
+    Unica<Princ>::Istanza()->ImpostaWinAvvio(true);
+    ASSERT_TRUE(Unica<Princ>::Istanza()->RichiestaChiusura());
+    Unica<Princ>::Istanza()->ScaricaPrinc();
     EXPECT_EQ(WinAvvio(), QStringLiteral("yes"));
 }
 
@@ -182,10 +182,10 @@ TEST_F(AvvioPrinc, LeFinestreDAvvioGiranoModaliUnaDopoLAltra)
     EXPECT_EQ(ordine, (QStringList{"frmSplash", "FrmInfoAvvio"}));
     EXPECT_TRUE(foglioDietro);
     EXPECT_EQ(suoniPrima, QStringList{"avvio.wav"});
-    EXPECT_EQ(FrmSplashSeCaricata(), nullptr);
+    EXPECT_EQ(Unica<FrmSplash>::SeEsiste(), nullptr);
     // The ticked box switched the item off; the exit stores "no".
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
-    princ()->ScaricaPrinc();
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
+    Unica<Princ>::Istanza()->ScaricaPrinc();
     EXPECT_EQ(WinAvvio(), QStringLiteral("no"));
 }
 
@@ -197,14 +197,14 @@ TEST_F(AvvioPrinc, IlControlloDelloSchermoPrecedeStatoEValoriIniziali)
     int coloreAlControllo = -1;
     ColoreCorrente = 0;
     ImpostaFonteSchermo([&] {
-        if (Princ* p = PrincSeEsiste()) pannelloAlControllo = p->TestoPannello(1);
+        if (Princ* p = Unica<Princ>::SeEsiste()) pannelloAlControllo = p->TestoPannello(1);
         coloreAlControllo = ColoreCorrente;
         return QSize(1280, 1024);
     });
     CaricaPrinc(QString());
     EXPECT_EQ(pannelloAlControllo, QString());
     EXPECT_EQ(coloreAlControllo, 0);
-    EXPECT_EQ(princ()->TestoPannello(1), NomeIniziale);
+    EXPECT_EQ(Unica<Princ>::Istanza()->TestoPannello(1), NomeIniziale);
     EXPECT_EQ(ColoreCorrente, 12);
 }
 
@@ -212,10 +212,10 @@ TEST_F(AvvioPrinc, IlControlloDelloSchermoPrecedeStatoEValoriIniziali)
 
 TEST_F(AvvioPrinc, FinestraInformazioniSpuntaSoloSeLaCasellaESpuntata)
 {
-    princ();
+    Unica<Princ>::Istanza();
     {
         // Closed by its close box with the box unticked: nothing changes.
-        FrmInfoAvvio f(princ());
+        FrmInfoAvvio f(Unica<Princ>::Istanza());
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Come iniziare"));
         EXPECT_EQ(f.Check1()->text(), QStringLiteral("Non mostrare più questa finestra all'avvio"));
         EXPECT_EQ(f.CmdChiudi()->text(), QStringLiteral("Chiudi"));
@@ -223,25 +223,25 @@ TEST_F(AvvioPrinc, FinestraInformazioniSpuntaSoloSeLaCasellaESpuntata)
         EXPECT_EQ(f.Image1()->pixmap().size(), QSize(460, 187));
         f.show();
         f.close();
-        EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+        EXPECT_TRUE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     }
     {
         // An unticked box never checks the item again.
-        princ()->ImpostaWinAvvio(false);
-        FrmInfoAvvio f(princ());
+        Unica<Princ>::Istanza()->ImpostaWinAvvio(false);
+        FrmInfoAvvio f(Unica<Princ>::Istanza());
         f.show();
         f.CmdChiudi()->click();
         EXPECT_FALSE(f.isVisible());
-        EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+        EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     }
     {
         // Ticked and closed by the close box (not the button) unchecks it.
-        princ()->ImpostaWinAvvio(true);
-        FrmInfoAvvio f(princ());
+        Unica<Princ>::Istanza()->ImpostaWinAvvio(true);
+        FrmInfoAvvio f(Unica<Princ>::Istanza());
         f.show();
         f.Check1()->setChecked(true);
         f.close();
-        EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+        EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     }
 }
 
@@ -249,8 +249,8 @@ TEST_F(AvvioPrinc, FinestraInformazioniSpuntaSoloSeLaCasellaESpuntata)
 
 TEST_F(AvvioPrinc, SplashMisureETimer)
 {
-    QPointer<FrmSplash> f = frmSplash();
-    EXPECT_EQ(f, frmSplash());   // one instance
+    QPointer<FrmSplash> f = Unica<FrmSplash>::Istanza();
+    EXPECT_EQ(f, Unica<FrmSplash>::Istanza());   // one instance
     EXPECT_EQ(f->objectName(), QStringLiteral("frmSplash"));
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(f->Picture1()->pixmap().size(), QSize(550, 360));
@@ -265,15 +265,15 @@ TEST_F(AvvioPrinc, SplashMisureETimer)
 
 TEST_F(AvvioPrinc, SplashSiChiudeConClicOTasto)
 {
-    QPointer<FrmSplash> f = frmSplash();
+    QPointer<FrmSplash> f = Unica<FrmSplash>::Istanza();
     f->show();
     QTest::mouseClick(f->Picture1(), Qt::LeftButton);
     EXPECT_FALSE(f->isVisible());
-    EXPECT_EQ(FrmSplashSeCaricata(), nullptr);   // unloaded: the next use loads it anew
+    EXPECT_EQ(Unica<FrmSplash>::SeEsiste(), nullptr);   // unloaded: the next use loads it anew
     Elimina();
     EXPECT_TRUE(f.isNull());
 
-    f = frmSplash();
+    f = Unica<FrmSplash>::Istanza();
     f->show();
     QTest::keyClick(f->Picture1(), Qt::Key_Space);
     EXPECT_FALSE(f->isVisible());
@@ -284,7 +284,7 @@ TEST_F(AvvioPrinc, SplashSiChiudePerdendoIlFuocoSoloDopoAverloAvuto)
     QWidget altra;
     altra.resize(100, 100);
     altra.show();
-    QPointer<FrmSplash> f = frmSplash();
+    QPointer<FrmSplash> f = Unica<FrmSplash>::Istanza();
     // As the About command shows it: no timer.
     f->Timer1()->stop();
     f->show();
@@ -319,11 +319,11 @@ TEST_F(AvvioPrinc, RisoluzioneBassaNascondeIPulsanti16a20EAvvisa)
     struct Caso { QSize schermo; bool bassa; };
     for (const Caso& c : {Caso{{800, 600}, false}, Caso{{800, 599}, true}, Caso{{799, 600}, true},
                           Caso{{1280, 1024}, false}}) {
-        DistruggiPrinc();
+        Unica<Princ>::Distruggi();
         RisoluzioneBassa = FALSO;
         Modale::Azzera();
         ImpostaFonteSchermo([c] { return c.schermo; });
-        Princ* p = princ();
+        Princ* p = Unica<Princ>::Istanza();
         // Toolbar1 with its 21 positions (a stand-in when the real one is
         // not built).
         if (!p->BottoneToolbar1(21)) {
@@ -357,7 +357,7 @@ TEST_F(AvvioPrinc, RisoluzioneBassaNascondeIPulsanti16a20EAvvisa)
 TEST_F(AvvioPrinc, RisoluzioneBassaValeAncheperUnaToolbar1CostruitaDopo)
 {
     ImpostaFonteSchermo([] { return QSize(640, 480); });
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     p->ImpostaToolbar1(nullptr);
     p->EsaminaSchermo();   // no Toolbar1: nothing to hide, no crash
     EXPECT_EQ(RisoluzioneBassa, VERO);
@@ -388,7 +388,7 @@ TEST_F(AvvioPrinc, AvvioConRisoluzioneBassaAvvisaPrimaDelloSplash)
 
 TEST_F(AvvioPrinc, StrisciaSegueLaPropriaLarghezza)
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     p->resize(1280, 900);
     p->show();
     QTest::qWait(0);
@@ -422,7 +422,7 @@ TEST_F(AvvioPrinc, StrisciaSegueLaPropriaLarghezza)
 
 TEST_F(AvvioPrinc, StrisciaAltezzeComeCalcolate)
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     p->resize(1000, 700);
     p->show();
     Inizializza();
@@ -448,7 +448,7 @@ TEST_F(AvvioPrinc, StrisciaAltezzeComeCalcolate)
 TEST_F(AvvioPrinc, StrisciaConRisoluzioneBassa)
 {
     ImpostaFonteSchermo([] { return QSize(799, 600); });
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     p->resize(799, 560);
     p->show();
     CaricaPrinc(QString());
@@ -463,7 +463,7 @@ TEST_F(AvvioPrinc, StrisciaConRisoluzioneBassa)
 TEST_F(AvvioPrinc, TavolozzaEToolbar2ComeDisegnate)
 {
     CaricaPrinc(QString());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     const int indici[9] = {12, 1, 3, 6, 9, 13, 2, 10, 0};
     for (int i = 0; i < 9; ++i) {
         QLabel* b = p->PBoxTavolozza(i);
@@ -492,7 +492,7 @@ TEST_F(AvvioPrinc, TavolozzaEToolbar2ComeDisegnate)
 TEST_F(AvvioPrinc, Toolbar2ApreEChiudeIFogliEPulisceLaSelezioneDellAltro)
 {
     CaricaPrinc(QString());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     Riempi(1, 3);
     Riempi(2, 5);
     RidisegnaFoglio(1);
@@ -514,7 +514,7 @@ TEST_F(AvvioPrinc, Toolbar2ApreEChiudeIFogliEPulisceLaSelezioneDellAltro)
     EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: B   "));
     EXPECT_EQ(FoglioAttivo, 2);
     const QRect area = p->AreaMdi()->viewport()->rect();
-    EXPECT_EQ(Foglio(2)->geometry(), QRect(0, 0, area.width(), area.height()));
+    EXPECT_EQ(Fogli::Istanza(2)->geometry(), QRect(0, 0, area.width(), area.height()));
 
     // Button 1 down again: sheet B's selection goes; A left of B.
     Riempi(2, 5);
@@ -524,19 +524,19 @@ TEST_F(AvvioPrinc, Toolbar2ApreEChiudeIFogliEPulisceLaSelezioneDellAltro)
     EXPECT_EQ(Selezionate(2), 0);
     EXPECT_EQ(p->TestoPannello(2), QStringLiteral("Foglio: A   "));
     EXPECT_EQ(FoglioAttivo, 1);
-    EXPECT_EQ(Foglio(1)->geometry().left(), 0);
-    EXPECT_EQ(Foglio(2)->geometry().left(), area.width() / 2);
+    EXPECT_EQ(Fogli::Istanza(1)->geometry().left(), 0);
+    EXPECT_EQ(Fogli::Istanza(2)->geometry().left(), area.width() / 2);
 
     // Button 2 up hides sheet B; A takes the whole area again.
     p->BottoneToolbar2(2)->trigger();
     EXPECT_FALSE(FoglioVisibile(2));
-    EXPECT_EQ(Foglio(1)->geometry().width(), area.width());
+    EXPECT_EQ(Fogli::Istanza(1)->geometry().width(), area.width());
 }
 
 TEST_F(AvvioPrinc, Toolbar2ApreEChiudeGliAppunti)
 {
     CaricaPrinc(QString());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     Riempi(1, 2);
     p->BottoneToolbar2(3)->trigger();
     EXPECT_TRUE(p->Toolbar2Premuto(3));
@@ -545,22 +545,22 @@ TEST_F(AvvioPrinc, Toolbar2ApreEChiudeGliAppunti)
     EXPECT_EQ(FoglioAttivo, 3);
     EXPECT_EQ(Selezionate(1), 2);   // opening the notes leaves the sheets' selection
     const QRect area = p->AreaMdi()->viewport()->rect();
-    EXPECT_EQ(Appunti()->geometry().left(), area.width() / 2);   // right of sheet A
+    EXPECT_EQ(Unica<FrmAppunti>::Istanza()->geometry().left(), area.width() / 2);   // right of sheet A
     p->BottoneToolbar2(3)->trigger();
     EXPECT_FALSE(AppuntiVisibili());
-    EXPECT_TRUE(AppuntiSeCaricati() != nullptr);   // hidden, not unloaded
-    EXPECT_EQ(Foglio(1)->geometry().width(), area.width());
+    EXPECT_TRUE(Unica<FrmAppunti>::SeEsiste() != nullptr);   // hidden, not unloaded
+    EXPECT_EQ(Fogli::Istanza(1)->geometry().width(), area.width());
 }
 
 TEST_F(AvvioPrinc, DisponeFinestreSoloAffianca)
 {
     CaricaPrinc(QString());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     Riempi(2, 4);
-    Foglio(1)->setGeometry(10, 20, 200, 150);
+    Fogli::Istanza(1)->setGeometry(10, 20, 200, 150);
     p->BottoneToolbar2(4)->trigger();
     const QRect area = p->AreaMdi()->viewport()->rect();
-    EXPECT_EQ(Foglio(1)->geometry(), QRect(0, 0, area.width(), area.height()));
+    EXPECT_EQ(Fogli::Istanza(1)->geometry(), QRect(0, 0, area.width(), area.height()));
     EXPECT_EQ(Selezionate(2), 4);
     EXPECT_TRUE(p->Toolbar2Premuto(1));
     EXPECT_FALSE(p->BottoneToolbar2(4)->isChecked());
@@ -570,7 +570,7 @@ TEST_F(AvvioPrinc, DisponeFinestreSoloAffianca)
 TEST_F(AvvioPrinc, Toolbar2RidecideIComandiMaDisponeFinestreNo)
 {
     CaricaPrinc(QString());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     QAction* aggiungi = p->BottoneToolbar1(7);
     QAction* taglia = p->BottoneToolbar1(12);
     ASSERT_NE(aggiungi, nullptr);
@@ -608,14 +608,14 @@ TEST_F(AvvioPrinc, Toolbar2RidecideIComandiMaDisponeFinestreNo)
 
 TEST_F(AvvioPrinc, AffiancaUnaDueTreFinestreNellOrdineABAppunti)
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     p->resize(1000, 700);
     p->show();
     Inizializza();
     // The notes window is created first: the order still is A, B, notes.
-    FrmAppunti* appunti = Appunti();
-    Foglio(2);
-    Foglio(1);
+    FrmAppunti* appunti = Unica<FrmAppunti>::Istanza();
+    Fogli::Istanza(2);
+    Fogli::Istanza(1);
 
     auto atteso = [&](int i, int n) {
         const QRect area = p->AreaMdi()->viewport()->rect();
@@ -628,19 +628,19 @@ TEST_F(AvvioPrinc, AffiancaUnaDueTreFinestreNellOrdineABAppunti)
 
     MostraFoglio(2);
     p->Affianca();
-    EXPECT_EQ(Foglio(2)->geometry(), atteso(0, 2));
+    EXPECT_EQ(Fogli::Istanza(2)->geometry(), atteso(0, 2));
     EXPECT_EQ(appunti->geometry(), atteso(1, 2));
 
     MostraFoglio(1);
     p->Affianca();
-    EXPECT_EQ(Foglio(1)->geometry(), atteso(0, 3));
-    EXPECT_EQ(Foglio(2)->geometry(), atteso(1, 3));
+    EXPECT_EQ(Fogli::Istanza(1)->geometry(), atteso(0, 3));
+    EXPECT_EQ(Fogli::Istanza(2)->geometry(), atteso(1, 3));
     EXPECT_EQ(appunti->geometry(), atteso(2, 3));
 
     // Every resize of the main window tiles again.
     p->resize(760, 600);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Foglio(1)->geometry(), atteso(0, 3));
+    EXPECT_EQ(Fogli::Istanza(1)->geometry(), atteso(0, 3));
     EXPECT_EQ(appunti->geometry(), atteso(2, 3));
     EXPECT_LT(appunti->geometry().right(), 760);
 }
@@ -654,13 +654,13 @@ TEST_F(AvvioPrinc, ChiusuraSenzaModificheScaricaTutto)
     QWidget servizio;
     servizio.setWindowTitle("servizio");
     servizio.show();
-    ASSERT_TRUE(princ()->close());
+    ASSERT_TRUE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, VERO);
     EXPECT_FALSE(servizio.isVisible());
     Elimina();
     EXPECT_FALSE(FoglioCaricato(1));
     EXPECT_FALSE(FoglioCaricato(2));
-    EXPECT_EQ(AppuntiSeCaricati(), nullptr);
+    EXPECT_EQ(Unica<FrmAppunti>::SeEsiste(), nullptr);
     EXPECT_TRUE(std::none_of(Modale::Mostrati().begin(), Modale::Mostrati().end(),
                              [](const auto& m) { return m.genere == QLatin1String("domanda"); }));
     EXPECT_EQ(WinAvvio(), QStringLiteral("yes"));
@@ -673,7 +673,7 @@ TEST_F(AvvioPrinc, ChiusuraConModificheLeTreRisposte)
     QuadernoModificato = VERO;
     Modale::Azzera();
     Modale::Rispondi(2);
-    EXPECT_FALSE(princ()->close());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->close());
     ASSERT_EQ(Modale::Mostrati().size(), 1);
     EXPECT_EQ(Modale::Mostrati()[0].genere, QStringLiteral("domanda"));
     EXPECT_EQ(Modale::Mostrati()[0].testo, QStringLiteral("Salvare il quaderno ?"));
@@ -689,7 +689,7 @@ TEST_F(AvvioPrinc, ChiusuraConModificheLeTreRisposte)
     // keeps running with everything as it was.
     NomeQuaderno = Percorso("manca/quaderno.qdn");
     Modale::Rispondi(1);
-    EXPECT_FALSE(princ()->close());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, FALSO);
     EXPECT_TRUE(FoglioVisibile(1));
     EXPECT_EQ(WinAvvio(), QString());
@@ -698,7 +698,7 @@ TEST_F(AvvioPrinc, ChiusuraConModificheLeTreRisposte)
     // No: the program closes without saving; only the setting is written.
     NomeQuaderno = Percorso("quaderno.qdn");
     Modale::Rispondi(0);
-    EXPECT_TRUE(princ()->close());
+    EXPECT_TRUE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, VERO);
     EXPECT_FALSE(QFile::exists(NomeQuaderno));
     EXPECT_EQ(WinAvvio(), QStringLiteral("yes"));
@@ -712,7 +712,7 @@ TEST_F(AvvioPrinc, ChiusuraSalvaPrimaDiUscire)
     // Unnamed notebook, Save-as dialog cancelled: the program keeps running.
     QuadernoModificato = VERO;
     Modale::Rispondi(1);
-    EXPECT_FALSE(princ()->close());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, FALSO);
     EXPECT_EQ(QuadernoModificato, VERO);
     EXPECT_TRUE(FoglioVisibile(1));
@@ -721,7 +721,7 @@ TEST_F(AvvioPrinc, ChiusuraSalvaPrimaDiUscire)
     // Save-as given a name: saved under it, then the program closes.
     ImpostaDialogoQuaderno([this](const RichiestaDialogoQuaderno&) { return Percorso("nuovo.qdn"); });
     Modale::Rispondi(1);
-    const bool chiuso = princ()->close();
+    const bool chiuso = Unica<Princ>::Istanza()->close();
     ImpostaDialogoQuaderno({});
     EXPECT_TRUE(chiuso);
     EXPECT_TRUE(QFile::exists(Percorso("nuovo.qdn")));
@@ -736,7 +736,7 @@ TEST_F(AvvioPrinc, ChiusuraSalvaSulNomeDelQuaderno)
     NomeQuaderno = Percorso("mio.qdn");
     QuadernoModificato = VERO;
     Modale::Rispondi(1);
-    EXPECT_TRUE(princ()->close());
+    EXPECT_TRUE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, VERO);
     const auto letto = LeggiFileQuaderno(Percorso("mio.qdn"));
     ASSERT_TRUE(letto.has_value());

@@ -58,8 +58,8 @@ protected:
     {
         ProvaZefra::SetUp();
         ImpostaFonteSchermo([] { return QSize(1280, 1024); });
-        princ()->resize(1000, 700);
-        princ()->show();
+        Unica<Princ>::Istanza()->resize(1000, 700);
+        Unica<Princ>::Istanza()->show();
         CaricaPrinc(QString());
         Pronto();
     }
@@ -115,8 +115,8 @@ protected:
     {
         ASSERT_TRUE(ApplicaContenutoQuaderno({{{3, 4, 1, 12}, {1, 2, 0, 1}}, {}}));
     }
-    QString Pannello(int i) const { return princ()->TestoPannello(i); }
-    bool Premuto(int i) const { return princ()->Toolbar2Premuto(i); }
+    QString Pannello(int i) const { return Unica<Princ>::Istanza()->TestoPannello(i); }
+    bool Premuto(int i) const { return Unica<Princ>::Istanza()->Toolbar2Premuto(i); }
 
     std::deque<QString> scelte;
     std::vector<RichiestaDialogoQuaderno> richieste;
@@ -206,9 +206,9 @@ TEST_F(Quaderno, SalvataggioFallitoAvvisaTieneIlFlagEIlVecchioFile)
     NomeQuaderno = Percorso("file/prova.qdn");
     QuadernoModificato = VERO;
     Modale::Rispondi(1);
-    EXPECT_FALSE(princ()->close());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->close());
     EXPECT_EQ(InChiusura, FALSO);
-    EXPECT_TRUE(princ()->isVisible());
+    EXPECT_TRUE(Unica<Princ>::Istanza()->isVisible());
     EXPECT_EQ(QuadernoModificato, VERO);
     Salvataggio_Fallito();
 }
@@ -256,7 +256,7 @@ TEST_F(Quaderno, SalvaConNomeAggiungeQdnEChiedePrimaDiSostituire)
 TEST_F(Quaderno, SalvaConNomeFallitoOAnnullatoTieneNomeEStato)
 {
     NomeQuaderno = Percorso("vecchio.qdn");
-    princ()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+    Unica<Princ>::Istanza()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
     QuadernoModificato = VERO;
     QWidget servizio;
     servizio.setWindowTitle(QStringLiteral("Istogramma"));
@@ -402,8 +402,8 @@ TEST_F(Quaderno, ApriMostraLeFinestreSecondoIFogli)
     // Showing sheet B and then sheet A clears each other's selection.
     EXPECT_EQ(FotografaQuaderno(), (ContenutoQuaderno{{{3, 4, 0, 12}, {1, 2, 0, 1}}, {{5, 8, 0, 9}}}));
     // Tiled side by side: A, B, notes.
-    EXPECT_LT(Foglio(1)->x(), Foglio(2)->x());
-    EXPECT_LT(Foglio(2)->x(), Appunti()->x());
+    EXPECT_LT(Fogli::Istanza(1)->x(), Fogli::Istanza(2)->x());
+    EXPECT_LT(Fogli::Istanza(2)->x(), Unica<FrmAppunti>::Istanza()->x());
 
     // Only sheet B: sheet B alone with the notes; no notes file empties them.
     scelte = {Percorso("solob.qdn")};
@@ -433,7 +433,7 @@ TEST_F(Quaderno, ApriRifiutaCioCheNonEUnQuadernoSenzaToccareNulla)
 {
     Esempio();
     NomeQuaderno = Percorso("vecchio.qdn");
-    princ()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
+    Unica<Princ>::Istanza()->ImpostaPannello(1, QStringLiteral("Nome del quaderno: vecchio.qdn   "));
     ScriviAppunti(QStringLiteral("vecchi appunti"));
     QuadernoModificato = VERO;
     const ContenutoQuaderno prima = FotografaQuaderno();
@@ -508,7 +508,7 @@ TEST_F(Quaderno, SelezioniEColoriTornanoDalFile)
 TEST_F(Quaderno, AprireDagliAppuntiTieneLaSelezioneDelFoglioB)
 {
     ASSERT_TRUE(ScriviFileQuaderno(Percorso("solob.qdn"), {{}, {{1, 3, 1, 2}, {2, 3, 0, 2}}}));
-    princ()->ImpostaToolbar2(3, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(3, true);
     MostraAppunti();
     ASSERT_EQ(FoglioAttivo, 3);
     scelte = {Percorso("solob.qdn")};
@@ -526,9 +526,9 @@ TEST_F(Quaderno, NuovoSvuotaTuttoEMostraSoloIlFoglioA)
     ASSERT_TRUE(ApplicaContenutoQuaderno({{{1, 2, 0, 3}}, {{1, 4, 0, 2}}}));
     NomeQuaderno = Percorso("prova.qdn");
     ScriviAppunti(QStringLiteral("appunti"));
-    princ()->ImpostaToolbar2(2, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(2, true);
     MostraFoglio(2);
-    princ()->ImpostaToolbar2(3, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(3, true);
     MostraAppunti();
     RaggioFoglioA = 1200;
     NumFrazioniCopiate = 1;
@@ -601,7 +601,7 @@ TEST_F(Quaderno, EsciChiudeLaFinestraPrincipale)
 {
     MnuFileEsci_Click();
     EXPECT_EQ(InChiusura, VERO);
-    EXPECT_FALSE(princ()->isVisible());
+    EXPECT_FALSE(Unica<Princ>::Istanza()->isVisible());
 }
 
 TEST_F(Quaderno, ChiudiFinestreServizioGuardaLeCinqueLettere)
@@ -617,11 +617,11 @@ TEST_F(Quaderno, ChiudiFinestreServizioGuardaLeCinqueLettere)
     const auto minuscolo = finestra(QStringLiteral("zefra copia"));
     const auto zefra = finestra(QStringLiteral("Zefra copia"));
     const auto fogli = finestra(QStringLiteral("Fogliolina"));
-    auto* figlio = princ()->AreaMdi()->addSubWindow(new QWidget);
+    auto* figlio = Unica<Princ>::Istanza()->AreaMdi()->addSubWindow(new QWidget);
     figlio->setWindowTitle(QStringLiteral("Copia"));
     figlio->show();
     const QPointer<QMdiSubWindow> guardia(figlio);
-    princ()->ImpostaToolbar2(3, true);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(3, true);
     MostraAppunti();
 
     // A loaded window that is hidden goes too.
@@ -638,7 +638,7 @@ TEST_F(Quaderno, ChiudiFinestreServizioGuardaLeCinqueLettere)
     EXPECT_TRUE(zefra->isVisible());
     EXPECT_TRUE(fogli->isVisible());
     EXPECT_TRUE(!guardia || !guardia->isVisible());
-    EXPECT_TRUE(princ()->isVisible());
+    EXPECT_TRUE(Unica<Princ>::Istanza()->isVisible());
     EXPECT_TRUE(FoglioVisibile(1) && AppuntiVisibili());
 }
 
@@ -678,7 +678,7 @@ TEST_F(QuadernoAvvio, TraVirgoletteEConSpazi)
     EXPECT_FALSE(FoglioVisibile(1));
     EXPECT_TRUE(Suono::Registrati().isEmpty());
 
-    DistruggiPrinc();
+    Unica<Princ>::Distruggi();
     AzzeraStatoGenerale();
     Avvia({cartellaTesto + QStringLiteral("/mio"), QStringLiteral("quaderno.qdn")});
     EXPECT_EQ(NomeQuaderno, percorso);
@@ -701,7 +701,7 @@ TEST_F(QuadernoAvvio, NomeOContenutoRifiutatiPartonoVuoti)
     ScriviTutto(Percorso("prova.txt"), DueFogliVuoti);
     ScriviTutto(Percorso("rotto.qdn"), " 1 \r\n 5 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n");
     for (const QString& nome : {Percorso("prova.txt"), Percorso("rotto.qdn")}) {
-        DistruggiPrinc();
+        Unica<Princ>::Distruggi();
         AzzeraStatoGenerale();
         Modale::Azzera();
         Avvia({nome});

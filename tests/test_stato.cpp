@@ -225,28 +225,28 @@ TEST_F(Stato, RegistroNonScrivibileLasciaImpostatoTuttoIlResto)
 TEST_F(Stato, SoloNoMinuscoloSpegneLaFinestraDAvvio)
 {
     // First run: no setting stored at all.
-    princ();
+    Unica<Princ>::Istanza();
     InizializzaApplicazione();
     EXPECT_EQ(MostraFinestraAvvio, VERO);
-    EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
-    DistruggiPrinc();
+    EXPECT_TRUE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
+    Unica<Princ>::Distruggi();
 
     for (const char* valore : {"No", "NO", "yes", "", " no", "no "}) {
         Impostazioni::Scrivi("zfr", "settings", "win_avvio", QLatin1String(valore));
-        princ();
+        Unica<Princ>::Istanza();
         MostraFinestraAvvio = FALSO;
         InizializzaApplicazione();
         EXPECT_EQ(MostraFinestraAvvio, VERO) << valore;
-        EXPECT_TRUE(princ()->MenuSpuntato("MnuImpostaWinAvvio")) << valore;
-        DistruggiPrinc();
+        EXPECT_TRUE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio")) << valore;
+        Unica<Princ>::Distruggi();
     }
     Impostazioni::Scrivi("zfr", "settings", "win_avvio", "no");
-    princ();
+    Unica<Princ>::Istanza();
     InizializzaApplicazione();
     EXPECT_EQ(MostraFinestraAvvio, FALSO);
-    EXPECT_FALSE(princ()->MenuSpuntato("MnuImpostaWinAvvio"));
+    EXPECT_FALSE(Unica<Princ>::Istanza()->MenuSpuntato("MnuImpostaWinAvvio"));
     // Without the main window the setting is still read.
-    DistruggiPrinc();
+    Unica<Princ>::Distruggi();
     InizializzaApplicazione();
     EXPECT_EQ(MostraFinestraAvvio, FALSO);
 }

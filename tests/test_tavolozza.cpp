@@ -18,8 +18,8 @@ namespace {
 
 class Tavolozza : public ProvaConFoglio {
 protected:
-    void Clic(int box) { QTest::mouseClick(princ()->PBoxTavolozza(box), Qt::LeftButton); }
-    QFrame::Shape Bordo(int box) const { return princ()->PBoxTavolozza(box)->frameShape(); }
+    void Clic(int box) { QTest::mouseClick(Unica<Princ>::Istanza()->PBoxTavolozza(box), Qt::LeftButton); }
+    QFrame::Shape Bordo(int box) const { return Unica<Princ>::Istanza()->PBoxTavolozza(box)->frameShape(); }
 };
 
 } // namespace
@@ -47,7 +47,7 @@ TEST_F(Tavolozza, RicoloraLeSelezionateEDaIlColoreAlleNuove)
     ASSERT_GT(g.C, 0);
     const QPoint c = g.Centro(2);
     const QPoint px(TwipInPixel(c.x()), TwipInPixel(c.y() - g.R / 2));
-    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(px), QBColor(9));
+    EXPECT_EQ(Fogli::Istanza(1)->Area()->Immagine().pixelColor(px), QBColor(9));
 
     // The next fraction takes the palette colour.
     ASSERT_TRUE(AggiungiFrazioniAlFoglio(1, 1, 5));
@@ -68,7 +68,7 @@ TEST_F(Tavolozza, SoloIlRiquadroSceltoResteSenzaBordo)
     Clic(7);
     for (int i = 0; i < 9; ++i) EXPECT_EQ(Bordo(i), i == 7 ? QFrame::NoFrame : QFrame::Box) << i;
     // Only the left button clicks.
-    QTest::mouseClick(princ()->PBoxTavolozza(2), Qt::RightButton);
+    QTest::mouseClick(Unica<Princ>::Istanza()->PBoxTavolozza(2), Qt::RightButton);
     EXPECT_EQ(IndiceTavolozza, 7);
     EXPECT_EQ(ColoreCorrente, 10);
 }
@@ -84,13 +84,13 @@ TEST_F(Tavolozza, OgniRiquadroDaIlColoreCheMostra)
         Clic(i);
         EXPECT_EQ(ColoreCorrente, attesi[i]) << i;
         EXPECT_EQ(Frazioni[1][1][4], attesi[i]) << i;
-        EXPECT_EQ(princ()->PBoxTavolozza(i)->palette().color(QPalette::Window), QBColor(ColoreCorrente)) << i;
+        EXPECT_EQ(Unica<Princ>::Istanza()->PBoxTavolozza(i)->palette().color(QPalette::Window), QBColor(ColoreCorrente)) << i;
     }
     // The recoloured pie keeps its selection square.
     const GeometriaFoglio g = GeometriaDelFoglio(1);
     const QPoint c = g.Centro(1);
     bool riquadro = false;
-    const QImage img = Foglio(1)->Area()->Immagine();
+    const QImage img = Fogli::Istanza(1)->Area()->Immagine();
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
             const QPoint q(TwipInPixel(c.x() - g.R) + dx, TwipInPixel(c.y() - g.R) + dy);
@@ -116,7 +116,7 @@ TEST_F(Tavolozza, UnaFinestraChiusaNonVieneRicolorata)
 {
     Metti(1, {{1, 2, 1, 12}});
     NascondiFoglio(1);
-    princ()->ImpostaToolbar2(1, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, false);
     FoglioAttivo = 1;
     Clic(1);
     EXPECT_EQ(ColoreCorrente, 1);
@@ -129,7 +129,7 @@ TEST_F(Tavolozza, UnaFinestraChiusaNonVieneRicolorata)
     FoglioAttivo = 3;
     Clic(2);
     EXPECT_EQ(ColoreCorrente, 3);
-    EXPECT_EQ(AppuntiSeCaricati(), nullptr);
+    EXPECT_EQ(Unica<FrmAppunti>::SeEsiste(), nullptr);
     EXPECT_EQ(Frazioni[1][1][4], 12);
 
     // Hidden notes keep the colour of their selected text.
@@ -137,7 +137,7 @@ TEST_F(Tavolozza, UnaFinestraChiusaNonVieneRicolorata)
     QTextEdit* t = TxtAppunti();
     t->setPlainText(QStringLiteral("testo"));
     t->selectAll();
-    princ()->ImpostaToolbar2(3, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(3, false);
     NascondiAppunti();
     FoglioAttivo = 3;
     Clic(5);
@@ -169,7 +169,7 @@ TEST_F(Tavolozza, ColoraIlTestoSelezionatoDegliAppunti)
 TEST_F(Tavolozza, InformazioniConTuttiIFogliChiusi)
 {
     NascondiFoglio(1);
-    princ()->ImpostaToolbar2(1, false);
+    Unica<Princ>::Istanza()->ImpostaToolbar2(1, false);
     for (uint8_t attivo : {1, 2, 3}) {
         FoglioAttivo = attivo;
         const Informazioni info = ComponiInformazioni();
@@ -230,10 +230,10 @@ TEST_F(Tavolozza, LInformazioneNonToccaLaTabellaDiAppoggio)
 TEST_F(Tavolozza, IlClicSulPannelloMostraLeInformazioni)
 {
     Metti(1, {{1, 2, 1}, {1, 2, 1}});
-    QTest::mouseClick(princ()->Pannello(1), Qt::LeftButton);
-    QTest::mouseClick(princ()->Pannello(2), Qt::LeftButton);
+    QTest::mouseClick(Unica<Princ>::Istanza()->Pannello(1), Qt::LeftButton);
+    QTest::mouseClick(Unica<Princ>::Istanza()->Pannello(2), Qt::LeftButton);
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
-    QTest::mouseClick(princ()->Pannello(3), Qt::LeftButton);
+    QTest::mouseClick(Unica<Princ>::Istanza()->Pannello(3), Qt::LeftButton);
     ASSERT_EQ(Modale::Mostrati().size(), 1);
     const Modale::Mostrato& m = Modale::Mostrati().front();
     EXPECT_EQ(m.genere, "messaggio");

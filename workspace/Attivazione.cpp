@@ -23,7 +23,9 @@ void CollegaAttivazione(QMdiArea* area)
 
 void AggiungiDocumento(QMdiSubWindow* w, int ordine)
 {
-    Princ* p = princ();
+    // Without a main window (only in a test) the window stays on its own.
+    Princ* p = Unica<Princ>::SeEsiste();
+    if (!p) return;
     CollegaAttivazione(p->AreaMdi());
     p->AreaMdi()->addSubWindow(w);
     w->hide();
@@ -64,7 +66,7 @@ void AttivaDocumentoInCima()
 bool ConcludiChiusuraDocumento(QMdiSubWindow* w, QCloseEvent* e)
 {
     AttivaDocumentoInCima();
-    if (Princ* p = PrincSeEsiste()) p->Affianca();
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->Affianca();
     AggiornaStatoComandi();
     if (!InChiusura) {
         e->ignore();

@@ -46,14 +46,14 @@ void InizializzaApplicazione()
     ImpostaValoriIniziali();
     CollegaSuono();
     if (!MostraFinestraAvvio)
-        if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
+        if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaWinAvvio(false);
     CreaRegistro();
 }
 
 void Main(const QStringList& argomenti)
 {
     QApplication::setWindowIcon(IconaProgramma());
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     // The window fills the screen even where no window manager maximizes it.
     if (QScreen* s = p->screen()) p->setGeometry(s->availableGeometry());
     p->showMaximized();
@@ -73,7 +73,7 @@ void MostraFinestraModale(QDialog* finestra)
 
 void CaricaPrinc(const QString& rigaComandi)
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::Istanza();
     // The screen, then the strip laid out for it (the strip follows its own
     // width from now on).
     p->EsaminaSchermo();
@@ -88,8 +88,8 @@ void CaricaPrinc(const QString& rigaComandi)
     }
     Suono::Riproduci(QStringLiteral("avvio.wav"));
     MostraFoglio(1);
-    Foglio(2);
+    Fogli::Istanza(2);
     p->Affianca();
-    MostraFinestraModale(frmSplash());
+    MostraFinestraModale(Unica<FrmSplash>::Istanza());
     if (MostraFinestraAvvio) MostraFinestraModale(new FrmInfoAvvio(p));
 }

@@ -4,6 +4,7 @@
 #include "platform/Finestre.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/ModuloGenerale.h"
+#include "workspace/Opzioni.h"
 #include "workspace/Princ.h"
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,8 +23,6 @@ namespace {
 const QColor ColoreTesto{0, 0, 128};
 const QColor Bianco{255, 255, 255};
 
-QPointer<FrmFoglio> fogli[2];
-QPointer<FinestraRitaglia> ritaglia;
 
 int16_t& Raggio(uint8_t s) { return s == 1 ? RaggioFoglioA : RaggioFoglioB; }
 int16_t& Colonne(uint8_t s) { return s == 1 ? ColonneFoglioA : ColonneFoglioB; }
@@ -32,10 +31,8 @@ int32_t& Scostamento(uint8_t s) { return s == 1 ? ScostamentoFoglioA : Scostamen
 void Deseleziona(uint8_t s)
 {
     const int n = FrazioniSulFoglio(s);
-    for (int i = 1; i <= n; ++i) Frazioni[IndiceFoglio(s)][i][3] = 0;
+    for (int i = 1; i <= n; ++i) Frazioni[IndiceFoglio(s)][i][CampoSel] = 0;
 }
-
-bool MenuSpuntato(const char* nome) { return princ()->MenuSpuntato(QLatin1String(nome)); }
 
 QFont FontFoglio(double punti)
 {
@@ -131,13 +128,13 @@ GeometriaFoglio GeometriaDelFoglio(uint8_t s)
 
 QColor ColoreSfondoFoglio(uint8_t s)
 {
-    if (MenuSpuntato("MnuImpostaFogliCalcoloBianchi")) return Bianco;
+    if (OpzioneFogliBianchi()) return Bianco;
     return s == 1 ? TintaFoglioA : TintaFoglioB;
 }
 
 void ApplicaSfondoFoglio(uint8_t s)
 {
-    if (FrmFoglio* f = FoglioSeCaricato(s)) f->Area()->BackColor = ColoreSfondoFoglio(s);
+    if (FrmFoglio* f = Fogli::SeEsiste(s)) f->Area()->BackColor = ColoreSfondoFoglio(s);
 }
 
 // ---------------------------------------------------------------------------
@@ -188,12 +185,13 @@ void DisegnaTortaFoglio(uint8_t s, int i)
     if (g.C <= 0 || n == 0 || i < 1 || i > n) return;
     const int16_t* r = Frazioni[IndiceFoglio(s)][i];
     const QPoint c = g.Centro(i);
-    DisegnaTorta(*Foglio(s)->Area(), c.x(), c.y(), g.R, r[1], r[2], r[4], MenuSpuntato("MnuImpostaMostraValori"));
+    DisegnaTorta(*Fogli::Istanza(s)->Area(), c.x(), c.y(), g.R, r[CampoNum], r[CampoDen], r[CampoColore],
+                 OpzioneMostraValori());
 }
 
 void RidisegnaFoglio(uint8_t s)
 {
-    FrmFoglio* f = Foglio(s);
+    FrmFoglio* f = Fogli::Istanza(s);
     // The white-sheets option takes effect at the next redraw, whether the
     // sheet is open or not.
     f->Area()->BackColor = ColoreSfondoFoglio(s);
@@ -208,15 +206,15 @@ void EvidenziaSelezionate(uint8_t s)
 {
     const GeometriaFoglio g = GeometriaDelFoglio(s);
     if (g.C <= 0) return;
-    Tela& t = *Foglio(s)->Area();
+    Tela& t = *Fogli::Istanza(s)->Area();
     const int n = FrazioniSulFoglio(s);
     for (int i = 1; i <= n; ++i)
-        if (Frazioni[IndiceFoglio(s)][i][3] == 1) DisegnaRiquadro(t, g, i, QBColor(1));
+        if (Frazioni[IndiceFoglio(s)][i][CampoSel] == 1) DisegnaRiquadro(t, g, i, QBColor(1));
 }
 
 void AggiornaScorrimento(uint8_t s)
 {
-    FrmFoglio* f = Foglio(s);
+    FrmFoglio* f = Fogli::Istanza(s);
     const GeometriaFoglio g = GeometriaDelFoglio(s);
     const int K = CalcolaCapienza(f->AltezzaEsterna(), g.R, g.G, g.C);
     if (FrazioniSulFoglio(s) <= K) {
@@ -230,7 +228,8 @@ void AggiornaScorrimento(uint8_t s)
 
 void AggiornaSommaFoglio(uint8_t s)
 {
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::SeEsiste();
+    if (!p) return;
     QLabel* etichetta = s == 1 ? p->LblSommaFoglioA() : p->LblSommaFoglioB();
     QLabel* immagine = s == 1 ? p->ImgRiducibilita() : p->ImgRiducibilita1();
     if (!etichetta || !immagine) return;
@@ -247,15 +246,15 @@ void AggiornaSommaFoglio(uint8_t s)
         return;
     }
     for (int i = 1; i < n; ++i) {
-        if (r[i][2] != r[i + 1][2]) {
+        if (r[i][CampoDen] != r[i + 1][CampoDen]) {
             scrivi(QStringLiteral("  ?  "));
             immagine->hide();
             return;
         }
     }
     int32_t somma = 0;
-    for (int i = 1; i <= n; ++i) somma += r[i][1];
-    const int32_t d = r[1][2];
+    for (int i = 1; i <= n; ++i) somma += r[i][CampoNum];
+    const int32_t d = r[1][CampoDen];
     if (d == 1) scrivi(QLatin1Char(' ') + QString::number(somma) + QLatin1Char(' '));
     else scrivi(QLatin1Char(' ') + QString::number(somma) + QLatin1Char('/') + QString::number(d) + QLatin1Char(' '));
 
@@ -279,39 +278,43 @@ void DisegnaTortaImmagine(int16_t num, int16_t den, int16_t colore)
     p.BackColor = ColoreSfondoFoglio(FoglioAttivo);
     p.RidimensionaTela(QSize(TwipInPixel(2 * R + 150), TwipInPixel(2 * R + 150 + 2 * G)));
     p.Pulisci();
-    DisegnaTorta(p, R + 50, R + 50, R, num, den, colore, MenuSpuntato("MnuImpostaMostraValori"));
+    DisegnaTorta(p, R + 50, R + 50, R, num, den, colore, OpzioneMostraValori());
 }
 
 // ---------------------------------------------------------------------------
 // The windows
 
-FrmFoglio* FoglioSeCaricato(uint8_t s) { return fogli[IndiceFoglio(s) - 1]; }
-bool FoglioCaricato(uint8_t s) { return FoglioSeCaricato(s) != nullptr; }
+FrmFoglio* Fogli::SeEsiste(uint8_t s)
+{
+    return IndiceFoglio(s) == FoglioA ? Unica<FrmFoglio, FoglioA>::SeEsiste() : Unica<FrmFoglio, FoglioB>::SeEsiste();
+}
+bool FoglioCaricato(uint8_t s) { return Fogli::SeEsiste(s) != nullptr; }
 
 bool FoglioVisibile(uint8_t s)
 {
-    FrmFoglio* f = FoglioSeCaricato(s);
+    FrmFoglio* f = Fogli::SeEsiste(s);
     return f && !f->isHidden();
 }
 
-FrmFoglio* Foglio(uint8_t s)
+FrmFoglio* Fogli::Istanza(uint8_t s)
 {
-    const int k = IndiceFoglio(s);
-    if (!fogli[k - 1]) {
-        auto* f = new FrmFoglio(uint8_t(k));
-        AggiungiDocumento(f, k);
-        fogli[k - 1] = f;
-    }
-    return fogli[k - 1];
+    return IndiceFoglio(s) == FoglioA ? Unica<FrmFoglio, FoglioA>::Istanza() : Unica<FrmFoglio, FoglioB>::Istanza();
+}
+
+FrmFoglio* FrmFoglio::CreaUnica(int n)
+{
+    auto* f = new FrmFoglio(uint8_t(n));
+    AggiungiDocumento(f, n);
+    return f;
 }
 
 void MostraFoglio(uint8_t s)
 {
-    FrmFoglio* f = Foglio(s);
+    FrmFoglio* f = Fogli::Istanza(s);
     // Showing a hidden sheet activates it again.
     if (f->isHidden()) DimenticaAttivo(f);
     f->show();
-    princ()->AreaMdi()->setActiveSubWindow(f);
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->AreaMdi()->setActiveSubWindow(f);
     // While the main window is not on the screen yet the area activates
     // nothing: the sheet is the active window all the same.
     AttivaDocumento(f);
@@ -319,7 +322,7 @@ void MostraFoglio(uint8_t s)
 
 void NascondiFoglio(uint8_t s)
 {
-    FrmFoglio* f = FoglioSeCaricato(s);
+    FrmFoglio* f = Fogli::SeEsiste(s);
     if (!f) return;
     if (DocumentoAttivo() == f) {
         f->Form_Deactivate();
@@ -330,7 +333,7 @@ void NascondiFoglio(uint8_t s)
 
 void ChiudiFoglio(uint8_t s)
 {
-    if (FrmFoglio* f = FoglioSeCaricato(s)) f->close();
+    if (FrmFoglio* f = Fogli::SeEsiste(s)) f->close();
 }
 
 // The client area: the persistent drawing that receives the mouse.
@@ -420,9 +423,10 @@ void FrmFoglio::Form_Activate()
     FrazioneAncora = 0;
     const uint8_t altro = s_ == 1 ? 2 : 1;
     Deseleziona(altro);
-    if (princ()->Toolbar2Premuto(altro)) RidisegnaFoglio(altro);
+    Princ* p = Unica<Princ>::SeEsiste();
+    if (p && p->Toolbar2Premuto(altro)) RidisegnaFoglio(altro);
     FoglioAttivo = s_;
-    princ()->ImpostaPannello(2, s_ == 1 ? QStringLiteral("Foglio: A   ") : QStringLiteral("Foglio: B   "));
+    if (p) p->ImpostaPannello(2, s_ == FoglioA ? QStringLiteral("Foglio: A   ") : QStringLiteral("Foglio: B   "));
 }
 
 void FrmFoglio::Form_Deactivate() { label_->hide(); }
@@ -456,7 +460,7 @@ void FrmFoglio::Form_MouseMove(Qt::MouseButtons bottoni, double X, double Y)
         return;
     }
 
-    const int16_t num = Frazioni[s_][i][1], den = Frazioni[s_][i][2];
+    const int16_t num = Frazioni[s_][i][CampoNum], den = Frazioni[s_][i][CampoDen];
     // With other buttons held the label keeps its text and follows the pointer.
     QString testo = label_->text();
     int sinistra = int(X) + 100;
@@ -493,7 +497,7 @@ void FrmFoglio::Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers ta
 
     if (bottone == Qt::RightButton) {
         if (i >= 1) {
-            MostraEtichetta(TestoFattori(r[i][1], r[i][2]), X - 600, Y + 200);
+            MostraEtichetta(TestoFattori(r[i][CampoNum], r[i][CampoDen]), X - 600, Y + 200);
         } else {
             label_->hide();
         }
@@ -509,23 +513,23 @@ void FrmFoglio::Form_MouseDown(Qt::MouseButton bottone, Qt::KeyboardModifiers ta
             RidisegnaFoglio(s_);
             DisegnaRiquadro(*area_, g, i, QBColor(1));
             Deseleziona(s_);
-            r[i][3] = 1;
+            r[i][CampoSel] = 1;
             FrazioneAncora = int16_t(i);
         }
     } else if (stato == Qt::ShiftModifier) {
         if (i == 0) return;
         const int ancora = std::clamp<int>(FrazioneAncora, 1, n);
-        for (int k = std::min(ancora, i); k <= std::max(ancora, i); ++k) r[k][3] = 1;
+        for (int k = std::min(ancora, i); k <= std::max(ancora, i); ++k) r[k][CampoSel] = 1;
         FrazioneAncora = int16_t(i);
         EvidenziaSelezionate(s_);
     } else if (stato == Qt::ControlModifier) {
         if (i == 0) return;
-        if (r[i][3] == 1) {
+        if (r[i][CampoSel] == 1) {
             DisegnaRiquadro(*area_, g, i, area_->BackColor);
-            r[i][3] = 0;
+            r[i][CampoSel] = 0;
         } else {
             DisegnaRiquadro(*area_, g, i, QBColor(1));
-            r[i][3] = 1;
+            r[i][CampoSel] = 1;
             FrazioneAncora = int16_t(i);
         }
     }
@@ -566,7 +570,7 @@ void FrmFoglio::showEvent(QShowEvent* e)
 
 void FrmFoglio::closeEvent(QCloseEvent* e)
 {
-    if (Princ* p = PrincSeEsiste()) p->ImpostaToolbar2(s_, false);
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaToolbar2(s_, false);
     DimenticaAttivo(this);
     Form_Deactivate();
     hide();
@@ -585,6 +589,11 @@ FinestraRitaglia::FinestraRitaglia(QObject* parent) : QObject(parent)
 
 FinestraRitaglia& FrmRitagliaImmagine()
 {
-    if (!ritaglia) ritaglia = new FinestraRitaglia(princ());
-    return *ritaglia;
+    return *Unica<FinestraRitaglia>::Istanza();
+}
+
+FinestraRitaglia* FinestraRitaglia::CreaUnica(int)
+{
+    // It goes with the main window, when there is one.
+    return new FinestraRitaglia(Unica<Princ>::SeEsiste());
 }

@@ -5,6 +5,7 @@
 // anything else = B. All lengths are twips unless said otherwise.
 #include "logica/GeometriaFoglio.h"
 #include "platform/Superficie.h"
+#include "platform/Unica.h"
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <cstdint>
@@ -70,13 +71,16 @@ QPixmap IconaNonRidotta();
 // ---------------------------------------------------------------------------
 // The sheet windows.
 
-// The sheet window of s, created (hidden, registered for tiling) on first
-// use; never null while the main window exists.
-FrmFoglio* Foglio(uint8_t s);
-inline FrmFoglio* Form1() { return Foglio(1); }
-inline FrmFoglio* Form2() { return Foglio(2); }
-// The window if loaded, else null (never creates it).
-FrmFoglio* FoglioSeCaricato(uint8_t s);
+// The two sheet windows, each a single instance of its own
+// (Unica<FrmFoglio, 1> for A, Unica<FrmFoglio, 2> for B), reached by the
+// sheet's number s (1 = A, anything else = B).
+struct Fogli {
+    // The window if loaded, else null (never creates it).
+    static FrmFoglio* SeEsiste(uint8_t s);
+    // The window, created (hidden, registered for tiling in the main
+    // window) on first use.
+    static FrmFoglio* Istanza(uint8_t s);
+};
 bool FoglioCaricato(uint8_t s);
 // Loaded and not hidden.
 bool FoglioVisibile(uint8_t s);
@@ -97,6 +101,9 @@ class FrmFoglio : public QMdiSubWindow {
 public:
     explicit FrmFoglio(uint8_t s, QWidget* parent = nullptr);
     ~FrmFoglio() override;
+
+    // Builds sheet n (1 A, 2 B) in the main window (see Unica).
+    static FrmFoglio* CreaUnica(int n);
 
     uint8_t NumeroFoglio() const { return s_; }
     // The drawing area (client area, twips; the window's BackColor, ForeColor
@@ -151,6 +158,8 @@ class FinestraRitaglia : public QObject {
     Q_OBJECT
 public:
     explicit FinestraRitaglia(QObject* parent = nullptr);
+    // Owned by the main window when there is one (see Unica).
+    static FinestraRitaglia* CreaUnica(int);
     SuperficieNascosta Picture1;
 };
 FinestraRitaglia& FrmRitagliaImmagine();

@@ -24,7 +24,6 @@
 
 namespace {
 
-QPointer<FrmAppunti> istanza;
 
 // While one lives, changes of the notes are the program's own and do not
 // mark the notebook modified.
@@ -241,7 +240,7 @@ void FrmAppunti::Form_Activate()
 {
     ImpostaComandiAppunti();
     FoglioAttivo = 3;
-    if (Princ* p = PrincSeEsiste()) p->ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
     // Typing into empty notes starts in black, whatever colour the palette
     // gave last. Not a change of the notes.
     if (txt_->toPlainText().isEmpty()) {
@@ -307,34 +306,33 @@ void FrmAppunti::hideEvent(QHideEvent* e)
 
 void FrmAppunti::closeEvent(QCloseEvent* e)
 {
-    if (Princ* p = PrincSeEsiste()) p->ImpostaToolbar2(3, false);
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaToolbar2(3, false);
     Nascondi();
     if (ConcludiChiusuraDocumento(this, e)) QMdiSubWindow::closeEvent(e);
 }
 
 // ---------------------------------------------------------------------------
 
-FrmAppunti* Appunti()
+FrmAppunti* FrmAppunti::CreaUnica(int)
 {
-    if (!istanza) {
-        auto* f = new FrmAppunti();
-        AggiungiDocumento(f, 3);
-        istanza = f;
-    }
-    return istanza;
+    auto* f = new FrmAppunti();
+    AggiungiDocumento(f, FoglioAppunti);
+    return f;
 }
 
-FrmAppunti* AppuntiSeCaricati() { return istanza; }
+QTextEdit* TxtAppunti() { return Unica<FrmAppunti>::Istanza()->TxtAppunti(); }
 
-QTextEdit* TxtAppunti() { return Appunti()->TxtAppunti(); }
-
-bool AppuntiVisibili() { return istanza && !istanza->isHidden(); }
+bool AppuntiVisibili()
+{
+    const FrmAppunti* f = Unica<FrmAppunti>::SeEsiste();
+    return f && !f->isHidden();
+}
 
 void MostraAppunti()
 {
-    FrmAppunti* f = Appunti();
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     f->show();
-    princ()->AreaMdi()->setActiveSubWindow(f);
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->AreaMdi()->setActiveSubWindow(f);
     // When the area already counted the notes as its active child it
     // announces nothing: they are the active window all the same.
     AttivaDocumento(f);
@@ -342,17 +340,17 @@ void MostraAppunti()
 
 void NascondiAppunti()
 {
-    if (FrmAppunti* f = AppuntiSeCaricati()) f->Nascondi();
+    if (FrmAppunti* f = Unica<FrmAppunti>::SeEsiste()) f->Nascondi();
 }
 
 void ChiudiAppunti()
 {
-    if (FrmAppunti* f = AppuntiSeCaricati()) f->close();
+    if (FrmAppunti* f = Unica<FrmAppunti>::SeEsiste()) f->close();
 }
 
 void CaricaAppunti(const std::function<void(QTextEdit*)>& carica)
 {
-    FrmAppunti* f = Appunti();
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     const Silenzio silenzio(f->silenzio_);
     carica(f->txt_);
     f->txt_->document()->clearUndoRedoStacks();

@@ -4,6 +4,7 @@
 // of the main window beside sheets A and B. One instance, created hidden on
 // first use; closing it only hides it (its text stays) unless the program
 // is closing.
+#include "platform/Unica.h"
 #include <QMdiSubWindow>
 #include <functional>
 
@@ -16,6 +17,8 @@ class FrmAppunti : public QMdiSubWindow {
 public:
     explicit FrmAppunti(QWidget* parent = nullptr);
     ~FrmAppunti() override;
+    // Builds the notes in the main window (see Unica).
+    static FrmAppunti* CreaUnica(int);
 
     // The window's own toolbar (bold, italic, underline, select all) and the
     // rich text box of the notes.
@@ -60,11 +63,8 @@ private:
     int silenzio_ = 0;   // > 0 while a change is the program's, not the pupil's
 };
 
-// The notes window, created hidden (and registered for tiling) on first
-// use; never null while the main window exists.
-FrmAppunti* Appunti();
-// The window if loaded, else null (never creates it).
-FrmAppunti* AppuntiSeCaricati();
+// The notes window: Unica<FrmAppunti>::Istanza() creates it hidden (and
+// registered for tiling in the main window) on first use.
 // The notes' rich text box (creates the window if needed).
 QTextEdit* TxtAppunti();
 // Loaded and not hidden.

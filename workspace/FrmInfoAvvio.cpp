@@ -247,6 +247,6 @@ FrmInfoAvvio::FrmInfoAvvio(QWidget* parent) : QDialog(parent)
 void FrmInfoAvvio::done(int risultato)
 {
     if (check1_->isChecked())
-        if (Princ* p = PrincSeEsiste()) p->ImpostaWinAvvio(false);
+        if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaWinAvvio(false);
     QDialog::done(risultato);
 }

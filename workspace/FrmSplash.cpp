@@ -13,19 +13,9 @@
 #include <numbers>
 
 namespace {
-QPointer<FrmSplash> istanza;
-
 constexpr int LarghezzaImmagine = 550;
 constexpr int AltezzaImmagine = 360;
 }
-
-FrmSplash* frmSplash()
-{
-    if (!istanza) istanza = new FrmSplash();
-    return istanza;
-}
-
-FrmSplash* FrmSplashSeCaricata() { return istanza; }
 
 void DisegnaTortaDecorativa(QPainter& p, QPointF centro, double raggio, int num, int den, const QColor& colore)
 {
@@ -148,7 +138,7 @@ void FrmSplash::Scarica()
     scaricata_ = true;
     timer1_->stop();
     // Unloaded: the next use loads a new window.
-    if (istanza == this) istanza = nullptr;
+    Unica<FrmSplash>::Dimentica(this);
     close();
 }
 

@@ -2,6 +2,7 @@
 // The splash window: a captionless picture centred on the screen that goes
 // away after 8 seconds, on a click or a key on the picture, or when it loses
 // the focus. The About command shows the same window with the timer off.
+#include "platform/Unica.h"
 #include <QDialog>
 #include <QImage>
 
@@ -30,11 +31,6 @@ private:
     bool eraAttiva_ = false;
     bool scaricata_ = false;
 };
-
-// The one splash window, loaded on first use.
-FrmSplash* frmSplash();
-// The splash window if loaded, else null.
-FrmSplash* FrmSplashSeCaricata();
 
 // The splash picture (550 x 360 pixels).
 QImage DisegnaImmagineSplash();

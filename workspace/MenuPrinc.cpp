@@ -342,14 +342,14 @@ void CostruisciMenuPrinc(Princ* p)
 
 int ImmagineBottoneToolbar1(int indice)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
     return a ? a->property("Immagine").toInt() : 0;
 }
 
 void ImpostaImmagineBottoneToolbar1(int indice, int immagine)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     QAction* a = p ? p->BottoneToolbar1(indice) : nullptr;
     if (!a || a->isSeparator()) return;
     a->setProperty("Immagine", immagine);

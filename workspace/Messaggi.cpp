@@ -79,7 +79,7 @@ QWidget* GenitoreModale()
 {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
     if (QWidget* w = QApplication::activeWindow()) return w;
-    return PrincSeEsiste();
+    return Unica<Princ>::SeEsiste();
 }
 
 void CentraDialogo(QWidget* dialogo)

@@ -27,7 +27,6 @@
 #include <algorithm>
 
 namespace {
-QPointer<Princ> istanza;
 std::function<QSize()> fonteSchermo;
 
 QString StileEtichettaSomma(const QColor& sfondo)
@@ -119,7 +118,8 @@ QString TestoRisoluzioneBassa()
 QSize DimensioneSchermo()
 {
     if (fonteSchermo) return fonteSchermo();
-    QScreen* s = istanza ? istanza->screen() : nullptr;
+    const Princ* p = Unica<Princ>::SeEsiste();
+    QScreen* s = p ? p->screen() : nullptr;
     if (!s) s = QGuiApplication::primaryScreen();
     // Without any screen there is nothing to warn about.
     return s ? s->size() : QSize(800, 600);
@@ -127,19 +127,6 @@ QSize DimensioneSchermo()
 
 void ImpostaFonteSchermo(std::function<QSize()> fonte) { fonteSchermo = std::move(fonte); }
 
-Princ* princ()
-{
-    if (!istanza) istanza = new Princ();
-    return istanza;
-}
-
-Princ* PrincSeEsiste() { return istanza; }
-
-void DistruggiPrinc()
-{
-    delete istanza.data();
-    istanza = nullptr;
-}
 
 Princ::Princ(QWidget* parent) : QMainWindow(parent)
 {

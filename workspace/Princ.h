@@ -2,6 +2,7 @@
 // The main window: a multiple-document window that frames the sheets and
 // the notes, with the command toolbar at the top, the strip (palette, sum
 // labels, window toolbar) at the bottom above the status bar.
+#include "platform/Unica.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -118,10 +119,3 @@ void ImpostaFonteSchermo(std::function<QSize()> fonte);
 // Button i (1-based, separators counted) of a toolbar; null when the toolbar
 // is null or has no such position.
 QAction* BottoneAlPosto(const QToolBar* t, int i);
-
-// The one main window, created on first use.
-Princ* princ();
-// The main window if it exists, else null.
-Princ* PrincSeEsiste();
-// Destroys the main window (tests start each case afresh).
-void DistruggiPrinc();

@@ -91,8 +91,8 @@ bool ScriviQuaderno(const QString& percorso)
 void AvvioSenzaQuaderno()
 {
     MostraFoglio(1);
-    Foglio(2);
-    princ()->Affianca();
+    Fogli::Istanza(FoglioB);
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->Affianca();
 }
 
 bool DaTenere(const QWidget* w)
@@ -135,7 +135,7 @@ bool ChiediDiSalvare(const QString& titolo)
 void ChiudiFinestreServizio()
 {
     QList<QPointer<QWidget>> daChiudere;
-    if (Princ* p = PrincSeEsiste())
+    if (Princ* p = Unica<Princ>::SeEsiste())
         for (QMdiSubWindow* w : p->AreaMdi()->subWindowList())
             if (!DaTenere(w)) daChiudere << w;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -177,10 +177,11 @@ bool SalvaQuadernoConNome()
         if (RispostaDomanda != 0) return false;
     }
     CartellaDialogoQuaderni = QFileInfo(scelto).absolutePath();
-    if (!princ()->Toolbar2Premuto(3)) NascondiAppunti();
+    Princ* p = Unica<Princ>::SeEsiste();
+    if (!p || !p->Toolbar2Premuto(3)) NascondiAppunti();
     if (!SalvaQuaderno(scelto)) return false;
     NomeQuaderno = scelto;
-    princ()->ImpostaPannello(1, TestoNomeQuaderno(QFileInfo(scelto).fileName()));
+    if (p) p->ImpostaPannello(1, TestoNomeQuaderno(QFileInfo(scelto).fileName()));
     return true;
 }
 
@@ -203,11 +204,14 @@ bool CaricaQuaderno(const QString& percorso)
     QuadernoModificato = FALSO;
     NomeQuaderno = percorso;
 
-    Princ* p = princ();
+    Princ* p = Unica<Princ>::SeEsiste();
+    auto premi = [p](int i, bool premuto) {
+        if (p) p->ImpostaToolbar2(i, premuto);
+    };
     NascondiAppunti();
     NascondiFoglio(2);
     NascondiFoglio(1);
-    p->ImpostaToolbar2(3, true);
+    premi(3, true);
     if (conAppunti)
         CaricaAppunti([&rtf](QTextEdit* t) { Rtf::Leggi(rtf, *t->document()); });
     else
@@ -217,19 +221,19 @@ bool CaricaQuaderno(const QString& percorso)
     MostraAppunti();
     if (NumFrazioniA == 0 && NumFrazioniB > 0) {
         MostraFoglio(2);
-        p->ImpostaToolbar2(1, false);
-        p->ImpostaToolbar2(2, true);
+        premi(1, false);
+        premi(2, true);
     } else if (NumFrazioniB == 0) {
-        p->ImpostaToolbar2(1, true);
-        p->ImpostaToolbar2(2, false);
+        premi(1, true);
+        premi(2, false);
         MostraFoglio(1);
     } else {
-        p->ImpostaToolbar2(1, true);
-        p->ImpostaToolbar2(2, true);
+        premi(1, true);
+        premi(2, true);
         MostraFoglio(2);
         MostraFoglio(1);
     }
-    p->Affianca();
+    if (p) p->Affianca();
     // A sheet left hidden shows the new notebook when it is opened again,
     // and both sum labels follow the new fractions.
     RidisegnaFoglio(2);
@@ -254,5 +258,5 @@ void ApriQuadernoIniziale(const QString& rigaComandi)
         AvvioSenzaQuaderno();
         return;
     }
-    princ()->ImpostaPannello(1, TestoNomeQuaderno(EstraiNomeFile(NomeQuaderno)));
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaPannello(1, TestoNomeQuaderno(EstraiNomeFile(NomeQuaderno)));
 }

@@ -48,7 +48,7 @@ void AbilitaVoce(Princ* p, const char* nome, bool si)
 
 void Imposta(bool foglio, bool appunti)
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     if (!p) return;
     const bool documento = foglio || appunti;
     AbilitaBottoni(p, 1, 11, foglio);
@@ -71,7 +71,7 @@ void ImpostaComandiNessunFoglio() { Imposta(false, false); }
 
 void AggiornaStatoComandi()
 {
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     if (!p) return;
     const bool foglioAperto = p->Toolbar2Premuto(1) || p->Toolbar2Premuto(2);
     const bool appuntiAperti = p->Toolbar2Premuto(3);

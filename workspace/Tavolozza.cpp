@@ -85,7 +85,7 @@ void PBoxTavolozza_Click(int indice)
     Suono::Riproduci(QStringLiteral("clic2.wav"));
     ColoreCorrente = MappaTavolozza[indice];
 
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     if (p) {
         if (QLabel* vecchio = p->PBoxTavolozza(IndiceTavolozza)) vecchio->setFrameShape(QFrame::Box);
         if (QLabel* nuovo = p->PBoxTavolozza(indice)) nuovo->setFrameShape(QFrame::NoFrame);
@@ -113,7 +113,7 @@ void PBoxTavolozza_Click(int indice)
 
 Informazioni ComponiInformazioni()
 {
-    const Princ* p = PrincSeEsiste();
+    const Princ* p = Unica<Princ>::SeEsiste();
     const bool qualcunoAperto = p && (p->Toolbar2Premuto(1) || p->Toolbar2Premuto(2) || p->Toolbar2Premuto(3));
     if (!qualcunoAperto)
         return {QStringLiteral("Tutti i fogli sono chiusi.") + ACapo +
