@@ -309,12 +309,11 @@ const QHash<QString, Azione>& VociTendine()
 void Chiama(const QString& titolo, const char* procedura, const QList<int>& argomenti,
             const std::function<void()>& esegui)
 {
-    if (osservatore) {
-        osservatore(QString::fromLatin1(procedura), argomenti);
-        return;
-    }
     try {
-        esegui();
+        if (osservatore)
+            osservatore(QString::fromLatin1(procedura), argomenti);
+        else
+            esegui();
     } catch (const OverflowTermini&) {
         // The commands catch their own overflows; this one slipped through,
         // and ending the program would lose the pupil's notebook.

@@ -15,7 +15,11 @@ void Copione(bool attivo) { copione = attivo; }
 bool InCopione() { return copione; }
 void Rispondi(int risposta) { risposte.enqueue(risposta); }
 int PrendiRisposta(int predefinita) { return risposte.isEmpty() ? predefinita : risposte.dequeue(); }
-void Registra(const Mostrato& m) { mostrati.append(m); }
+void Registra(const Mostrato& m)
+{
+    // The running program keeps no list of what it showed.
+    if (copione) mostrati.append(m);
+}
 const QList<Mostrato>& Mostrati() { return mostrati; }
 void Azzera()
 {

@@ -19,6 +19,7 @@ bool InCopione();
 void Rispondi(int risposta);
 // Takes the next queued answer, or predefinita when none is queued.
 int PrendiRisposta(int predefinita);
+// Remembers a box among the shown ones, only while the boxes are scripted.
 void Registra(const Mostrato& m);
 const QList<Mostrato>& Mostrati();
 void Azzera();   // forgets what was shown and the queued answers

@@ -6,6 +6,9 @@
 #include "platform/Suono.h"
 #include "commands/Dispatch.h"
 #include "workspace/Avvio.h"
+#include "workspace/Fogli.h"
+#include "workspace/Quaderno.h"
+#include "workspace/Registro.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include <QApplication>
@@ -40,7 +43,15 @@ protected:
     void TearDown() override
     {
         Unica<Princ>::Distruggi();
+        Unica<FinestraRitaglia>::Distruggi();
+        // Every hook a test may have set goes back to the program's own, so
+        // that the next test starts as the program does.
         Modale::Azzera();
+        Modale::Copione(false);
+        ImpostaDialogoQuaderno({});
+        ImpostaOrologioRegistro({});
+        OsservaComandi({});
+        ImpostaFonteSchermo({});
         Suono::AzzeraRegistrati();
         ImpostaCartellaEseguibile(QString());
     }
