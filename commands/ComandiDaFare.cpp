@@ -35,16 +35,6 @@ void VerificaRidotta(uint8_t) {}
 void VerificaUguali(uint8_t) {}
 void VerificaCrescente(uint8_t) {}
 void VerificaDecrescente(uint8_t) {}
-void ScomponiTermine(uint8_t, uint8_t) {}
-void TrovaFattoriComuni(uint8_t) {}
-void TrovaDenominatoreComune(uint8_t) {}
-void TrovaFrazDiNum(uint8_t) {}
-void TrovaFrazDiFraz(uint8_t) {}
-void TrovaValoreDecimale(uint8_t) {}
-void RappresentaLinea(uint8_t) {}
-void RappresentaPoligono(uint8_t) {}
-void RappresentaRettangolo(uint8_t) {}
-void RappresentaIstogramma(uint8_t) {}
 
 // Sheet copy, select all and printing.
 void MnuFileCopiaBitmap_Click() {}

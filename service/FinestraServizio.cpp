@@ -63,6 +63,7 @@ void FinestraServizio::closeEvent(QCloseEvent* e)
 {
     RegistraPosizione();
     QWidget::closeEvent(e);
+    if (e->isAccepted()) chiusa_ = true;
 }
 
 void FinestraServizio::mousePressEvent(QMouseEvent* e)

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <utility>
 
 class QImage;
 
@@ -34,6 +35,9 @@ public:
     ~FinestraServizio() override;
 
     uint8_t NumeroMenu() const { return menu_; }
+    // True once the window has closed (it is deleted at the next turn of
+    // the event loop): an opener treats it as absent.
+    bool Chiusa() const { return chiusa_; }
     bool HaPosizione() const { return alto_ && sinistra_; }
     // Where the pair says the frame's top-left corner goes, in pixels.
     QPoint PosizioneRicordata() const;
@@ -74,6 +78,7 @@ private:
     int16_t* sinistra_;
     uint8_t menu_;
     bool registrata_ = false;
+    bool chiusa_ = false;
 };
 
 // Opens the service pop-up for window `sorgente` at the global point `punto`
@@ -97,7 +102,7 @@ void ChiudiSubito(FinestraServizio* w);
 template <class T, class... Argomenti>
 T* ApriFresca(Argomenti&&... argomenti)
 {
-    if (T* vecchia = IstanzaServizio<T>()) ChiudiSubito(vecchia);
+    if (T* vecchia = IstanzaServizio<T>()) ChiudiSubito(vecchia);   // closed or not, it goes now
     T* nuova = new T(std::forward<Argomenti>(argomenti)...);
     IstanzaServizio<T>() = nuova;
     MostraFinestraServizio(nuova);
@@ -108,6 +113,12 @@ template <class T, class... Argomenti>
 T* ApriRiusata(Argomenti&&... argomenti)
 {
     T* w = IstanzaServizio<T>();
+    if (w && w->Chiusa()) {
+        // Closed but not yet deleted: showing it again would leave a
+        // window that its pending deletion takes away under the pupil.
+        delete w;
+        w = nullptr;
+    }
     const bool nuova = !w;
     if (nuova) {
         w = new T(std::forward<Argomenti>(argomenti)...);
