@@ -97,6 +97,9 @@ void MostraFinestraServizio(FinestraServizio* w)
 {
     if (w->HaPosizione()) PosizionaSulloSchermo(w, w->PosizioneRicordata());
     w->show();
+    // Before the first show the frame is not known yet: a window placed at
+    // the screen's edge may stick out by its frame, so place it once more.
+    if (w->HaPosizione()) PosizionaSulloSchermo(w, w->frameGeometry().topLeft());
     w->raise();
     w->activateWindow();
 }
