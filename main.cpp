@@ -4,6 +4,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Under Wayland a program cannot place its own windows, and the service
+    // windows must reopen where the pupil left them: prefer the X server
+    // when there is one (Wayland stays the fallback).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zefra"));
     ImpostaLinguaItaliana();
