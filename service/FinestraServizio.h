@@ -15,6 +15,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 class QImage;
@@ -74,6 +75,14 @@ protected:
 
 private:
     void Pressione(Qt::MouseButton bottone, QPoint globale);
+    // The last press counted through a forwarding child.
+    struct PressioneVista {
+        quint64 tempo;
+        QPoint globale;
+        Qt::MouseButton bottone;
+        bool operator==(const PressioneVista&) const = default;
+    };
+    std::optional<PressioneVista> daFiglio_;
     int16_t* alto_;
     int16_t* sinistra_;
     uint8_t menu_;

@@ -419,6 +419,7 @@ public:
         QPalette pal = striscia->palette();
         pal.setColor(QPalette::Window, Qt::blue);
         striscia->setPalette(pal);
+        InoltraPressioni(striscia);
     }
     QString TestoCopia() const override { return QStringLiteral("Le frazioni\n1/2 = 2/4"); }
     QWidget* NascondiInStampa() const override { return striscia; }
@@ -429,6 +430,15 @@ public:
 TEST_F(Servizio, CopiaDiTestoEStampaSenzaStriscia)
 {
     FrmTesto* w = ApriFresca<FrmTesto>();
+    // A press on a forwarding child counts once, menu included.
+    int aperture = 0;
+    ImpostaSceltaMenuServizio([&](QMenu*) -> QAction* { return ++aperture, nullptr; });
+    FinestraMenuServizio = 0;
+    QTest::mouseClick(w->striscia, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(FinestraMenuServizio, 6);
+    EXPECT_EQ(aperture, 1);
+    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(aperture, 2);
     princ()->Azione(QStringLiteral("MnuImpostaFinestreServizioBianche"))->setChecked(true);
     MnuPopUp1CreaCopiaFinestra_Click(w);
     QLabel* label = nullptr;
