@@ -3,8 +3,6 @@
 // here). The unit that builds a window takes its body out of this file.
 #include "service/Aperture.h"
 
-void ApriFrmFrazDiNum() {}
-void ApriFrmFrazDiFraz() {}
 void ApriFrmScomponi() {}
 void ApriFrmScomponi1() {}
 void ApriFrmValoreDecimale() {}

@@ -1,6 +1,7 @@
 #pragma once
 // "Frazione di frazione": a/b of c/d shown as two grids of d rows by b
 // columns; drawn once when the window opens, a snapshot afterwards.
+#include "service/Aperture.h"
 #include "service/FinestraServizio.h"
 
 class Superficie;
@@ -23,6 +24,3 @@ private:
     Superficie* area_;
     int16_t a_, b_, colore1_, c_, d_, colore2_;
 };
-
-// Opens the window afresh for the two fractions of its hand-off rows.
-void ApriFrmFrazDiFraz();

@@ -3,6 +3,7 @@
 // multiple of the fraction's denominator b, and the window draws N as b rows
 // of N/b circles, the first a rows in the fraction's colour, with the result
 // beside them.
+#include "service/Aperture.h"
 #include "service/FinestraServizio.h"
 
 class QLabel;
@@ -49,7 +50,3 @@ private:
     QLineEdit* text1_;
     QPushButton* cmdOk_;
 };
-
-// Opens the window afresh for the fraction of its hand-off row, with the
-// number last typed in its box and the caret after it.
-void ApriFrmFrazDiNum();

@@ -1,4 +1,9 @@
 #include "Aiuti.h"
+#include "AiutiFinestre.h"
+#include "commands/Comandi.h"
+#include "platform/Stampante.h"
+#include "service/MenuServizio.h"
+#include <QFile>
 #include "platform/Colori.h"
 #include "platform/Superficie.h"
 #include "service/FrmFrazDiFraz.h"
@@ -169,4 +174,41 @@ TEST_F(FrazioneDi, GrigliaDegenereERisultatoNonRidotto)
     EXPECT_EQ(u.Punto(20, 80), QBColor(9));    // left grid, one column
     EXPECT_EQ(u.Punto(50, 80), QBColor(12));   // right grid: all of c/d in 1/1's colour
     EXPECT_EQ(u.Punto(50, 180), Grigio);
+}
+
+TEST_F(FrazioneDi, DalleFrazioniSelezionateEStampa)
+{
+    // The first by position is a/b, whatever order the pupil clicked in.
+    Metti(1, {{1, 2, 1, 12}, {2, 3, 1, 9}});
+    TrovaFrazDiFraz(1);
+    FrmFrazDiFraz* f = IstanzaServizio<FrmFrazDiFraz>();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->Area()->Punto(130, 90), QBColor(12));
+    EXPECT_EQ(f->Area()->Punto(175, 90), QBColor(9));
+
+    Metti(1, {{3, 4, 1, 12}});
+    UltimoNumeroFrazDiNum = QStringLiteral("12");
+    TrovaFrazDiNum(1);
+    FrmFrazDiNum* w = IstanzaServizio<FrmFrazDiNum>();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->Label1()->text(), QStringLiteral("3/4"));
+    EXPECT_EQ(w->Text1()->text(), QStringLiteral("12"));
+    w->CmdOk_Click();
+
+    // On paper the drawing, not the strip; the strip is back afterwards,
+    // whether the printer works or not.
+    const QString pdf = Percorso(QStringLiteral("frazdinum.pdf"));
+    ImpostaStampaSuFile(pdf);
+    MnuPopUp1Stampa_Click(w);
+    EXPECT_GT(QFile(pdf).size(), 0);
+    EXPECT_TRUE(w->Picture1()->isVisible());
+    ImpostaStampanteAssente(true);
+    MnuPopUp1Stampa_Click(w);
+    ImpostaStampanteAssente(false);
+    ImpostaStampaSuFile({});
+    ASSERT_EQ(Modale::Mostrati().size(), 1);
+    EXPECT_EQ(Modale::Mostrati()[0].testo, QStringLiteral("Errore di stampante"));
+    EXPECT_TRUE(w->Picture1()->isVisible());
+    // The copy takes the drawing, heading included.
+    EXPECT_EQ(w->Istantanea(), w->Area()->Immagine());
 }
