@@ -5,18 +5,6 @@
 #include "workspace/Princ.h"
 #include <QAction>
 
-// Factor dialogs and the menu side of the four factor commands.
-void ChiediFattoreEdEsegui(ComandoFattore, uint8_t) {}
-void MoltiplicaTermini(uint8_t) {}
-void DividiTermini(uint8_t) {}
-void MoltiplicaFrazione(uint8_t) {}
-void DividiFrazione(uint8_t) {}
-
-// Group and split.
-void RaggruppaFrazioni(uint8_t) {}
-void SeparaInUnita(uint8_t) {}
-void SeparaInDue(uint8_t) {}
-
 // Adding a fraction.
 void AggiungiFrazioneTorta() {}
 void AggiungiFrazioneLinea() {}
