@@ -18,12 +18,6 @@ void SpostaIndietro(uint8_t) {}
 void IngrandisciFoglio(uint8_t) {}
 void RiduciFoglio(uint8_t) {}
 
-// Checks and service windows.
-void VerificaRidotta(uint8_t) {}
-void VerificaUguali(uint8_t) {}
-void VerificaCrescente(uint8_t) {}
-void VerificaDecrescente(uint8_t) {}
-
 // Sheet copy, select all and printing.
 void MnuFileCopiaBitmap_Click() {}
 void MnuFileStampa_Click() {}
