@@ -7,4 +7,3 @@ void ApriFrmScomponi() {}
 void ApriFrmScomponi1() {}
 void ApriFrmValoreDecimale() {}
 void ApriFrmFattorizza() {}
-void ApriFrmIstogramma() {}
