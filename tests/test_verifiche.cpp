@@ -389,3 +389,20 @@ TEST_F(FinestreVerifica, IlMenuDelleFinestreDiTestoNonCopiaBitmapELaCopiaHaIlTes
     EXPECT_EQ(copiata->text(), QStringLiteral("Le frazioni seguenti non sono uguali (equivalenti):\r\n1/2; 1/3"));
     EXPECT_EQ(copiata->font(), w->Label1()->font());
 }
+
+TEST_F(FinestreVerifica, IlComandoDellIstogrammaLoApreConLeFrazioniSelezionate)
+{
+    Metti(1, {{1, 4, 1, 12}, {1, 2}, {3, 4, 1, 9}});
+    RappresentaIstogramma(1);
+    FrmIstogramma* w = IstanzaServizio<FrmIstogramma>();
+    ASSERT_TRUE(w);
+    ASSERT_EQ(w->Geometria().Barre().size(), 2u);
+    EXPECT_EQ(w->Geometria().Barre()[1].num, 3);
+    EXPECT_EQ(w->Geometria().Barre()[1].colore, 9);
+    // Closing it records its place for the next one.
+    w->move(240, 160);
+    const QPoint dove = w->frameGeometry().topLeft();
+    RappresentaIstogramma(1);
+    ASSERT_TRUE(IstanzaServizio<FrmIstogramma>());
+    EXPECT_EQ(IstanzaServizio<FrmIstogramma>()->frameGeometry().topLeft(), dove);
+}
