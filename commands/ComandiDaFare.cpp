@@ -5,18 +5,6 @@
 #include "workspace/Princ.h"
 #include <QAction>
 
-// Factor dialogs and the menu side of the four factor commands.
-void ChiediFattoreEdEsegui(ComandoFattore, uint8_t) {}
-void MoltiplicaTermini(uint8_t) {}
-void DividiTermini(uint8_t) {}
-void MoltiplicaFrazione(uint8_t) {}
-void DividiFrazione(uint8_t) {}
-
-// Group and split.
-void RaggruppaFrazioni(uint8_t) {}
-void SeparaInUnita(uint8_t) {}
-void SeparaInDue(uint8_t) {}
-
 // Adding a fraction.
 void AggiungiFrazioneTorta() {}
 void AggiungiFrazioneLinea() {}
@@ -29,22 +17,6 @@ void SpostaAvanti(uint8_t) {}
 void SpostaIndietro(uint8_t) {}
 void IngrandisciFoglio(uint8_t) {}
 void RiduciFoglio(uint8_t) {}
-
-// Checks and service windows.
-void VerificaRidotta(uint8_t) {}
-void VerificaUguali(uint8_t) {}
-void VerificaCrescente(uint8_t) {}
-void VerificaDecrescente(uint8_t) {}
-void ScomponiTermine(uint8_t, uint8_t) {}
-void TrovaFattoriComuni(uint8_t) {}
-void TrovaDenominatoreComune(uint8_t) {}
-void TrovaFrazDiNum(uint8_t) {}
-void TrovaFrazDiFraz(uint8_t) {}
-void TrovaValoreDecimale(uint8_t) {}
-void RappresentaLinea(uint8_t) {}
-void RappresentaPoligono(uint8_t) {}
-void RappresentaRettangolo(uint8_t) {}
-void RappresentaIstogramma(uint8_t) {}
 
 // Sheet copy, select all and printing.
 void MnuFileCopiaBitmap_Click() {}

@@ -578,11 +578,22 @@ private:
     void Aggiungi(char16_t u)
     {
         if (st.dest == Destinazione::Font) {
+            // A name holds no control characters and no object placeholder.
+            if (u < 0x20 || u == 0xFFFC) return;
             if (fontCorrente >= 0 && nomeFont.size() < LunghezzaNomeFontMassima) nomeFont.append(QChar(u));
             return;
         }
         if (st.dest != Destinazione::Testo || st.car.nascosto) return;
         if (u < 0x20 && u != '\t') return;
+        // The object placeholder goes as the objects themselves go (the
+        // writer never writes it back).
+        if (u == 0xFFFC) return;
+        // The text box makes a new paragraph of these: they end one here,
+        // so that they count against the bound like any paragraph end.
+        if (u == 0x2029 || u == 0xFDD0 || u == 0xFDD1) {
+            FineParagrafo();
+            return;
+        }
         auto& pezzi = c->pezzi;
         if (pezzi.size() > corrente.primoPezzo && pezzi.back().car == st.car) {
             ++pezzi.back().lunghezza;
@@ -623,13 +634,31 @@ private:
         return false;
     }
 
-    // Halves of surrogate pairs that come alone become U+FFFD.
+    // Halves of surrogate pairs that come alone become U+FFFD. The two halves
+    // of a pair must lie in one paragraph; a pair split between two runs of
+    // one paragraph becomes one character of the first run.
     void SistemaSurrogati()
     {
         QString& t = c->testo;
+        auto& pezzi = c->pezzi;
+        std::vector<bool> inizioParagrafo(size_t(t.size()) + 1, false);
+        for (const Paragrafo& par : c->paragrafi)
+            if (par.primoPezzo < pezzi.size()) inizioParagrafo[size_t(pezzi[par.primoPezzo].inizio)] = true;
         for (qsizetype i = 0; i < t.size(); ++i) {
-            if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) ++i;
-            else if (t[i].isSurrogate()) t[i] = QChar(QChar::ReplacementCharacter);
+            if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate() && !inizioParagrafo[size_t(i + 1)])
+                ++i;
+            else if (t[i].isSurrogate())
+                t[i] = QChar(QChar::ReplacementCharacter);
+        }
+        for (size_t j = 1; j < pezzi.size(); ++j) {
+            Pezzo& prima = pezzi[j - 1];
+            Pezzo& dopo = pezzi[j];
+            if (dopo.lunghezza == 0 || inizioParagrafo[size_t(dopo.inizio)]) continue;
+            if (prima.inizio + prima.lunghezza != dopo.inizio || !t[dopo.inizio].isLowSurrogate()) continue;
+            if (!t[dopo.inizio - 1].isHighSurrogate()) continue;
+            ++prima.lunghezza;
+            ++dopo.inizio;
+            --dopo.lunghezza;
         }
     }
 

@@ -63,7 +63,10 @@ class QTextDocumentFragment;
 namespace Rtf {
 inline constexpr qsizetype DimensioneMassima = 64 * 1024 * 1024;
 inline constexpr int ProfonditaMassima = 256;
-inline constexpr int ElementiMassimi = 1'000'000;
+// A pupil's notes are a few pages. The text box needs about a second to lay
+// out this many runs of formatting in one unbroken word, the worst case; any
+// more and opening the notebook would freeze the program.
+inline constexpr int ElementiMassimi = 20'000;
 // The clipboard's rich-text format.
 inline const QString TipoMime = QStringLiteral("text/rtf");
 

@@ -74,6 +74,8 @@ struct Raster {
         t = std::max(t, 0LL);
         r = std::min(r, (long long)w - 1);
         b = std::min(b, (long long)h - 1);
+        // A box wholly beside the image leaves l past r: nothing to fill.
+        if (l > r) return;
         for (long long y = t; y <= b; ++y) std::fill(bits + y * passo + l, bits + y * passo + r + 1, c);
     }
     // Line with both ends included (Bresenham).

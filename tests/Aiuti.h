@@ -5,6 +5,8 @@
 #include "platform/Modale.h"
 #include "platform/Suono.h"
 #include "commands/Dispatch.h"
+#include "platform/Stampante.h"
+#include "service/MenuServizio.h"
 #include "workspace/Avvio.h"
 #include "workspace/Fogli.h"
 #include "workspace/Quaderno.h"
@@ -52,6 +54,9 @@ protected:
         ImpostaOrologioRegistro({});
         OsservaComandi({});
         ImpostaFonteSchermo({});
+        ImpostaStampaSuFile({});
+        ImpostaStampanteAssente(false);
+        ImpostaSceltaMenuServizio({});
         Suono::AzzeraRegistrati();
         ImpostaCartellaEseguibile(QString());
     }

@@ -1,5 +1,6 @@
 #include "Aiuti.h"
 #include "platform/Colori.h"
+#include "platform/Lingua.h"
 #include "workspace/FrmNuovoRegistro.h"
 #include "workspace/FrmRegistro.h"
 #include "workspace/Messaggi.h"
@@ -98,6 +99,17 @@ TEST_F(Registro, OraSenzaFusoOrario)
     // The header follows the same format.
     CreaRegistro();
     EXPECT_TRUE(Byte().contains("Data e ora di creazione del registro: 3/5/24; 2:07:09 PM\r\n")) << Byte().constData();
+}
+
+TEST_F(Registro, ItalianoAncheSuUnaMacchinaInC)
+{
+    // A machine without a language of its own: the program still writes the
+    // Italian short date and time.
+    QLocale::setDefault(QLocale::c());
+    ImpostaLinguaItaliana();
+    CreaRegistro();
+    EXPECT_TRUE(Byte().startsWith(Intestazione())) << Byte().constData();
+    EXPECT_EQ(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
 }
 
 TEST_F(Registro, NuovoRegistroRicominciaDaUno)

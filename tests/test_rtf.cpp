@@ -529,3 +529,61 @@ TEST(Rtf, FileEAppunti)
     EXPECT_TRUE(Rtf::DaAppunti(nullptr).isEmpty());
     QGuiApplication::clipboard()->clear();
 }
+
+// What the reader takes in, the writer gives back: a second round trip
+// changes nothing, and no character or paragraph slips past the bounds.
+TEST(Rtf, LetturaEScritturaConcordano)
+{
+    const auto giro = [](const QByteArray& rtf, QTextDocument& d) {
+        EXPECT_TRUE(Rtf::Leggi(rtf, d)) << rtf.constData();
+        const QByteArray scritto = Rtf::Scrivi(d);
+        QTextDocument di;
+        EXPECT_TRUE(Rtf::Leggi(scritto, di));
+        EXPECT_EQ(S(Testo(di)), S(Testo(d))) << rtf.constData();
+        EXPECT_EQ(di.blockCount(), d.blockCount()) << rtf.constData();
+        EXPECT_EQ(Rtf::Scrivi(di), scritto);
+    };
+    // The object placeholder is dropped, like the objects.
+    QTextDocument d1;
+    giro("{\\rtf1 a\\u-4?b}", d1);
+    EXPECT_EQ(S(Testo(d1)), "ab");
+
+    // No control character reaches a font name.
+    QTextDocument d2;
+    giro("{\\rtf1{\\fonttbl{\\f0 Arial \\u1;}}\\f0 x}", d2);
+    EXPECT_EQ(S(d2.begin().begin().fragment().charFormat().fontFamilies().toStringList().value(0)), "Arial");
+
+    // A pair split by a paragraph end leaves no lone half; split between two
+    // runs of one paragraph it stays one character.
+    QTextDocument d3;
+    giro("{\\rtf1 \\u-10179?\\par \\u-8704?}", d3);
+    EXPECT_EQ(S(Testo(d3)), "\xEF\xBF\xBD\n\xEF\xBF\xBD");
+    QTextDocument d4;
+    giro("{\\rtf1 a\\u-10179?{\\b \\u-8704?}b}", d4);
+    const QString t4 = Testo(d4);
+    ASSERT_EQ(t4.size(), 4);
+    EXPECT_TRUE(t4[1].isHighSurrogate() && t4[2].isLowSurrogate());
+    for (QTextBlock b = d4.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QString f = it.fragment().text();
+            EXPECT_FALSE(!f.isEmpty() && (f.front().isLowSurrogate() || f.back().isHighSurrogate())) << S(f);
+        }
+
+    // Characters that the text box turns into paragraphs are paragraph ends.
+    QTextDocument d5;
+    giro("{\\rtf1 a\\u8233?b\\u-560?c\\u-559?d}", d5);
+    EXPECT_EQ(S(Testo(d5)), "a\nb\nc\nd");
+
+    // ... and so they count against the bound like \par.
+    QByteArray molti = "{\\rtf1 ";
+    QByteArray par = molti;
+    for (int i = 0; i < 1'500'000; ++i) {
+        molti += "\\u8233?";
+        par += "\\par ";
+    }
+    molti += "}";
+    par += "}";
+    QTextDocument d6, d7;
+    EXPECT_FALSE(Rtf::Leggi(par, d7));
+    EXPECT_FALSE(Rtf::Leggi(molti, d6));
+}

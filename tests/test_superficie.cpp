@@ -409,3 +409,15 @@ TEST_F(ProvaSuperficie, UnFoglioDiTorteSiRidisegnaInFretta)
     EXPECT_TRUE(E(t, cx - 48, cy - 12, Rosso));
     EXPECT_TRUE(E(t, cx + 2, cy + 40, Grigio));
 }
+
+TEST_F(ProvaSuperficie, RiquadroPienoFuoriDallImmagineNonDisegnaNulla)
+{
+    // Wholly to the right, to the left, below: the image stays as it was.
+    t.Rettangolo(250, 10, 260, 20, QColor(Rosso), true);
+    t.Rettangolo(-30, 10, -20, 20, QColor(Rosso), true);
+    t.Rettangolo(10, 300, 20, 310, QColor(Rosso), true);
+    EXPECT_EQ(Conta(t, 0, 0, 199, 199, [](QRgb c) { return c != Bianco; }), 0);
+    // Partly inside: only the part that lies on the image.
+    t.Rettangolo(190, 10, 260, 20, QColor(Rosso), true);
+    EXPECT_EQ(Ingombro(t, [](QRgb c) { return c == Rosso; }), QRect(QPoint(190, 10), QPoint(199, 20)));
+}
