@@ -1,0 +1,20 @@
+#include "service/Esercizi.h"
+#include "workspace/Messaggi.h"
+#include <QPalette>
+#include <QWidget>
+
+void MostraEsito(const MessaggioDaMostrare& m) { MostraMessaggio(m.testo, m.tipo, m.titolo); }
+
+void ColoraSfondo(QWidget* w, const QColor& colore)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colore);
+    w->setPalette(p);
+}
+
+void DaiFuoco(QWidget* campo)
+{
+    campo->window()->activateWindow();
+    campo->setFocus(Qt::OtherFocusReason);
+}
