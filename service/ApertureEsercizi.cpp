@@ -1,4 +1,4 @@
-#include "service/ApertureEsercizi.h"
+#include "service/Aperture.h"
 #include "service/FrmFattorizza.h"
 #include "service/FrmScomponi.h"
 #include "service/FrmValoreDecimale.h"

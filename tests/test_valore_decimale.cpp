@@ -3,7 +3,7 @@
 #include "AiutiEsercizi.h"
 #include "AiutiFinestre.h"
 #include "platform/Colori.h"
-#include "service/ApertureEsercizi.h"
+#include "service/Aperture.h"
 #include "service/FrmValoreDecimale.h"
 #include "platform/Superficie.h"
 #include <QLineEdit>
