@@ -81,6 +81,7 @@ AlberoVista::AlberoVista(QWidget* parent) : QTreeWidget(parent)
     setAnimated(false);
     // Nothing stays highlighted: a click only splits, folds or unfolds.
     setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void AlberoVista::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const
