@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Zefra (installing what is missing) and runs the benchmarks headless:
-# the full sheet redraw and the full unfolding of the factor tree of 32000,
-# each against its bare-Qt floor. Pass --benchmark_filter=Albero for one.
+# Builds Zefra (installing what is missing) and runs the benchmarks headless,
+# each heavy path (the sheet redraw, the representation drawings, the full
+# unfolding of the factor tree of 32000 ...) against its bare-Qt floor.
+# Pass --benchmark_filter=Albero for the tree alone.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/scripts/setup.sh"
