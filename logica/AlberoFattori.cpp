@@ -1,6 +1,6 @@
 #include "logica/AlberoFattori.h"
 #include "platform/Numeri.h"
-#include "workspace/Aritmetica.h"
+#include "logica/Aritmetica.h"
 
 AlberoFattori::AlberoFattori(int16_t radice) : radice_(radice) { SoloRadice(); }
 

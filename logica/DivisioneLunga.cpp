@@ -1,6 +1,6 @@
 #include "logica/DivisioneLunga.h"
 #include "platform/Numeri.h"
-#include "workspace/Aritmetica.h"
+#include "logica/Aritmetica.h"
 #include <algorithm>
 
 namespace {

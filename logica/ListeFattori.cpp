@@ -1,6 +1,6 @@
 #include "logica/ListeFattori.h"
 #include "platform/Numeri.h"
-#include "workspace/Aritmetica.h"
+#include "logica/Aritmetica.h"
 #include <QStringList>
 #include <algorithm>
 

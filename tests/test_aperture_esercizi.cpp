@@ -13,7 +13,7 @@ class AperturaEsercizi : public ProvaConFoglio {
 protected:
     static void Menu(const char* nome)
     {
-        QAction* a = princ()->Azione(QLatin1String(nome));
+        QAction* a = Unica<Princ>::Istanza()->Azione(QLatin1String(nome));
         ASSERT_TRUE(a) << nome;
         a->trigger();
         QCoreApplication::processEvents();
