@@ -151,7 +151,7 @@ void BM_AperturaRapprLineare(benchmark::State& stato)
     for (auto _ : stato) {
         ApriFrmRapprLineare();
         QCoreApplication::processEvents();
-        delete IstanzaServizio<FrmRapprLineare>().data();
+        delete Unica<FrmRapprLineare>::SeEsiste();
     }
 }
 

@@ -5,6 +5,7 @@
 //                              (never creates it);
 //   Unica<Princ>::Istanza()    the window, created on first use;
 //   Unica<Princ>::Distruggi()  destroys it (tests start each case afresh);
+//   Unica<T>::Imposta(w)       makes w, built by its opener, the instance;
 //   Unica<T>::Dimentica(w)     forgets w as it unloads itself.
 //
 // The window is created with `new T()`, unless T offers a static
@@ -36,6 +37,10 @@ public:
         delete istanza_.data();
         istanza_ = nullptr;
     }
+
+    // Makes w the instance: a window that its opener builds with arguments
+    // of its own (the service windows).
+    static void Imposta(T* w) { istanza_ = w; }
 
     // Forgets w, when it is the instance, without destroying it: a window
     // that unloads itself, so that the next Istanza() builds a new one.

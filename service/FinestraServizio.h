@@ -10,6 +10,7 @@
 //  - ApriRiusata<T>(...): T is created at its design place only when absent;
 //    an open one keeps its place and size; both then take the service
 //    background, redraw, show and come to the front.
+#include "platform/Unica.h"
 #include <QColor>
 #include <QPointer>
 #include <QString>
@@ -95,14 +96,6 @@ private:
 // bitmap item.
 void MostraMenuServizio(FinestraServizio* sorgente, QPoint punto, bool copiaBitmap);
 
-// The open instance of a kind of service window, or null.
-template <class T>
-QPointer<T>& IstanzaServizio()
-{
-    static QPointer<T> istanza;
-    return istanza;
-}
-
 // Shows a window that is not shown yet, above the others.
 void MostraFinestraServizio(FinestraServizio* w);
 // Closes the open instance of a kind at once (its position is recorded).
@@ -111,9 +104,9 @@ void ChiudiSubito(FinestraServizio* w);
 template <class T, class... Argomenti>
 T* ApriFresca(Argomenti&&... argomenti)
 {
-    if (T* vecchia = IstanzaServizio<T>()) ChiudiSubito(vecchia);   // closed or not, it goes now
+    if (T* vecchia = Unica<T>::SeEsiste()) ChiudiSubito(vecchia);   // closed or not, it goes now
     T* nuova = new T(std::forward<Argomenti>(argomenti)...);
-    IstanzaServizio<T>() = nuova;
+    Unica<T>::Imposta(nuova);
     MostraFinestraServizio(nuova);
     return nuova;
 }
@@ -121,7 +114,7 @@ T* ApriFresca(Argomenti&&... argomenti)
 template <class T, class... Argomenti>
 T* ApriRiusata(Argomenti&&... argomenti)
 {
-    T* w = IstanzaServizio<T>();
+    T* w = Unica<T>::SeEsiste();
     if (w && w->Chiusa()) {
         // Closed but not yet deleted: showing it again would leave a
         // window that its pending deletion takes away under the pupil.
@@ -131,7 +124,7 @@ T* ApriRiusata(Argomenti&&... argomenti)
     const bool nuova = !w;
     if (nuova) {
         w = new T(std::forward<Argomenti>(argomenti)...);
-        IstanzaServizio<T>() = w;
+        Unica<T>::Imposta(w);
     }
     w->AggiornaSfondoERidisegna();
     if (nuova) MostraFinestraServizio(w);

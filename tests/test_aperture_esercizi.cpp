@@ -25,7 +25,7 @@ TEST_F(AperturaEsercizi, DalMenuAllaFinestra)
 {
     Metti(1, {{1, 2}, {3, 4, 1}, {12, 18}});
     Menu("MnuTrovaValoreDec");
-    QPointer<FrmValoreDecimale> prima = IstanzaServizio<FrmValoreDecimale>().data();
+    QPointer<FrmValoreDecimale> prima = Unica<FrmValoreDecimale>::SeEsiste();
     ASSERT_TRUE(prima);
     EXPECT_EQ(prima->Divisione().RigaDivisione(), QStringLiteral("3:4="));
     EXPECT_TRUE(prima->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -38,26 +38,26 @@ TEST_F(AperturaEsercizi, DalMenuAllaFinestra)
     Frazioni[1][2][3] = 0;
     Frazioni[1][3][3] = 1;
     Menu("MnuTrovaValoreDec");
-    FrmValoreDecimale* seconda = IstanzaServizio<FrmValoreDecimale>();
+    FrmValoreDecimale* seconda = Unica<FrmValoreDecimale>::SeEsiste();
     ASSERT_TRUE(seconda);
     EXPECT_TRUE(!prima || prima->Chiusa());
     EXPECT_EQ(seconda->Divisione().RigaDivisione(), QStringLiteral("12:18="));
     EXPECT_EQ(seconda->frameGeometry().topLeft(), dove);
 
     Menu("MnuTrovaFattoriComuni");
-    FrmScomponi* mcd = IstanzaServizio<FrmScomponi>();
+    FrmScomponi* mcd = Unica<FrmScomponi>::SeEsiste();
     ASSERT_TRUE(mcd);
     EXPECT_EQ(mcd->Liste().Obiettivo(), 6);
 
     Menu("MnuTrovaScomponiDenom");
-    FrmFattorizza* albero = IstanzaServizio<FrmFattorizza>();
+    FrmFattorizza* albero = Unica<FrmFattorizza>::SeEsiste();
     ASSERT_TRUE(albero);
     EXPECT_EQ(albero->Elemento(0)->text(0), QStringLiteral("18"));
 
     // Two fractions for the common denominator.
     Frazioni[1][1][3] = 1;
     Menu("MnuTrovaDenominatoreComune");
-    FrmScomponi1* mcm = IstanzaServizio<FrmScomponi1>();
+    FrmScomponi1* mcm = Unica<FrmScomponi1>::SeEsiste();
     ASSERT_TRUE(mcm);
     EXPECT_EQ(mcm->Liste().Obiettivo(), 18);
 }

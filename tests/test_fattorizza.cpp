@@ -16,7 +16,7 @@ protected:
     {
         FrazioniAppoggio[1][1] = n;
         ApriFrmFattorizza();
-        FrmFattorizza* w = IstanzaServizio<FrmFattorizza>();
+        FrmFattorizza* w = Unica<FrmFattorizza>::SeEsiste();
         QCoreApplication::processEvents();
         return w;
     }

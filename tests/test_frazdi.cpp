@@ -23,8 +23,8 @@ protected:
     }
     void TearDown() override
     {
-        if (auto* w = IstanzaServizio<FrmFrazDiNum>().data()) ChiudiSubito(w);
-        if (auto* w = IstanzaServizio<FrmFrazDiFraz>().data()) ChiudiSubito(w);
+        if (auto* w = Unica<FrmFrazDiNum>::SeEsiste()) ChiudiSubito(w);
+        if (auto* w = Unica<FrmFrazDiFraz>::SeEsiste()) ChiudiSubito(w);
         ProvaZefra::TearDown();
     }
     static void Riga(int r, int n, int d, int colore)
@@ -37,7 +37,7 @@ protected:
     {
         Riga(8, n, d, colore);
         ApriFrmFrazDiNum();
-        FrmFrazDiNum* w = IstanzaServizio<FrmFrazDiNum>();
+        FrmFrazDiNum* w = Unica<FrmFrazDiNum>::SeEsiste();
         w->Text1()->setText(QString::fromUtf8(numero));
         w->CmdOk_Click();
         return w;
@@ -121,7 +121,7 @@ TEST_F(FrazioneDi, CelleTroppoPiccoleEUltimoNumero)
     EXPECT_EQ(UltimoNumeroFrazDiNum, QStringLiteral("7"));
     Riga(8, 1, 3, 2);
     ApriFrmFrazDiNum();
-    FrmFrazDiNum* nuova = IstanzaServizio<FrmFrazDiNum>();
+    FrmFrazDiNum* nuova = Unica<FrmFrazDiNum>::SeEsiste();
     ASSERT_TRUE(nuova);
     EXPECT_EQ(nuova->Text1()->text(), QStringLiteral("7"));
     EXPECT_EQ(nuova->Text1()->cursorPosition(), 1);
@@ -133,7 +133,7 @@ TEST_F(FrazioneDi, UnMezzoDiDueTerzi)
     Riga(9, 1, 2, 12);
     Riga(10, 2, 3, 9);
     ApriFrmFrazDiFraz();
-    FrmFrazDiFraz* w = IstanzaServizio<FrmFrazDiFraz>();
+    FrmFrazDiFraz* w = Unica<FrmFrazDiFraz>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Frazione di frazione"));
     EXPECT_EQ(FrmFrazDiFraz::Lato(272, 2, 3), 45);
@@ -160,7 +160,7 @@ TEST_F(FrazioneDi, GrigliaDegenereERisultatoNonRidotto)
     Riga(9, 1, 300, 12);
     Riga(10, 1, 30, 9);
     ApriFrmFrazDiFraz();
-    const Tela& t = *IstanzaServizio<FrmFrazDiFraz>()->Area();
+    const Tela& t = *Unica<FrmFrazDiFraz>::SeEsiste()->Area();
     EXPECT_TRUE(Contiene(t, 20, 71, 40, 90, QBColor(12)));
     EXPECT_TRUE(Contiene(t, 20, 96, 40, 115, QBColor(12)));
     EXPECT_FALSE(Contiene(t, 0, 70, 20, 70, Grigio));
@@ -169,7 +169,7 @@ TEST_F(FrazioneDi, GrigliaDegenereERisultatoNonRidotto)
     Riga(9, 1, 1, 12);
     Riga(10, 3, 5, 9);
     ApriFrmFrazDiFraz();
-    const Tela& u = *IstanzaServizio<FrmFrazDiFraz>()->Area();
+    const Tela& u = *Unica<FrmFrazDiFraz>::SeEsiste()->Area();
     EXPECT_EQ(FrmFrazDiFraz::Lato(272, 1, 5), 27);
     EXPECT_EQ(u.Punto(20, 80), QBColor(9));    // left grid, one column
     EXPECT_EQ(u.Punto(50, 80), QBColor(12));   // right grid: all of c/d in 1/1's colour
@@ -181,7 +181,7 @@ TEST_F(FrazioneDi, DalleFrazioniSelezionateEStampa)
     // The first by position is a/b, whatever order the pupil clicked in.
     Metti(1, {{1, 2, 1, 12}, {2, 3, 1, 9}});
     TrovaFrazDiFraz(1);
-    FrmFrazDiFraz* f = IstanzaServizio<FrmFrazDiFraz>();
+    FrmFrazDiFraz* f = Unica<FrmFrazDiFraz>::SeEsiste();
     ASSERT_TRUE(f);
     EXPECT_EQ(f->Area()->Punto(130, 90), QBColor(12));
     EXPECT_EQ(f->Area()->Punto(175, 90), QBColor(9));
@@ -189,7 +189,7 @@ TEST_F(FrazioneDi, DalleFrazioniSelezionateEStampa)
     Metti(1, {{3, 4, 1, 12}});
     UltimoNumeroFrazDiNum = QStringLiteral("12");
     TrovaFrazDiNum(1);
-    FrmFrazDiNum* w = IstanzaServizio<FrmFrazDiNum>();
+    FrmFrazDiNum* w = Unica<FrmFrazDiNum>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->Label1()->text(), QStringLiteral("3/4"));
     EXPECT_EQ(w->Text1()->text(), QStringLiteral("12"));

@@ -31,7 +31,7 @@ TEST_F(Scomponi, BottoniRiquadriECancella)
     FrazioniFinestre[5][1] = 12;
     FrazioniFinestre[5][2] = 18;
     ApriFrmScomponi();
-    FrmScomponi* w = IstanzaServizio<FrmScomponi>();
+    FrmScomponi* w = Unica<FrmScomponi>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Trova il MCD di numeratore e denominatore"));
     EXPECT_EQ(w->Etichetta(3)->text(), QStringLiteral("3) Fattori primi comuni  (MCD)"));
@@ -64,7 +64,7 @@ TEST_F(Scomponi, BottoniRiquadriECancella)
     FrazioniFinestre[6][1] = 256;
     FrazioniFinestre[6][2] = 243;
     ApriFrmScomponi1();
-    FrmScomponi1* v = IstanzaServizio<FrmScomponi1>();
+    FrmScomponi1* v = Unica<FrmScomponi1>::SeEsiste();
     ASSERT_TRUE(v);
     EXPECT_EQ(v->windowTitle(), QStringLiteral("Riduci al minimo comun denominatore"));
     EXPECT_EQ(v->Liste().Obiettivo(), 62208);

@@ -33,7 +33,7 @@ int Conta(const QImage& img, QRect r, QRgb c)
 }
 
 template <class T>
-T* Aperta() { return IstanzaServizio<T>().data(); }
+T* Aperta() { return Unica<T>::SeEsiste(); }
 
 class Servizio : public ProvaConFoglio {
 protected:

@@ -20,7 +20,7 @@ protected:
         FrazioniFinestre[7][1] = n;
         FrazioniFinestre[7][2] = d;
         ApriFrmValoreDecimale();
-        return IstanzaServizio<FrmValoreDecimale>();
+        return Unica<FrmValoreDecimale>::SeEsiste();
     }
     void Passo(FrmValoreDecimale* w, const QString& q, const QString& r)
     {

@@ -145,11 +145,11 @@ protected:
         ImpostaSceltaMenuServizio({});
         for (QWidget* t : QApplication::topLevelWidgets())
             if (t->windowTitle() == QStringLiteral("Copia")) delete t;
-        ChiudiSubito(IstanzaServizio<FrmUguali>());
-        ChiudiSubito(IstanzaServizio<FrmCrescenti>());
-        ChiudiSubito(IstanzaServizio<FrmDecrescenti>());
-        ChiudiSubito(IstanzaServizio<FrmRiduzione>());
-        ChiudiSubito(IstanzaServizio<FrmIstogramma>());
+        ChiudiSubito(Unica<FrmUguali>::SeEsiste());
+        ChiudiSubito(Unica<FrmCrescenti>::SeEsiste());
+        ChiudiSubito(Unica<FrmDecrescenti>::SeEsiste());
+        ChiudiSubito(Unica<FrmRiduzione>::SeEsiste());
+        ChiudiSubito(Unica<FrmIstogramma>::SeEsiste());
         ProvaConFoglio::TearDown();
     }
     QStringList Messaggi() const
@@ -165,7 +165,7 @@ TEST_F(FinestreVerifica, UgualiMostraIntestazioneEdElencoInOrdineDiPosizione)
     Metti(1, {{3, 6, 1}, {5, 7}, {1, 2, 1}, {2, 4, 1}});
     NumFrazioniB = 0;
     VerificaUguali(1);
-    FrmUguali* w = IstanzaServizio<FrmUguali>();
+    FrmUguali* w = Unica<FrmUguali>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Le frazioni sono uguali?"));
@@ -201,7 +201,7 @@ TEST_F(FinestreVerifica, OrdineSulFoglioBDopoUnRifiutoELaStessaPosizione)
 {
     Metti(2, {{1, 2}, {1, 2, 1}, {1, 3}, {1, 3, 1}});
     VerificaCrescente(2);
-    FrmCrescenti* w = IstanzaServizio<FrmCrescenti>();
+    FrmCrescenti* w = Unica<FrmCrescenti>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->Label1()->text(), QStringLiteral("Le frazioni seguenti non sono in ordine crescente:\r\n1/2; 1/3"));
     QTest::mousePress(w->Label1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -211,7 +211,7 @@ TEST_F(FinestreVerifica, OrdineSulFoglioBDopoUnRifiutoELaStessaPosizione)
     Metti(2, {{1, 2}, {1, 3, 1}});
     VerificaCrescente(2);
     EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|La frazioni sono in ordine crescente?|Selezionare due o più frazioni")});
-    EXPECT_EQ(IstanzaServizio<FrmCrescenti>(), w);
+    EXPECT_EQ(Unica<FrmCrescenti>::SeEsiste(), w);
     EXPECT_TRUE(w->Label1()->text().endsWith(QStringLiteral("1/2; 1/3")));
 
     // Run again after moving it: a fresh window where the old one was.
@@ -219,21 +219,21 @@ TEST_F(FinestreVerifica, OrdineSulFoglioBDopoUnRifiutoELaStessaPosizione)
     const QPoint dove = w->frameGeometry().topLeft();
     Metti(2, {{1, 3, 1}, {1, 2, 1}});
     VerificaCrescente(2);
-    FrmCrescenti* nuova = IstanzaServizio<FrmCrescenti>();
+    FrmCrescenti* nuova = Unica<FrmCrescenti>::SeEsiste();
     ASSERT_TRUE(nuova);
     EXPECT_EQ(nuova->frameGeometry().topLeft(), dove);
     EXPECT_EQ(nuova->Label1()->text(), QStringLiteral("Le frazioni seguenti sono in ordine crescente:\r\n1/3; 1/2"));
 
     Modale::Azzera();
     VerificaDecrescente(2);
-    ASSERT_TRUE(IstanzaServizio<FrmDecrescenti>());
-    EXPECT_EQ(IstanzaServizio<FrmDecrescenti>()->windowTitle(), QStringLiteral("Le frazioni sono in ordine decrescente?"));
-    QTest::mousePress(IstanzaServizio<FrmDecrescenti>()->Label1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_TRUE(Unica<FrmDecrescenti>::SeEsiste());
+    EXPECT_EQ(Unica<FrmDecrescenti>::SeEsiste()->windowTitle(), QStringLiteral("Le frazioni sono in ordine decrescente?"));
+    QTest::mousePress(Unica<FrmDecrescenti>::SeEsiste()->Label1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(FinestraMenuServizio, 5);
     Metti(2, {});
     VerificaUguali(2);
     EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|La frazioni sono uguali?|Selezionare due o più frazioni")});
-    EXPECT_FALSE(IstanzaServizio<FrmUguali>());
+    EXPECT_FALSE(Unica<FrmUguali>::SeEsiste());
 }
 
 namespace {
@@ -252,7 +252,7 @@ TEST_F(FinestreVerifica, MinimiTerminiDisegnaFattoriRegolaEVerdetto)
 {
     Metti(1, {{1, 2}, {6, 8, 1}});
     VerificaRidotta(1);
-    FrmRiduzione* w = IstanzaServizio<FrmRiduzione>();
+    FrmRiduzione* w = Unica<FrmRiduzione>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Minimi termini ?"));
     EXPECT_EQ(FrazioniFinestre[4][1], w->LarghezzaFigura());
@@ -283,7 +283,7 @@ TEST_F(FinestreVerifica, MinimiTerminiDisegnaFattoriRegolaEVerdetto)
     // Long factor lines: the window is w + 200 wide and both lines stay whole.
     Metti(1, {{4096, 8192, 1}});
     VerificaRidotta(1);
-    w = IstanzaServizio<FrmRiduzione>();
+    w = Unica<FrmRiduzione>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_GT(w->LarghezzaFigura(), 4000);
     EXPECT_EQ(w->width(), TwipInPixel(w->LarghezzaFigura() + 200));
@@ -298,7 +298,7 @@ TEST_F(FinestreVerifica, MinimiTerminiDisegnaFattoriRegolaEVerdetto)
     VerificaRidotta(1);
     EXPECT_EQ(Messaggi(), QStringList{QStringLiteral(
                               "3|La frazione è ridotta ai minimi termini ?|Selezionare una frazione (e non più di una)")});
-    EXPECT_FALSE(IstanzaServizio<FrmRiduzione>());
+    EXPECT_FALSE(Unica<FrmRiduzione>::SeEsiste());
 }
 
 namespace {
@@ -315,7 +315,7 @@ TEST_F(FinestreVerifica, IstogrammaDisegnaDallaSuaCopiaEMostraLaFrazioneSottoIlP
     FrazioniAppoggio[1][1] = 1, FrazioniAppoggio[1][2] = 4, FrazioniAppoggio[1][4] = 12;
     FrazioniAppoggio[2][1] = 3, FrazioniAppoggio[2][2] = 4, FrazioniAppoggio[2][4] = 9;
     ApriFrmIstogramma();
-    FrmIstogramma* w = IstanzaServizio<FrmIstogramma>();
+    FrmIstogramma* w = Unica<FrmIstogramma>::SeEsiste();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Istogramma"));
     EXPECT_EQ(w->size(), QSize(373, 196));
@@ -362,7 +362,7 @@ TEST_F(FinestreVerifica, IlMenuDelleFinestreDiTestoNonCopiaBitmapELaCopiaHaIlTes
 {
     Metti(1, {{1, 2, 1}, {1, 3, 1}});
     VerificaUguali(1);
-    FrmUguali* w = IstanzaServizio<FrmUguali>();
+    FrmUguali* w = Unica<FrmUguali>::SeEsiste();
     ASSERT_TRUE(w);
     QList<bool> bitmap;
     bool crea = false;
@@ -376,8 +376,8 @@ TEST_F(FinestreVerifica, IlMenuDelleFinestreDiTestoNonCopiaBitmapELaCopiaHaIlTes
 
     Metti(1, {{6, 8, 1}});
     VerificaRidotta(1);
-    ASSERT_TRUE(IstanzaServizio<FrmRiduzione>());
-    QTest::mouseClick(IstanzaServizio<FrmRiduzione>()->Area(), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
+    ASSERT_TRUE(Unica<FrmRiduzione>::SeEsiste());
+    QTest::mouseClick(Unica<FrmRiduzione>::SeEsiste()->Area(), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
     EXPECT_EQ(bitmap, (QList<bool>{false, true}));
 
     crea = true;
@@ -394,7 +394,7 @@ TEST_F(FinestreVerifica, IlComandoDellIstogrammaLoApreConLeFrazioniSelezionate)
 {
     Metti(1, {{1, 4, 1, 12}, {1, 2}, {3, 4, 1, 9}});
     RappresentaIstogramma(1);
-    FrmIstogramma* w = IstanzaServizio<FrmIstogramma>();
+    FrmIstogramma* w = Unica<FrmIstogramma>::SeEsiste();
     ASSERT_TRUE(w);
     ASSERT_EQ(w->Geometria().Barre().size(), 2u);
     EXPECT_EQ(w->Geometria().Barre()[1].num, 3);
@@ -403,6 +403,6 @@ TEST_F(FinestreVerifica, IlComandoDellIstogrammaLoApreConLeFrazioniSelezionate)
     w->move(240, 160);
     const QPoint dove = w->frameGeometry().topLeft();
     RappresentaIstogramma(1);
-    ASSERT_TRUE(IstanzaServizio<FrmIstogramma>());
-    EXPECT_EQ(IstanzaServizio<FrmIstogramma>()->frameGeometry().topLeft(), dove);
+    ASSERT_TRUE(Unica<FrmIstogramma>::SeEsiste());
+    EXPECT_EQ(Unica<FrmIstogramma>::SeEsiste()->frameGeometry().topLeft(), dove);
 }
