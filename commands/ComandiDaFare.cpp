@@ -12,17 +12,8 @@ void AggiungiFrazioneRettangolo() {}
 void AggiungiFrazioneValDecimale(uint8_t) {}
 
 // Transfer, order and zoom.
-void TrasferisciFrazioni(uint8_t) {}
-void SpostaAvanti(uint8_t) {}
-void SpostaIndietro(uint8_t) {}
-void IngrandisciFoglio(uint8_t) {}
-void RiduciFoglio(uint8_t) {}
 
 // Sheet copy, select all and printing.
-void MnuFileCopiaBitmap_Click() {}
-void MnuFileStampa_Click() {}
-void MnuModificaCopiaBitmap_Click() {}
-void MnuModificaSelezionaTutto_Click() {}
 
 // Settings, help and web items.
 //

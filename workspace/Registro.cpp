@@ -2,6 +2,7 @@
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/Modale.h"
+#include "platform/Stampante.h"
 #include "workspace/FrmNuovoRegistro.h"
 #include "workspace/FrmRegistro.h"
 #include "workspace/Messaggi.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -166,8 +166,7 @@ void StampaRegistro()
     };
     QString testo;
     if (!LeggiRegistro(testo)) return guasto();
-    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
-    if (predefinita.isNull()) return guasto();
-    QPrinter stampante(predefinita);
-    if (!stampante.isValid() || !StampaTestoRegistro(testo, stampante)) guasto();
+    QTextDocument documento;
+    ImpostaTestoRegistro(&documento, testo, QBColor(0));
+    if (!StampaDocumento(documento)) guasto();
 }

@@ -1,0 +1,119 @@
+// Transfer of the selected fractions to the other sheet, and moving the one
+// selected fraction a place back or forward. None of them changes a value.
+#include "commands/Comandi.h"
+#include "platform/Suono.h"
+#include "workspace/Fogli.h"
+#include "workspace/Messaggi.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include <array>
+#include <utility>
+
+namespace {
+
+using Record = std::array<int16_t, 5>;
+
+Record Leggi(int s, int i)
+{
+    Record r{};
+    for (int campo = 1; campo <= 4; ++campo) r[campo] = Frazioni[s][i][campo];
+    return r;
+}
+
+void Scrivi(int s, int i, const Record& r)
+{
+    for (int campo = 1; campo <= 4; ++campo) Frazioni[s][i][campo] = r[campo];
+}
+
+// Back (-1) or forward (+1) by one place.
+void Sposta(uint8_t foglio, int passo, const QString& titolo)
+{
+    const int s = IndiceFoglio(foglio);
+    const int n = FrazioniSulFoglio(s);
+    int quante = 0, p = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (Frazioni[s][i][3] != 1) continue;
+        ++quante;
+        p = i;
+    }
+    if (quante != 1) {
+        MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
+        return;
+    }
+    const int q = p + passo;
+    if (q < 1 || q > n) return;
+    const Record r = Leggi(s, p);
+    Scrivi(s, p, Leggi(s, q));
+    Scrivi(s, q, r);
+    RidisegnaFoglio(s);
+    EvidenziaSelezionate(s);
+    QuadernoModificato = VERO;
+    Suono::Riproduci(QStringLiteral("sposta.wav"));
+}
+
+} // namespace
+
+void TrasferisciFrazioni(uint8_t foglio)
+{
+    const QString titolo = QStringLiteral("Trasferisci");
+    const int sorgente = foglio == 1 ? 1 : 2;
+    const int destinazione = sorgente == 1 ? 2 : 1;
+
+    Princ* p = PrincSeEsiste();
+    if (!p || !p->Toolbar2Premuto(destinazione)) {
+        MostraMessaggio(QStringLiteral("Per trasferire una o più frazioni devi aprire ") +
+                            QStringLiteral("entrambi i fogli di calcolo"),
+                        3, titolo);
+        return;
+    }
+    const int n = ContaSelezionate(uint8_t(sorgente));
+    if (n == 0) {
+        MostraMessaggio(QStringLiteral("Selezionare una o più frazioni"), 3, titolo);
+        return;
+    }
+    const int primaDestinazione = FrazioniSulFoglio(destinazione);
+    if (primaDestinazione + n >= MaxFrazioni + 1) {
+        MostraMessaggio(destinazione == 2 ? QStringLiteral("Il foglio B non può contenere più di 128 frazioni")
+                                          : QStringLiteral("Il foglio A non può contenere più di 128 frazioni"),
+                        3, titolo);
+        return;
+    }
+
+    // The source is packed from a copy of its own rather than from the
+    // shared scratch table, which may still hold another command's hand-off.
+    const int totale = FrazioniSulFoglio(sorgente);
+    std::array<Record, MaxFrazioni + 1> copia{};
+    int arrivo = primaDestinazione;
+    for (int i = 1; i <= totale; ++i) {
+        copia[i] = Leggi(sorgente, i);
+        if (copia[i][3] != 1) continue;
+        ++arrivo;
+        Scrivi(destinazione, arrivo, copia[i]);
+        Frazioni[destinazione][arrivo][3] = 1;
+    }
+    NumFrazioni(destinazione) = int16_t(arrivo);
+    for (int i = 1; i <= primaDestinazione; ++i) Frazioni[destinazione][i][3] = 0;
+
+    // Every fraction that did not move stays, whatever odd flag a notebook
+    // written elsewhere may have given it.
+    int restano = 0;
+    for (int i = 1; i <= totale; ++i) {
+        if (copia[i][3] == 1) continue;
+        Scrivi(sorgente, ++restano, copia[i]);
+    }
+    NumFrazioni(sorgente) = int16_t(restano);
+
+    RidisegnaFoglio(1);
+    AggiornaScorrimento(1);
+    RidisegnaFoglio(2);
+    AggiornaScorrimento(2);
+    EvidenziaSelezionate(uint8_t(destinazione));
+    MostraFoglio(uint8_t(destinazione));
+
+    Suono::Riproduci(QStringLiteral("togli.wav"));
+    QuadernoModificato = VERO;
+}
+
+void SpostaIndietro(uint8_t foglio) { Sposta(foglio, -1, QStringLiteral("Sposta indietro")); }
+
+void SpostaAvanti(uint8_t foglio) { Sposta(foglio, +1, QStringLiteral("Sposta avanti")); }
