@@ -13,6 +13,9 @@ bool FoglioUtilizzabile(uint8_t foglio);
 bool FinestraUtilizzabile(uint8_t foglio);
 // How many fractions of sheet s (1 = A, anything else = B) are selected.
 int ContaSelezionate(uint8_t s);
+// The position of the one selected fraction of sheet s (1 = A, anything
+// else = B); 0 when none or more than one is selected.
+int UnicaSelezionata(uint8_t s);
 
 // --- Equivalence, multiply and divide ---------------------------------------
 // Each reads its factor variable (FattoreEquivMoltiplica, FattoreEquivDividi,

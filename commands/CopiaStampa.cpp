@@ -96,13 +96,8 @@ void MnuModificaCopiaBitmap_Click()
 {
     const QString titolo = QStringLiteral("Copia frazione negli appunti di Windows");
     const int s = IndiceFoglio(FoglioAttivo);
-    int quante = 0, ultima = 0;
-    for (int i = 1, n = FrazioniSulFoglio(s); i <= n; ++i) {
-        if (Frazioni[s][i][3] != 1) continue;
-        ++quante;
-        ultima = i;
-    }
-    if (quante != 1) {
+    const int ultima = UnicaSelezionata(uint8_t(s));
+    if (ultima == 0) {
         MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
         return;
     }

@@ -30,13 +30,8 @@ void Sposta(uint8_t foglio, int passo, const QString& titolo)
 {
     const int s = IndiceFoglio(foglio);
     const int n = FrazioniSulFoglio(s);
-    int quante = 0, p = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (Frazioni[s][i][3] != 1) continue;
-        ++quante;
-        p = i;
-    }
-    if (quante != 1) {
+    const int p = UnicaSelezionata(uint8_t(s));
+    if (p == 0) {
         MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
         return;
     }

@@ -2,6 +2,7 @@
 // of the selected text.
 #include "commands/Zoom.h"
 #include "commands/Comandi.h"
+#include "platform/Colori.h"
 #include "platform/Numeri.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
@@ -16,8 +17,6 @@
 namespace {
 
 const QColor ColoreDidascalie{0, 0, 128};
-const QColor TintaA{255, 255, 192};
-const QColor TintaB{192, 255, 255};
 
 int16_t& Raggio(int s) { return s == 1 ? RaggioFoglioA : RaggioFoglioB; }
 int16_t& Colonne(int s) { return s == 1 ? ColonneFoglioA : ColonneFoglioB; }
@@ -33,7 +32,7 @@ void ZoomFoglio(int s, bool ingrandisci)
     Superficie* area = f->Area();
     // Small pies have no room for their captions: they are written in the
     // sheet's own tint, even while the sheets are white.
-    area->ForeColor = R <= 400 ? (s == 1 ? TintaA : TintaB) : ColoreDidascalie;
+    area->ForeColor = R <= 400 ? (s == 1 ? TintaFoglioA : TintaFoglioB) : ColoreDidascalie;
     const double punti = R > 800 ? 12 : 8;
     area->Font.setPointSizeF(punti);
     FrmRitagliaImmagine().Picture1.Font.setPointSizeF(punti);
