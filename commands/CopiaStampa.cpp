@@ -3,6 +3,7 @@
 // notebook modified.
 #include "commands/CopiaStampa.h"
 #include "commands/Comandi.h"
+#include "platform/AppuntiSistema.h"
 #include "platform/Finestre.h"
 #include "platform/Rtf.h"
 #include "platform/Stampante.h"
@@ -10,9 +11,6 @@
 #include "workspace/FrmAppunti.h"
 #include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,24 +20,6 @@
 namespace {
 
 bool EUnFoglio(uint8_t foglio) { return foglio == 1 || foglio == 2; }
-
-// Puts the picture on the clipboard in place of what it held; true when the
-// clipboard really holds it afterwards.
-bool ImmagineNegliAppunti(const QImage& immagine)
-{
-    if (immagine.isNull()) return false;
-    QClipboard* appunti = QGuiApplication::clipboard();
-    appunti->setImage(immagine);
-    const QImage letta = appunti->image();
-    return letta.size() == immagine.size();
-}
-
-bool RtfNegliAppunti(const QByteArray& rtf)
-{
-    QClipboard* appunti = QGuiApplication::clipboard();
-    appunti->setMimeData(Rtf::DatiAppunti(rtf));
-    return Rtf::DaAppunti(appunti->mimeData()) == rtf;
-}
 
 } // namespace
 

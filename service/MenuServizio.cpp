@@ -1,6 +1,7 @@
 // The service pop-up menu: copy window, bitmap copy and print of a service
 // window.
 #include "service/MenuServizio.h"
+#include "platform/AppuntiSistema.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/Stampante.h"
@@ -8,8 +9,6 @@
 #include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -133,12 +132,7 @@ void MnuPopUp1CreaCopiaFinestra_Click(FinestraServizio* sorgente)
 void MnuPopUp1CopiaBitmap_Click(FinestraServizio* sorgente)
 {
     if (!sorgente) return;
-    const QImage immagine = sorgente->Istantanea();
-    QClipboard* appunti = QGuiApplication::clipboard();
-    appunti->clear();
-    appunti->setImage(immagine);
-    const QImage tornata = appunti->image();
-    if (immagine.isNull() || tornata.isNull() || tornata.size() != immagine.size())
+    if (!ImmagineNegliAppunti(sorgente->Istantanea()))
         MostraMessaggio(QStringLiteral("Memoria esaurita"), 3, QStringLiteral("Copia bitmap negli appunti di Windows"));
 }
 
