@@ -19,22 +19,22 @@
 
 namespace {
 
-bool EUnFoglio(uint8_t foglio) { return foglio == 1 || foglio == 2; }
+bool EUnFoglio(uint8_t foglio) { return foglio == FoglioA || foglio == FoglioB; }
 
 } // namespace
 
 QString ParolaFinestra(uint8_t foglio)
 {
     switch (foglio) {
-    case 1: return QStringLiteral("di calcolo A");
-    case 2: return QStringLiteral("di calcolo B");
+    case FoglioA: return QStringLiteral("di calcolo A");
+    case FoglioB: return QStringLiteral("di calcolo B");
     default: return QStringLiteral("degli appunti");
     }
 }
 
 QImage ImmagineDaCopiare(uint8_t s)
 {
-    const FrmFoglio* f = Foglio(s);
+    const FrmFoglio* f = Fogli::Istanza(s);
     const int larghezza = TwipInPixel(f->LarghezzaEsterna() - 270);
     const int altezza = TwipInPixel(f->AltezzaEsterna() - 330);
     if (larghezza <= 0 || altezza <= 0) return QImage();
@@ -81,7 +81,8 @@ void MnuModificaCopiaBitmap_Click()
         MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
         return;
     }
-    DisegnaTortaImmagine(Frazioni[s][ultima][1], Frazioni[s][ultima][2], Frazioni[s][ultima][4]);
+    const int16_t* r = Frazioni[s][ultima];
+    DisegnaTortaImmagine(r[CampoNum], r[CampoDen], r[CampoColore]);
     if (!ImmagineNegliAppunti(FrmRitagliaImmagine().Picture1.Immagine()))
         MostraMessaggio(QStringLiteral("Memoria esaurita"), 3, titolo);
 }
@@ -96,7 +97,7 @@ void MnuFileStampa_Click()
     if (EUnFoglio(foglio)) {
         // The persistent drawing holds neither the scroll bar nor the hover
         // label, so nothing has to be hidden for the printout.
-        riuscita = StampaImmagine(Foglio(foglio)->Area()->Immagine());
+        riuscita = StampaImmagine(Fogli::Istanza(foglio)->Area()->Immagine());
     } else {
         const auto documento = AppuntiDaStampare();
         riuscita = StampaDocumento(*documento);
@@ -114,6 +115,6 @@ void MnuModificaSelezionaTutto_Click()
         t->setTextCursor(c);
         return;
     }
-    for (int i = 1, n = FrazioniSulFoglio(foglio); i <= n; ++i) Frazioni[foglio][i][3] = 1;
+    for (int i = 1, n = FrazioniSulFoglio(foglio); i <= n; ++i) Frazioni[foglio][i][CampoSel] = 1;
     EvidenziaSelezionate(foglio);
 }

@@ -6,7 +6,7 @@ int UnicaSelezionata(uint8_t s)
     const int foglio = IndiceFoglio(s);
     int quante = 0, ultima = 0;
     for (int i = 1, n = FrazioniSulFoglio(foglio); i <= n; ++i) {
-        if (Frazioni[foglio][i][3] != 1) continue;
+        if (Frazioni[foglio][i][CampoSel] != 1) continue;
         ++quante;
         ultima = i;
     }

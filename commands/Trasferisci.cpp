@@ -16,13 +16,13 @@ using Record = std::array<int16_t, 5>;
 Record Leggi(int s, int i)
 {
     Record r{};
-    for (int campo = 1; campo <= 4; ++campo) r[campo] = Frazioni[s][i][campo];
+    for (int campo = CampoNum; campo <= CampoColore; ++campo) r[campo] = Frazioni[s][i][campo];
     return r;
 }
 
 void Scrivi(int s, int i, const Record& r)
 {
-    for (int campo = 1; campo <= 4; ++campo) Frazioni[s][i][campo] = r[campo];
+    for (int campo = CampoNum; campo <= CampoColore; ++campo) Frazioni[s][i][campo] = r[campo];
 }
 
 // Back (-1) or forward (+1) by one place.
@@ -51,10 +51,10 @@ void Sposta(uint8_t foglio, int passo, const QString& titolo)
 void TrasferisciFrazioni(uint8_t foglio)
 {
     const QString titolo = QStringLiteral("Trasferisci");
-    const int sorgente = foglio == 1 ? 1 : 2;
-    const int destinazione = sorgente == 1 ? 2 : 1;
+    const int sorgente = foglio == FoglioA ? FoglioA : FoglioB;
+    const int destinazione = sorgente == FoglioA ? FoglioB : FoglioA;
 
-    Princ* p = PrincSeEsiste();
+    Princ* p = Unica<Princ>::SeEsiste();
     if (!p || !p->Toolbar2Premuto(destinazione)) {
         MostraMessaggio(QStringLiteral("Per trasferire una o più frazioni devi aprire ") +
                             QStringLiteral("entrambi i fogli di calcolo"),
@@ -68,7 +68,7 @@ void TrasferisciFrazioni(uint8_t foglio)
     }
     const int primaDestinazione = FrazioniSulFoglio(destinazione);
     if (primaDestinazione + n >= MaxFrazioni + 1) {
-        MostraMessaggio(destinazione == 2 ? QStringLiteral("Il foglio B non può contenere più di 128 frazioni")
+        MostraMessaggio(destinazione == FoglioB ? QStringLiteral("Il foglio B non può contenere più di 128 frazioni")
                                           : QStringLiteral("Il foglio A non può contenere più di 128 frazioni"),
                         3, titolo);
         return;
@@ -81,27 +81,27 @@ void TrasferisciFrazioni(uint8_t foglio)
     int arrivo = primaDestinazione;
     for (int i = 1; i <= totale; ++i) {
         copia[i] = Leggi(sorgente, i);
-        if (copia[i][3] != 1) continue;
+        if (copia[i][CampoSel] != 1) continue;
         ++arrivo;
         Scrivi(destinazione, arrivo, copia[i]);
-        Frazioni[destinazione][arrivo][3] = 1;
+        Frazioni[destinazione][arrivo][CampoSel] = 1;
     }
     NumFrazioni(destinazione) = int16_t(arrivo);
-    for (int i = 1; i <= primaDestinazione; ++i) Frazioni[destinazione][i][3] = 0;
+    for (int i = 1; i <= primaDestinazione; ++i) Frazioni[destinazione][i][CampoSel] = 0;
 
     // Every fraction that did not move stays, whatever odd flag a notebook
     // written elsewhere may have given it.
     int restano = 0;
     for (int i = 1; i <= totale; ++i) {
-        if (copia[i][3] == 1) continue;
+        if (copia[i][CampoSel] == 1) continue;
         Scrivi(sorgente, ++restano, copia[i]);
     }
     NumFrazioni(sorgente) = int16_t(restano);
 
-    RidisegnaFoglio(1);
-    AggiornaScorrimento(1);
-    RidisegnaFoglio(2);
-    AggiornaScorrimento(2);
+    RidisegnaFoglio(FoglioA);
+    AggiornaScorrimento(FoglioA);
+    RidisegnaFoglio(FoglioB);
+    AggiornaScorrimento(FoglioB);
     EvidenziaSelezionate(uint8_t(destinazione));
     MostraFoglio(uint8_t(destinazione));
 

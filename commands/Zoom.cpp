@@ -1,9 +1,8 @@
 // Zoom in and out: a sheet changes its pie radius, the notes the font size
 // of the selected text.
-#include "commands/Zoom.h"
 #include "commands/Comandi.h"
+#include "logica/Zoom.h"
 #include "platform/Colori.h"
-#include "platform/Numeri.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
@@ -18,8 +17,8 @@ namespace {
 
 const QColor ColoreDidascalie{0, 0, 128};
 
-int16_t& Raggio(int s) { return s == 1 ? RaggioFoglioA : RaggioFoglioB; }
-int16_t& Colonne(int s) { return s == 1 ? ColonneFoglioA : ColonneFoglioB; }
+int16_t& Raggio(int s) { return s == FoglioA ? RaggioFoglioA : RaggioFoglioB; }
+int16_t& Colonne(int s) { return s == FoglioA ? ColonneFoglioA : ColonneFoglioB; }
 
 void ZoomFoglio(int s, bool ingrandisci)
 {
@@ -28,11 +27,11 @@ void ZoomFoglio(int s, bool ingrandisci)
     const int16_t R = *nuovo;
     Raggio(s) = R;
 
-    FrmFoglio* f = Foglio(uint8_t(s));
+    FrmFoglio* f = Fogli::Istanza(uint8_t(s));
     Superficie* area = f->Area();
     // Small pies have no room for their captions: they are written in the
     // sheet's own tint, even while the sheets are white.
-    area->ForeColor = R <= 400 ? (s == 1 ? TintaFoglioA : TintaFoglioB) : ColoreDidascalie;
+    area->ForeColor = R <= 400 ? (s == FoglioA ? TintaFoglioA : TintaFoglioB) : ColoreDidascalie;
     const double punti = R > 800 ? 12 : 8;
     area->Font.setPointSizeF(punti);
     FrmRitagliaImmagine().Picture1.Font.setPointSizeF(punti);
@@ -84,25 +83,11 @@ void ZoomAppunti(bool ingrandisci)
 
 void Zoom(uint8_t foglio, bool ingrandisci)
 {
-    if (foglio == 1 || foglio == 2) ZoomFoglio(foglio, ingrandisci);
+    if (foglio == FoglioA || foglio == FoglioB) ZoomFoglio(foglio, ingrandisci);
     else ZoomAppunti(ingrandisci);
 }
 
 } // namespace
-
-std::optional<int16_t> RaggioDopoZoom(int16_t raggio, bool ingrandisci)
-{
-    if (ingrandisci ? raggio >= RaggioMassimo : raggio <= RaggioMinimo) return std::nullopt;
-    return int16_t(ingrandisci ? raggio + PassoRaggio : raggio - PassoRaggio);
-}
-
-std::optional<int> PuntiDopoZoom(std::optional<double> attuale, bool ingrandisci)
-{
-    if (!attuale) return 12;
-    const int32_t nuovi = Arrotonda32(*attuale + (ingrandisci ? 1 : -1));
-    if (nuovi < PuntiMinimi || nuovi > PuntiMassimi) return std::nullopt;
-    return int(nuovi);
-}
 
 void IngrandisciFoglio(uint8_t foglio) { Zoom(foglio, true); }
 

@@ -46,28 +46,28 @@ TEST_F(CopiaStampa, CopiaNegliAppunti)
         EXPECT_EQ(Mostrati(), QStringList{domanda});
         EXPECT_EQ(Appunti()->text(), risposta == 1 ? "" : "prima");
     }
-    EXPECT_EQ(Appunti()->image().size(), QSize(Form1()->width() - 18, Form1()->height() - 22));
+    EXPECT_EQ(Appunti()->image().size(), QSize(Fogli::Istanza(FoglioA)->width() - 18, Fogli::Istanza(FoglioA)->height() - 22));
     EXPECT_EQ(Appunti()->image().pixelColor(0, 0), QColor(255, 255, 192));
-    princ()->Azione(QStringLiteral("MnuImpostaFogliCalcoloBianchi"))->setChecked(true);
+    Unica<Princ>::Istanza()->Azione(QStringLiteral("MnuImpostaFogliCalcoloBianchi"))->setChecked(true);
     RidisegnaFoglio(1);
     EXPECT_EQ(ImmagineDaCopiare(1).pixelColor(0, 0), QColor(255, 255, 255));
 
     // One fraction: none or two selected are refused without a question.
     Appunti()->setText(QStringLiteral("prima"));
     for (int due : {0, 1}) {
-        Frazioni[1][2][3] = int16_t(due);
+        Frazioni[FoglioA][2][CampoSel] = int16_t(due);
         MnuModificaCopiaBitmap_Click();
         EXPECT_EQ(Mostrati(), QStringList{UnaSola});
-        Frazioni[1][1][3] = 1;
+        Frazioni[FoglioA][1][CampoSel] = 1;
     }
     EXPECT_EQ(Appunti()->text(), "prima");
-    Frazioni[1][2][3] = 0;
+    Frazioni[FoglioA][2][CampoSel] = 0;
     MnuModificaCopiaBitmap_Click();
     EXPECT_EQ(Appunti()->image().size(), QSize(130, 149));
     EXPECT_EQ(Appunti()->image().pixelColor(65, 30), QColor(255, 0, 0));
 
     // No room left for a picture.
-    Form1()->resize(15, 200);
+    Fogli::Istanza(FoglioA)->resize(15, 200);
     Modale::Rispondi(1);
     MnuFileCopiaBitmap_Click();
     EXPECT_EQ(Mostrati().last(), "Memoria esaurita|3|Copia il foglio negli appunti di Windows");
@@ -95,7 +95,7 @@ TEST_F(CopiaStampa, Stampa)
     EXPECT_EQ(Mostrati(), (QStringList{"Stampare il foglio di calcolo A?|1|Stampa foglio",
                                        "Errore di stampante|3|Stampa foglio"}));
     EXPECT_EQ(ContaErrori, 0);
-    EXPECT_TRUE(Form1()->VScroll1()->isVisible());
+    EXPECT_TRUE(Fogli::Istanza(FoglioA)->VScroll1()->isVisible());
 
     ImpostaStampanteAssente(false);
     const QString pdf = Percorso(QStringLiteral("foglio.pdf"));
@@ -127,10 +127,10 @@ TEST_F(CopiaStampa, SelezionaTutto)
 {
     Riempi(1, 60, {1, 4});
     AggiornaScorrimento(1);
-    Form1()->VScroll1()->setValue(Form1()->VScroll1()->maximum());
-    ASSERT_GT(Form1()->VScroll1()->value(), 0);
+    Fogli::Istanza(FoglioA)->VScroll1()->setValue(Fogli::Istanza(FoglioA)->VScroll1()->maximum());
+    ASSERT_GT(Fogli::Istanza(FoglioA)->VScroll1()->value(), 0);
     MnuModificaSelezionaTutto_Click();
-    for (int i = 1; i <= 60; ++i) EXPECT_EQ(Frazioni[1][i][3], 1) << i;
+    for (int i = 1; i <= 60; ++i) EXPECT_EQ(Frazioni[FoglioA][i][CampoSel], 1) << i;
     EXPECT_FALSE(QuadernoModificato);
     ApriAppunti();
     TxtAppunti()->setPlainText(QStringLiteral("riga uno\nriga due"));
