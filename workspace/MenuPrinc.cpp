@@ -1,4 +1,5 @@
 #include "workspace/MenuPrinc.h"
+#include "platform/BarraStrumenti.h"
 #include "workspace/IconeToolbar.h"
 #include "workspace/Princ.h"
 #include <QAction>
@@ -338,6 +339,9 @@ void CostruisciMenuPrinc(Princ* p)
     // set; the screen check hides them through the same window when it
     // finds the screen small later.
     p->ImpostaToolbar1(tb);
+    // The look the two unchecked Imposta items stand for: flat buttons, no border.
+    ImpostaBottoniInRilievo(tb, p->MenuSpuntato(QStringLiteral("MnuImpostaEvBottoni")));
+    ImpostaBordoBarra(tb, p->MenuSpuntato(QStringLiteral("MnuImpostaEvBarra")));
 }
 
 int ImmagineBottoneToolbar1(int indice)

@@ -1,0 +1,112 @@
+#include "service/FrmTavolaPrimi.h"
+#include "platform/Finestre.h"
+#include "platform/Rtf.h"
+#include "workspace/Messaggi.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextCursor>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QPointer<FrmTavolaPrimi> istanza;
+
+const QString NomeFile = QStringLiteral("TavolaPrimi.rtf");
+// Design size of the window, twips.
+constexpr int LarghezzaProgetto = 11400;
+constexpr int AltezzaProgetto = 8400;
+constexpr int Margine = 50;
+
+// The font of the last character of the document: the table's numbers.
+QFont CarattereDeiNumeri(const QTextDocument& d)
+{
+    const QTextBlock ultimo = d.lastBlock();
+    QFont f = d.defaultFont();
+    for (auto it = ultimo.begin(); !it.atEnd(); ++it)
+        if (it.fragment().isValid()) {
+            const QTextCharFormat c = it.fragment().charFormat();
+            if (c.fontPointSize() > 0) f.setPointSizeF(c.fontPointSize());
+        }
+    return f;
+}
+}   // namespace
+
+FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmTavolaPrimi"));
+    setWindowTitle(QStringLiteral("Tavola dei numeri primi minori di 32000"));
+    // Closing unloads: the next opening makes a new window at its first place.
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    txt_ = new QTextEdit(this);
+    txt_->setObjectName(QStringLiteral("TxtTavolaPrimi"));
+    txt_->setReadOnly(true);
+    txt_->setLineWrapMode(QTextEdit::NoWrap);
+    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
+    f.setPointSize(18);
+    txt_->setFont(f);
+    txt_->document()->setDefaultFont(f);
+    txt_->move(0, 0);
+    resize(TwipInPixel(LarghezzaProgetto), TwipInPixel(AltezzaProgetto));
+    Form_Resize();
+}
+
+bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
+{
+    QTextDocument* d = txt_->document();
+    if (!Rtf::CaricaFile(percorso, *d, errore)) return false;
+    // The file sets no tab stops: each column holds five digits and a gap.
+    const QFontMetricsF m(CarattereDeiNumeri(*d));
+    txt_->setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
+    txt_->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+void FrmTavolaPrimi::Form_Resize()
+{
+    const int larghezza = TwipInPixel(PixelInTwip(width()) - Margine);
+    txt_->resize(larghezza >= 0 ? larghezza : txt_->width(), height());
+}
+
+void FrmTavolaPrimi::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+FrmTavolaPrimi* FrmTavolaPrimiSeCaricata() { return istanza; }
+
+void MostraTavolaPrimi()
+{
+    const bool nuova = !istanza;
+    if (nuova) istanza = new FrmTavolaPrimi();
+    FrmTavolaPrimi* w = istanza;
+    if (!w->Carica(PercorsoDati(NomeFile))) {
+        // A window made for nothing is never shown; one already open keeps
+        // the table it shows.
+        if (nuova) delete w;
+        MostraMessaggio(QStringLiteral("Impossibile aprire il file ") + NomeFile, 3,
+                        QStringLiteral("Tavola dei numeri primi"));
+        return;
+    }
+    if (nuova) {
+        RendiSempreSopra(w);
+        QRect sopra;
+        if (Princ* p = PrincSeEsiste(); p && p->isVisible()) sopra = p->frameGeometry();
+        else if (QScreen* s = QGuiApplication::primaryScreen()) sopra = s->availableGeometry();
+        PosizionaSulloSchermo(w, sopra.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The table of primes: a resizable, top-most window with one read-only rich
+// text box that shows the table file "TavolaPrimi.rtf" of the program folder.
+// One window for the program, created on first use; it computes nothing.
+#include <QWidget>
+
+class QTextEdit;
+
+class FrmTavolaPrimi : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmTavolaPrimi(QWidget* parent = nullptr);
+
+    QTextEdit* TxtTavolaPrimi() const { return txt_; }
+
+    // Loads the rich-text file into the box. On failure the box keeps what it
+    // showed and errore (when given) says why.
+    bool Carica(const QString& percorso, QString* errore = nullptr);
+
+    // Fits the box to the client area: 50 twips narrower, exactly as high,
+    // top-left corner fixed. A window too narrow for the margin leaves the
+    // box's width as it was.
+    void Form_Resize();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QTextEdit* txt_;
+};
+
+// The window if it is loaded, else null.
+FrmTavolaPrimi* FrmTavolaPrimiSeCaricata();
+
+// The menu's opening of the table: loads the table afresh into the window
+// (created, top-most and centred on the main window the first time), and
+// shows it in front. A table that cannot be read gives a warning and shows
+// no window (a window already open keeps its table).
+void MostraTavolaPrimi();
