@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QTextCursor>
 #include <algorithm>
 #include <cmath>
@@ -19,7 +21,7 @@ QPointer<FrmTavolaPrimi> istanza;
 
 const QString NomeFile = QStringLiteral("TavolaPrimi.rtf");
 // Design size of the window, twips.
-constexpr int LarghezzaProgetto = 11400;
+constexpr int LarghezzaProgetto = 12000;
 constexpr int AltezzaProgetto = 8400;
 constexpr int Margine = 50;
 
@@ -51,7 +53,6 @@ FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
     txt_ = new QTextEdit(this);
     txt_->setObjectName(QStringLiteral("TxtTavolaPrimi"));
     txt_->setReadOnly(true);
-    txt_->setLineWrapMode(QTextEdit::NoWrap);
     QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
     f.setPointSize(18);
     txt_->setFont(f);
@@ -63,13 +64,22 @@ FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
 
 bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
 {
-    QTextDocument* d = txt_->document();
-    if (!Rtf::CaricaFile(percorso, *d, errore)) return false;
+    // A first read into a document of our own: a file that cannot be read
+    // leaves the box as it was, and it gives the size of the numbers.
+    QTextDocument prova;
+    prova.setDefaultFont(txt_->font());
+    if (!Rtf::CaricaFile(percorso, prova, errore)) return false;
     // The file sets no tab stops: each column holds five digits and a gap.
-    const QFontMetricsF m(CarattereDeiNumeri(*d));
-    txt_->setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
-    txt_->moveCursor(QTextCursor::Start);
-    return true;
+    // They are set while the box is empty, before it lays the table out
+    // (changed afterwards, they would lay all of it out again at once, which
+    // costs more than reading the file twice).
+    const QFontMetricsF m(CarattereDeiNumeri(prova));
+    QTextDocument* d = txt_->document();
+    d->clear();
+    QTextOption opzione = d->defaultTextOption();
+    opzione.setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
+    d->setDefaultTextOption(opzione);
+    return Rtf::CaricaFile(percorso, *d, errore);
 }
 
 void FrmTavolaPrimi::Form_Resize()

@@ -13,8 +13,9 @@ public:
 
     QTextEdit* TxtTavolaPrimi() const { return txt_; }
 
-    // Loads the rich-text file into the box. On failure the box keeps what it
-    // showed and errore (when given) says why.
+    // Loads the rich-text file into the box, with tab stops that fit five
+    // digits of its last line. A file that cannot be read leaves the box as
+    // it was; the result is false and errore (when given) says why.
     bool Carica(const QString& percorso, QString* errore = nullptr);
 
     // Fits the box to the client area: 50 twips narrower, exactly as high,
