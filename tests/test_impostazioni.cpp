@@ -1,6 +1,7 @@
 #include "AiutiFinestre.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "service/FinestraServizio.h"
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
 #include "workspace/Registro.h"
@@ -164,9 +165,15 @@ TEST_F(Impostazioni, BottoniEBarra3D)
 TEST_F(Impostazioni, FinestreServizioBiancheAvvisaNeiDueSensi)
 {
     const QByteArray registro = LeggiRegistro();
+    FinestraServizio aperta(QStringLiteral("FrmProva"));
+    aperta.AggiornaSfondoERidisegna();
+    aperta.show();
     const QString testo = QStringLiteral("Il nuovo sfondo diventerà attivo alla prima utilizzazione di ogni finestra di servizio");
     Scegli("MnuImpostaFinestreServizioBianche");
     EXPECT_TRUE(Spuntata("MnuImpostaFinestreServizioBianche"));
+    // The next window takes white; the open one keeps its colour.
+    EXPECT_EQ(ColoreSfondoServizio(), QColor(255, 255, 255));
+    EXPECT_EQ(aperta.palette().color(QPalette::Window), TintaServizio);
     Scegli("MnuImpostaFinestreServizioBianche");
     EXPECT_FALSE(Spuntata("MnuImpostaFinestreServizioBianche"));
     const auto& m = Modale::Mostrati();
