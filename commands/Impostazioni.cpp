@@ -7,49 +7,42 @@
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
+#include "workspace/Opzioni.h"
 #include "workspace/Princ.h"
 #include <QTimer>
 
-namespace {
-bool Spuntato(const char* voce)
-{
-    Princ* p = PrincSeEsiste();
-    return p && p->MenuSpuntato(QLatin1String(voce));
-}
-}   // namespace
-
 void MnuImpostaMostraValori_Click()
 {
-    DistanzaTorte = Spuntato("MnuImpostaMostraValori") ? 140 : 50;
-    if (!PrincSeEsiste()) return;
+    DistanzaTorte = OpzioneMostraValori() ? 140 : 50;
+    if (!Unica<Princ>::SeEsiste()) return;
     // The row pitch changes, and with it how many rows fit: each sheet is laid
     // out again (columns, scroll bar, redraw, outlines), not only redrawn, or
     // the last rows could stay out of the scroll bar's reach.
-    Foglio(1)->Form_Resize();
-    Foglio(2)->Form_Resize();
+    Fogli::Istanza(FoglioA)->Form_Resize();
+    Fogli::Istanza(FoglioB)->Form_Resize();
 }
 
-void MnuImpostaAbilitaSuono_Click() { SuonoAbilitato = Spuntato("MnuImpostaAbilitaSuono") ? VERO : FALSO; }
+void MnuImpostaAbilitaSuono_Click() { SuonoAbilitato = OpzioneSuono() ? VERO : FALSO; }
 
 // The check is the whole option: it is written at exit.
 void MnuImpostaWinAvvio_Click() {}
 
 void MnuImpostaEvBottoni_Click()
 {
-    if (Princ* p = PrincSeEsiste()) ImpostaBottoniInRilievo(p->Toolbar1(), Spuntato("MnuImpostaEvBottoni"));
+    if (Princ* p = Unica<Princ>::SeEsiste()) ImpostaBottoniInRilievo(p->Toolbar1(), OpzionePulsanti3D());
 }
 
 void MnuImpostaEvBarra_Click()
 {
-    if (Princ* p = PrincSeEsiste()) ImpostaBordoBarra(p->Toolbar1(), Spuntato("MnuImpostaEvBarra"));
+    if (Princ* p = Unica<Princ>::SeEsiste()) ImpostaBordoBarra(p->Toolbar1(), OpzioneBarra3D());
 }
 
 void MnuImpostaFogliCalcoloBianchi_Click()
 {
-    if (!PrincSeEsiste()) return;
+    if (!Unica<Princ>::SeEsiste()) return;
     // Both sheets, open or not: a closed sheet shows its new colour when it
     // is opened again.
-    for (uint8_t s : {uint8_t(1), uint8_t(2)}) {
+    for (uint8_t s : {FoglioA, FoglioB}) {
         RidisegnaFoglio(s);
         EvidenziaSelezionate(s);
     }
@@ -67,7 +60,7 @@ void MnuImpostaFinestreServizioBianche_Click()
 void MnuGuidaInfo_Click()
 {
     // The splash picture, staying until a click, a key or another window.
-    FrmSplash* f = frmSplash();
+    FrmSplash* f = Unica<FrmSplash>::Istanza();
     f->Timer1()->stop();
     f->show();
     f->raise();

@@ -1,8 +1,8 @@
 #include "platform/Guida.h"
+#include "platform/Unica.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -41,8 +41,6 @@ public:
     QTextBrowser* pagina;
 };
 
-QPointer<FinestraGuida> finestra;
-
 bool Leggibile(const QString& percorso)
 {
     QFile f(percorso);
@@ -56,7 +54,7 @@ namespace Guida {
 bool Mostra(const QString& percorso, const QString& ancora)
 {
     if (!Leggibile(percorso)) return false;
-    if (!finestra) finestra = new FinestraGuida();
+    FinestraGuida* finestra = Unica<FinestraGuida>::Istanza();
     QTextBrowser* p = finestra->pagina;
     const QUrl indirizzo = QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath());
     // The same page again is not reloaded by the browser; it is only
@@ -72,6 +70,10 @@ bool Mostra(const QString& percorso, const QString& ancora)
     return true;
 }
 
-QWidget* Finestra() { return finestra; }
-QTextBrowser* Pagina() { return finestra ? finestra->pagina : nullptr; }
+QWidget* Finestra() { return Unica<FinestraGuida>::SeEsiste(); }
+QTextBrowser* Pagina()
+{
+    FinestraGuida* f = Unica<FinestraGuida>::SeEsiste();
+    return f ? f->pagina : nullptr;
+}
 }

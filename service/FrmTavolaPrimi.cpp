@@ -6,7 +6,6 @@
 #include "workspace/Princ.h"
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -17,8 +16,6 @@
 #include <cmath>
 
 namespace {
-QPointer<FrmTavolaPrimi> istanza;
-
 const QString NomeFile = QStringLiteral("TavolaPrimi.rtf");
 // Design size of the window, twips.
 constexpr int LarghezzaProgetto = 12000;
@@ -94,17 +91,14 @@ void FrmTavolaPrimi::resizeEvent(QResizeEvent* e)
     Form_Resize();
 }
 
-FrmTavolaPrimi* FrmTavolaPrimiSeCaricata() { return istanza; }
-
 void MostraTavolaPrimi()
 {
-    const bool nuova = !istanza;
-    if (nuova) istanza = new FrmTavolaPrimi();
-    FrmTavolaPrimi* w = istanza;
+    const bool nuova = !Unica<FrmTavolaPrimi>::SeEsiste();
+    FrmTavolaPrimi* w = Unica<FrmTavolaPrimi>::Istanza();
     if (!w->Carica(PercorsoDati(NomeFile))) {
         // A window made for nothing is never shown; one already open keeps
         // the table it shows.
-        if (nuova) delete w;
+        if (nuova) Unica<FrmTavolaPrimi>::Distruggi();
         MostraMessaggio(QStringLiteral("Impossibile aprire il file ") + NomeFile, 3,
                         QStringLiteral("Tavola dei numeri primi"));
         return;
@@ -112,7 +106,7 @@ void MostraTavolaPrimi()
     if (nuova) {
         RendiSempreSopra(w);
         QRect sopra;
-        if (Princ* p = PrincSeEsiste(); p && p->isVisible()) sopra = p->frameGeometry();
+        if (Princ* p = Unica<Princ>::SeEsiste(); p && p->isVisible()) sopra = p->frameGeometry();
         else if (QScreen* s = QGuiApplication::primaryScreen()) sopra = s->availableGeometry();
         PosizionaSulloSchermo(w, sopra.center() - QPoint(w->width() / 2, w->height() / 2));
     }

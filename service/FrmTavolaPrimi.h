@@ -1,7 +1,9 @@
 #pragma once
 // The table of primes: a resizable, top-most window with one read-only rich
 // text box that shows the table file "TavolaPrimi.rtf" of the program folder.
-// One window for the program, created on first use; it computes nothing.
+// One window for the program (Unica<FrmTavolaPrimi>), created on first use
+// and unloaded when closed; it computes nothing.
+#include "platform/Unica.h"
 #include <QWidget>
 
 class QTextEdit;
@@ -29,9 +31,6 @@ protected:
 private:
     QTextEdit* txt_;
 };
-
-// The window if it is loaded, else null.
-FrmTavolaPrimi* FrmTavolaPrimiSeCaricata();
 
 // The menu's opening of the table: loads the table afresh into the window
 // (created, top-most and centred on the main window the first time), and

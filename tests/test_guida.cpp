@@ -28,7 +28,7 @@ protected:
     {
         Browser::ImpostaAvviatore(nullptr);
         delete Guida::Finestra();
-        delete FrmTavolaPrimiSeCaricata();
+        Unica<FrmTavolaPrimi>::Distruggi();
         ProvaConFoglio::TearDown();
     }
     // The program's own copy of a data file, put in the program folder.
@@ -36,7 +36,7 @@ protected:
     {
         ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + nome, PercorsoDati(nome)));
     }
-    void Scegli(const char* voce) { princ()->Azione(QLatin1String(voce))->trigger(); }
+    void Scegli(const char* voce) { Unica<Princ>::Istanza()->Azione(QLatin1String(voce))->trigger(); }
     void ControllaAvviso(int i, const QString& testo, const QString& titolo)
     {
         ASSERT_GT(Modale::Mostrati().size(), i);
@@ -126,7 +126,7 @@ TEST_F(Guide, TavolaDeiPrimi)
 {
     Copia(QStringLiteral("TavolaPrimi.rtf"));
     Scegli("MnuGuidaTavolaPrimi");
-    FrmTavolaPrimi* w = FrmTavolaPrimiSeCaricata();
+    FrmTavolaPrimi* w = Unica<FrmTavolaPrimi>::SeEsiste();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -144,7 +144,7 @@ TEST_F(Guide, TavolaDeiPrimi)
     // Chosen again: the same window, the table read again.
     t->setPlainText(QStringLiteral("x"));
     Scegli("MnuGuidaTavolaPrimi");
-    EXPECT_EQ(FrmTavolaPrimiSeCaricata(), w);
+    EXPECT_EQ(Unica<FrmTavolaPrimi>::SeEsiste(), w);
     EXPECT_EQ(NumeriDellaTavola(t).size(), 3432);
 
     // The box follows the window: 50 twips narrower, as high; too narrow a
@@ -157,9 +157,9 @@ TEST_F(Guide, TavolaDeiPrimi)
     // New closes it; a missing table then gives its warning and no window.
     MnuFileNuovoQuaderno_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(FrmTavolaPrimiSeCaricata(), nullptr);
+    EXPECT_EQ(Unica<FrmTavolaPrimi>::SeEsiste(), nullptr);
     ASSERT_TRUE(QFile::remove(PercorsoDati(QStringLiteral("TavolaPrimi.rtf"))));
     Scegli("MnuGuidaTavolaPrimi");
-    EXPECT_EQ(FrmTavolaPrimiSeCaricata(), nullptr);
+    EXPECT_EQ(Unica<FrmTavolaPrimi>::SeEsiste(), nullptr);
     ControllaAvviso(0, QStringLiteral("Impossibile aprire il file TavolaPrimi.rtf"), QStringLiteral("Tavola dei numeri primi"));
 }

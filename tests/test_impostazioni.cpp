@@ -26,8 +26,8 @@ QByteArray LeggiRegistro()
 // sheet s, inside r (pixels; the whole sheet when r is empty).
 int Pixel(uint8_t s, QColor colore, QRect r = {})
 {
-    const QImage img = Foglio(s)->Area()->Immagine();
-    const QColor fondo = Foglio(s)->Area()->BackColor;
+    const QImage img = Fogli::Istanza(s)->Area()->Immagine();
+    const QColor fondo = Fogli::Istanza(s)->Area()->BackColor;
     r = r.isEmpty() ? img.rect() : r & img.rect();
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -52,12 +52,12 @@ protected:
         ProvaConFoglio::SetUp();
         // Sheet B laid out once and closed again, as after the pupil used it.
         MostraFoglio(2);
-        princ()->Affianca();
+        Unica<Princ>::Istanza()->Affianca();
         QCoreApplication::processEvents();
         NascondiFoglio(2);
         QCoreApplication::processEvents();
     }
-    void Scegli(const char* voce) { princ()->Azione(QLatin1String(voce))->trigger(); }
+    void Scegli(const char* voce) { Unica<Princ>::Istanza()->Azione(QLatin1String(voce))->trigger(); }
 };
 
 }   // namespace
@@ -65,7 +65,7 @@ protected:
 TEST_F(Impostazioni, MostraValoriRidisponeEntrambiIFogli)
 {
     // Three columns; two rows fit only while the values are hidden.
-    Foglio(1)->setGeometry(0, 0, 400, 290);
+    Fogli::Istanza(1)->setGeometry(0, 0, 400, 290);
     QCoreApplication::processEvents();
     ASSERT_EQ(ColonneFoglioA, 3);
     ASSERT_GT(ColonneFoglioB, 0);
@@ -76,18 +76,18 @@ TEST_F(Impostazioni, MostraValoriRidisponeEntrambiIFogli)
     EXPECT_EQ(DistanzaTorte, 50);
     EXPECT_EQ(GeometriaDelFoglio(1).Centro(4).y(), 2850);
     EXPECT_EQ(Didascalia(1) + Didascalia(2), 0);
-    EXPECT_FALSE(Foglio(1)->VScroll1()->isEnabled());
+    EXPECT_FALSE(Fogli::Istanza(1)->VScroll1()->isEnabled());
 
     Scegli("MnuImpostaMostraValori");
     EXPECT_EQ(DistanzaTorte, 140);
     EXPECT_GT(Didascalia(1), 5);
     EXPECT_GT(Didascalia(2), 5);   // sheet B, closed, laid out too
     // The second row no longer fits: the bar takes the pupil down to it.
-    QScrollBar* barra = Foglio(1)->VScroll1();
+    QScrollBar* barra = Fogli::Istanza(1)->VScroll1();
     ASSERT_TRUE(barra->isEnabled());
     barra->setValue(barra->maximum());
     const GeometriaFoglio g = GeometriaDelFoglio(1);
-    EXPECT_LE(g.Centro(6).y() + g.R, Foglio(1)->AltezzaInterna());
+    EXPECT_LE(g.Centro(6).y() + g.R, Fogli::Istanza(1)->AltezzaInterna());
 }
 
 TEST_F(Impostazioni, SuonoSpentoTaceMaIlBipResta)
@@ -106,17 +106,17 @@ TEST_F(Impostazioni, FogliBianchiSubitoAncheChiusiConLaSelezione)
     Metti(2, {{2, 3, 1}});
     Scegli("MnuImpostaFogliCalcoloBianchi");
     for (uint8_t s : {uint8_t(1), uint8_t(2)}) {
-        EXPECT_EQ(Foglio(s)->Area()->Immagine().pixelColor(2, 2), QColor(255, 255, 255)) << int(s);
+        EXPECT_EQ(Fogli::Istanza(s)->Area()->Immagine().pixelColor(2, 2), QColor(255, 255, 255)) << int(s);
         EXPECT_GT(Pixel(s, QBColor(1)), 20) << int(s);   // the selection box
     }
     Scegli("MnuImpostaFogliCalcoloBianchi");
-    EXPECT_EQ(Foglio(1)->Area()->Immagine().pixelColor(2, 2), TintaFoglioA);
-    EXPECT_EQ(Foglio(2)->Area()->Immagine().pixelColor(2, 2), TintaFoglioB);
+    EXPECT_EQ(Fogli::Istanza(1)->Area()->Immagine().pixelColor(2, 2), TintaFoglioA);
+    EXPECT_EQ(Fogli::Istanza(2)->Area()->Immagine().pixelColor(2, 2), TintaFoglioB);
 }
 
 TEST_F(Impostazioni, BottoniEBarra3D)
 {
-    QToolBar* barra = princ()->Toolbar1();
+    QToolBar* barra = Unica<Princ>::Istanza()->Toolbar1();
     // How many buttons are flat, and whether the left edge is darker than
     // the empty right end of the bar.
     auto piatti = [&] {
@@ -165,10 +165,10 @@ TEST_F(Impostazioni, FinestreServizioBiancheAvvisaNeiDueSensi)
 TEST_F(Impostazioni, InformazioniRestaFinoAUnClic)
 {
     Scegli("MnuGuidaInfo");
-    FrmSplash* f = FrmSplashSeCaricata();
+    FrmSplash* f = Unica<FrmSplash>::SeEsiste();
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->isVisible() && !f->isModal());
     EXPECT_FALSE(f->Timer1()->isActive());   // nothing takes it away after 8000 ms
     QTest::mouseClick(f->Picture1(), Qt::LeftButton);
-    EXPECT_EQ(FrmSplashSeCaricata(), nullptr);
+    EXPECT_EQ(Unica<FrmSplash>::SeEsiste(), nullptr);
 }
