@@ -5,12 +5,6 @@
 #include "workspace/Princ.h"
 #include <QAction>
 
-// Adding a fraction.
-void AggiungiFrazioneTorta() {}
-void AggiungiFrazioneLinea() {}
-void AggiungiFrazioneRettangolo() {}
-void AggiungiFrazioneValDecimale(uint8_t) {}
-
 // Transfer, order and zoom.
 
 // Sheet copy, select all and printing.
