@@ -6,6 +6,7 @@
 #include "platform/Numeri.h"
 #include "platform/Suono.h"
 #include "platform/Superficie.h"
+#include "platform/Unica.h"
 #include "workspace/Fogli.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Primitive.h"
@@ -14,12 +15,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 namespace {
-QPointer<FrmCostruttore> aperto;
 
 const QColor GrigioBarra{100, 100, 100};
 const QColor Bianco{255, 255, 255};
@@ -83,15 +82,14 @@ QGroupBox* Cornice(const QString& nome, const QString& titolo, const QRect& dove
 
 template <typename T> void Apri(QWidget* (*fuoco)(T*))
 {
-    if (aperto) return;
-    auto* dlg = new T(princ());
-    aperto = dlg;
+    if (FrmCostruttoreAperto()) return;
+    T* dlg = Unica<T>::Istanza();
     RendiSempreSopra(dlg);
     if (QScreen* s = QGuiApplication::primaryScreen())
         PosizionaSulloSchermo(dlg, s->availableGeometry().center() - QPoint(dlg->width() / 2, dlg->height() / 2));
     fuoco(dlg)->setFocus();
     dlg->exec();
-    delete aperto.data();
+    Unica<T>::Distruggi();
 }
 }
 
@@ -299,7 +297,16 @@ void FrmFrazione3::Disegna()
 
 // ---------------------------------------------------------------------------
 
-FrmCostruttore* FrmCostruttoreAperto() { return aperto; }
+FrmFrazione1* FrmFrazione1::CreaUnica(int) { return new FrmFrazione1(Unica<Princ>::SeEsiste()); }
+FrmFrazione2* FrmFrazione2::CreaUnica(int) { return new FrmFrazione2(Unica<Princ>::SeEsiste()); }
+FrmFrazione3* FrmFrazione3::CreaUnica(int) { return new FrmFrazione3(Unica<Princ>::SeEsiste()); }
+
+FrmCostruttore* FrmCostruttoreAperto()
+{
+    if (FrmCostruttore* d = Unica<FrmFrazione1>::SeEsiste()) return d;
+    if (FrmCostruttore* d = Unica<FrmFrazione2>::SeEsiste()) return d;
+    return Unica<FrmFrazione3>::SeEsiste();
+}
 
 void AggiungiFrazioneTorta()
 {

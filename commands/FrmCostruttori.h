@@ -85,6 +85,8 @@ class FrmFrazione1 : public FrmCostruttore {
     Q_OBJECT
 public:
     explicit FrmFrazione1(QWidget* parent = nullptr);
+    // Over the main window when there is one (see Unica).
+    static FrmFrazione1* CreaUnica(int);
     // Clears the window and draws the pie of m/n, then the caption.
     void FrazMsuN(int16_t m, int16_t n);
 
@@ -100,6 +102,8 @@ class FrmFrazione2 : public FrmCostruttore {
     Q_OBJECT
 public:
     explicit FrmFrazione2(QWidget* parent = nullptr);
+    // Over the main window when there is one (see Unica).
+    static FrmFrazione2* CreaUnica(int);
     Superficie* Picture1() const { return picture1_; }
     int16_t AltezzaArea() const { return altezzaArea_; }
     // The empty grey grid of DenFraz cells with its white lines.
@@ -124,6 +128,8 @@ class FrmFrazione3 : public FrmCostruttore {
     Q_OBJECT
 public:
     explicit FrmFrazione3(QWidget* parent = nullptr);
+    // Over the main window when there is one (see Unica).
+    static FrmFrazione3* CreaUnica(int);
     static constexpr int XInizio = 10, YAlto = 80, YBasso = 88;
     int XFine() const { return xFine_; }
 
@@ -136,7 +142,8 @@ private:
     int xFine_;
 };
 
-// The builder open now (any of the three), else null.
+// The builder open now (any of the three, each a single instance through
+// Unica), else null.
 FrmCostruttore* FrmCostruttoreAperto();
 
 // The three commands (also declared in commands/Comandi.h): each shows its

@@ -3,6 +3,7 @@
 #include "commands/Comandi.h"
 #include "commands/Dialoghi.h"
 #include "logica/Decimali.h"
+#include "platform/Unica.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/Fogli.h"
 #include "workspace/Messaggi.h"
@@ -13,13 +14,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
-QPointer<FrmFrazione4> aperto;
 
 const QString Titolo = QStringLiteral("Aggiungi");
 const QString ChiaveNonPeriodico = QStringLiteral("nonperiodico");
@@ -205,19 +204,18 @@ std::optional<std::pair<int16_t, int16_t>> FrmFrazione4::Esegui()
     return risultato_;
 }
 
-FrmFrazione4* FrmFrazione4Aperto() { return aperto; }
+FrmFrazione4* FrmFrazione4::CreaUnica(int) { return new FrmFrazione4(Unica<Princ>::SeEsiste()); }
 
 void AggiungiFrazioneValDecimale(uint8_t finestra)
 {
     if (!FoglioUtilizzabile(finestra)) return;
-    if (aperto) return;
-    auto* dlg = new FrmFrazione4(princ());
-    aperto = dlg;
+    if (Unica<FrmFrazione4>::SeEsiste()) return;   // already open
+    FrmFrazione4* dlg = Unica<FrmFrazione4>::Istanza();
     // Over the sheet: a third of the way down, 150 twips in from its left.
-    PosizionaSopraFoglio(dlg, Foglio(finestra), 150, 1.0 / 3);
+    PosizionaSopraFoglio(dlg, Fogli::Istanza(finestra), 150, 1.0 / 3);
     dlg->TxtValoreDec()->setFocus();
     const auto frazione = dlg->Esegui();
-    delete aperto.data();
+    Unica<FrmFrazione4>::Distruggi();
     if (frazione) InserisciFrazione(finestra, frazione->first, frazione->second);
-    if (Princ* p = PrincSeEsiste()) p->raise();
+    if (Princ* p = Unica<Princ>::SeEsiste()) p->raise();
 }

@@ -17,6 +17,9 @@ class FrmFrazione4 : public QDialog {
     Q_OBJECT
 public:
     explicit FrmFrazione4(QWidget* parent = nullptr);
+    // Over the main window when there is one (see Unica); open while
+    // Unica<FrmFrazione4>::SeEsiste() is not null.
+    static FrmFrazione4* CreaUnica(int);
 
     QTabBar* TabStrip1() const { return tabStrip1_; }
     QFrame* Frame1() const { return frame1_; }
@@ -55,9 +58,6 @@ private:
     QPushButton* cmdAnnulla_;
     std::optional<std::pair<int16_t, int16_t>> risultato_;
 };
-
-// The dialog while it is open, else null.
-FrmFrazione4* FrmFrazione4Aperto();
 
 // The command "Inserisci il valore decimale della frazione" (also declared
 // in commands/Comandi.h): the dialog over the active sheet (finestra: 1

@@ -1,5 +1,5 @@
 #include "logica/Decimali.h"
-#include "workspace/Aritmetica.h"
+#include "logica/Aritmetica.h"
 
 namespace {
 constexpr int MassimoCifre = 9;

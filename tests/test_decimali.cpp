@@ -3,6 +3,7 @@
 #include "AiutiFinestre.h"
 #include "commands/FrmFrazione4.h"
 #include "logica/Decimali.h"
+#include "platform/Unica.h"
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,7 +103,7 @@ TEST_F(Decimale, UnNumeroFinitoEAnnunciatoEPoiAggiunto)
     Esito e = Finito(QStringLiteral("0,75"));
     ASSERT_TRUE(e.comparso);
     EXPECT_FALSE(e.restatoAperto);
-    EXPECT_EQ(FrmFrazione4Aperto(), nullptr);
+    EXPECT_EQ(Unica<FrmFrazione4>::SeEsiste(), nullptr);
     EXPECT_EQ(Messaggi(), QStringList{Annuncio("3/4")});
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{3, 4, 0, 12}}));
     EXPECT_EQ(Suono::Registrati(), (QStringList{QStringLiteral("info.wav"), QStringLiteral("aggiungi.wav")}));
@@ -219,6 +220,6 @@ TEST_F(Decimale, LeSchedeEITasti)
         QTest::keyClick(d->TxtValoreDec(), Qt::Key_Escape);
     });
     AggiungiFrazioneValDecimale(FoglioAttivo);
-    EXPECT_EQ(FrmFrazione4Aperto(), nullptr);
+    EXPECT_EQ(Unica<FrmFrazione4>::SeEsiste(), nullptr);
     EXPECT_EQ(NumFrazioniA, 1);
 }
