@@ -154,12 +154,20 @@ void FrmCostruttore::CmdOk_Click()
 
 void FrmCostruttore::StampaDidascalia(Tela& t, double x, double y) const
 {
+    const QString numeratore = QString::number(stato_.NumFraz());
+    const QString resto = QLatin1Char('/') + QString::number(stato_.DenFraz());
+    // The caption keeps its size while it fits beside the picture; longer
+    // terms make it smaller rather than run past the window's edge.
+    t.Font = CarattereDidascalia();
+    const double spazio = t.LarghezzaScala() - x;
+    while (t.Font.pointSizeF() > 8 && t.LarghezzaTesto(numeratore + resto) > spazio)
+        t.Font.setPointSizeF(t.Font.pointSizeF() - 1);
     t.CurrentX = x;
     t.CurrentY = y;
     t.ForeColor = QBColor(ColoreCorrente);
-    t.Stampa(QString::number(stato_.NumFraz()));
+    t.Stampa(numeratore);
     t.ForeColor = QBColor(0);
-    t.Stampa(QLatin1Char('/') + QString::number(stato_.DenFraz()));
+    t.Stampa(resto);
 }
 
 void FrmCostruttore::keyPressEvent(QKeyEvent* e)

@@ -162,6 +162,24 @@ TEST_F(Costruttori, LaTortaHaUnRaggioBiancoPerUnitaFinoA64)
     EXPECT_EQ(BianchiDentro(t, 116, 173, 100), 0);
 }
 
+TEST_F(Costruttori, LaDidascaliaLungaStaNellaFinestra)
+{
+    // Three-digit terms: the caption gets smaller instead of running out.
+    ColoreCorrente = 12;
+    FrmFrazione1 d;
+    for (int i = 0; i < 99; ++i) d.CmdDenumPiu_Click();
+    for (int i = 0; i < 100; ++i) d.CmdNumPiu_Click();
+    ASSERT_EQ(d.DenFraz(), 100);
+    const Tela& t = *d.Area();
+    const int w = t.DimensionePixel().width();
+    int nere = 0, nereAlBordo = 0;
+    for (int x = 0; x < w; ++x)
+        for (int y = 100; y < 200; ++y)
+            if (t.Punto(x, y) == QBColor(0)) (x >= w - 2 ? nereAlBordo : nere)++;
+    EXPECT_GT(nere, 20);
+    EXPECT_EQ(nereAlBordo, 0);
+}
+
 TEST_F(Costruttori, LaGrigliaColoraLeCelleRigaPerRiga)
 {
     ColoreCorrente = 2;
