@@ -22,9 +22,7 @@ const FrazioneRappresentata Lineare{7, 9, 4}, Poligonale{17, 30, 10}, Rettangola
 
 QFont Carattere()
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(13.5);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), 13.5);
 }
 
 QImage Immagine()

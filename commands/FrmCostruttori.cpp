@@ -45,9 +45,7 @@ QIcon Freccia(bool destra)
 
 QFont CarattereDidascalia()
 {
-    QFont f = CarattereConRiserva(QStringLiteral("Verdana"));
-    f.setPointSize(18);
-    return f;
+    return CarattereConRiserva(QStringLiteral("Verdana"), 18);
 }
 
 // Neither OK nor Annulla answers Enter: no button is ever the default.

@@ -64,8 +64,7 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
     area_->RidimensionaTela(area_->size());
     area_->BackColor = palette().color(QPalette::Window);
     area_->ForeColor = QBColor(colore_);
-    area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    area_->Font.setPointSize(num > 999 || den > 999 ? 10 : 14);
+    area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"), num > 999 || den > 999 ? 10 : 14);
 
     frame1_ = new QGroupBox(QStringLiteral("Sposta"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));

@@ -33,3 +33,11 @@ QFont CarattereConRiserva(const QString& famiglia)
     f.setFamilies({famiglia, QStringLiteral("DejaVu Sans")});
     return f;
 }
+
+QFont CarattereConRiserva(const QString& famiglia, double punti, bool grassetto)
+{
+    QFont f = CarattereConRiserva(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}

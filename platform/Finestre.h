@@ -18,3 +18,5 @@ double PixelInTwip(int pixel);
 // A font of the given family, falling back to DejaVu Sans where that family
 // is not installed (the designed fonts are Windows ones).
 QFont CarattereConRiserva(const QString& famiglia);
+// The same at a size in points, bold or not.
+QFont CarattereConRiserva(const QString& famiglia, double punti, bool grassetto = false);

@@ -128,16 +128,12 @@ FrmFattorizza::FrmFattorizza(int16_t numero)
     : FinestraServizio(QStringLiteral("FrmFattorizza"), &AltoFattorizza, &SinistraFattorizza), albero_(numero)
 {
     setWindowTitle(QStringLiteral("Scomponi in fattori primi"));
-    QFont carattere = CarattereConRiserva(QStringLiteral("Comic Sans MS"));
-    carattere.setPointSizeF(9);
-    setFont(carattere);
+    setFont(CarattereConRiserva(QStringLiteral("Comic Sans MS"), 9));
     setFixedSize(Larghezza, Altezza);
 
     treeView1_ = new AlberoVista(this);
     treeView1_->setGeometry(Margine, Margine, LarghezzaAlbero, Altezza - 2 * Margine);
-    QFont carattereAlbero = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    carattereAlbero.setPointSizeF(albero_.DimensioneCarattere());
-    treeView1_->setFont(carattereAlbero);
+    treeView1_->setFont(CarattereConRiserva(QStringLiteral("MS Sans Serif"), albero_.DimensioneCarattere()));
     connect(treeView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* nodo) {
         TreeView1_NodeClick(nodo);
         TreeView1_Click();

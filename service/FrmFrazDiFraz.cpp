@@ -28,9 +28,7 @@ FrmFrazDiFraz::FrmFrazDiFraz(QWidget* parent)
     area_ = new Superficie(this);
     area_->setObjectName(QStringLiteral("AreaFrazDiFraz"));
     area_->ImpostaScala(Tela::Scala::Pixel);
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(18);
-    area_->Font = f;
+    area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 18);
     area_->setGeometry(0, 0, LarghezzaImmagine, AltezzaImmagine);
     area_->RidimensionaTela(QSize(LarghezzaImmagine, AltezzaImmagine));
     resize(LarghezzaImmagine, AltezzaImmagine);

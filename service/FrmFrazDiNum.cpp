@@ -21,10 +21,7 @@ constexpr int AltezzaIniziale = 300;   // pixels of drawing area
 
 QFont Carattere(double punti, bool grassetto = false)
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), punti, grassetto);
 }
 }   // namespace
 

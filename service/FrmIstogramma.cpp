@@ -23,10 +23,7 @@ const QColor SfondoEtichetta(224, 224, 224);
 
 QFont Verdana(bool grassetto = false)
 {
-    QFont f = CarattereConRiserva(QStringLiteral("Verdana"));
-    f.setPointSizeF(8.25);
-    f.setBold(grassetto);
-    return f;
+    return CarattereConRiserva(QStringLiteral("Verdana"), 8.25, grassetto);
 }
 
 struct EtichettaScala {

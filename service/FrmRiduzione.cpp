@@ -14,9 +14,7 @@ constexpr double XVerdetto = 50, YVerdetto = 1350;
 
 QFont Carattere(double punti)
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(punti);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), punti);
 }
 
 // Where the factor line of n printed from (x, y) ends, in twips.

@@ -26,10 +26,7 @@ constexpr double TestoX = 120;
 
 QFont CarattereLista()
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), 12, true);
 }
 
 // The picture of a prime's button: the number in its own colour.
@@ -75,9 +72,7 @@ FinestraListeFattori::FinestraListeFattori(const QString& nome, int16_t* alto, i
     : FinestraServizio(nome, alto, sinistra), liste_(esercizio, a, b, ACapo)
 {
     setWindowTitle(liste_.Titolo());
-    QFont carattere = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    carattere.setPointSizeF(9.75);
-    setFont(carattere);
+    setFont(CarattereConRiserva(QStringLiteral("MS Sans Serif"), 9.75));
 
     const char* nomiEtichette[3] = {"Label1", "Label2", "Label3"};
     const char* nomiRiquadri[3] = {"PicNum", "PicDenom", "PicFatComuni"};
@@ -103,9 +98,7 @@ FinestraListeFattori::FinestraListeFattori(const QString& nome, int16_t* alto, i
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("Toolbar1"));
     barra->setGeometry(Margine, y, Contenuto, AltezzaPrimo);
-    QFont carattereNumeri = carattere;
-    carattereNumeri.setPointSizeF(11);
-    carattereNumeri.setBold(true);
+    const QFont carattereNumeri = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 11, true);
     for (int k = 1; k <= 12; ++k) {
         auto* b = new QToolButton(barra);
         b->setObjectName(QStringLiteral("Primo%1").arg(k));

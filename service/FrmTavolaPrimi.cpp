@@ -50,8 +50,7 @@ FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
     txt_ = new QTextEdit(this);
     txt_->setObjectName(QStringLiteral("TxtTavolaPrimi"));
     txt_->setReadOnly(true);
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSize(18);
+    const QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 18);
     txt_->setFont(f);
     txt_->document()->setDefaultFont(f);
     txt_->move(0, 0);

@@ -35,10 +35,7 @@ constexpr int LightRed = 12;
 
 QFont CarattereDivisione()
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(14);
-    f.setBold(true);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), 14, true);
 }
 }
 
@@ -47,9 +44,7 @@ FrmValoreDecimale::FrmValoreDecimale(int16_t numeratore, int16_t denominatore)
       divisione_(numeratore, denominatore)
 {
     setWindowTitle(QStringLiteral("Valore decimale della frazione"));
-    QFont carattere = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    carattere.setPointSizeF(9.75);
-    setFont(carattere);
+    setFont(CarattereConRiserva(QStringLiteral("MS Sans Serif"), 9.75));
     setFixedSize(Larghezza, Altezza);
 
     // The result line grows with every step (1/97 takes 97 of them): it

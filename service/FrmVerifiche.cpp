@@ -19,8 +19,7 @@ FrmVerificaTesto::FrmVerificaTesto(const QString& nome, const QString& didascali
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(9.75);
+    const QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 9.75);
     // The window carries the label's font, so a copy of it writes alike.
     setFont(f);
     label1_->setFont(f);

@@ -16,9 +16,7 @@ namespace {
 const QFont& CarattereRappresentazioni()
 {
     static const QFont f = [] {
-        QFont c = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-        c.setPointSizeF(13.5);
-        return c;
+        return CarattereConRiserva(QStringLiteral("MS Sans Serif"), 13.5);
     }();
     return f;
 }

@@ -36,9 +36,7 @@ void Deseleziona(uint8_t s)
 
 QFont FontFoglio(double punti)
 {
-    QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(punti);
-    return f;
+    return CarattereConRiserva(QStringLiteral("MS Sans Serif"), punti);
 }
 
 }   // namespace

@@ -161,8 +161,7 @@ void Princ::CostruisciStriscia()
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setFrameShape(QFrame::NoFrame);
 
-    QFont verdana = CarattereConRiserva(QStringLiteral("Verdana"));
-    verdana.setPointSizeF(14.25);
+    const QFont verdana = CarattereConRiserva(QStringLiteral("Verdana"), 14.25);
     auto creaSomma = [&](const char* nome, const QColor& tinta, const QString& suggerimento) {
         auto* l = new QLabel(QStringLiteral("  0  "), picture1_);
         l->setObjectName(QLatin1String(nome));
