@@ -92,7 +92,9 @@ TEST_F(FrazioneDi, NumeriRifiutatiLascianoIlDisegno)
         ASSERT_EQ(Modale::Mostrati().size(), 1) << c.testo;
         EXPECT_EQ(Modale::Mostrati()[0].tipo, 3);
         EXPECT_EQ(Modale::Mostrati()[0].titolo, QStringLiteral("Frazione di un numero"));
-        if (c.messaggio) EXPECT_EQ(Modale::Mostrati()[0].testo, QString::fromUtf8(c.messaggio));
+        if (c.messaggio) {
+            EXPECT_EQ(Modale::Mostrati()[0].testo, QString::fromUtf8(c.messaggio));
+        }
         EXPECT_EQ(w->Area()->Immagine(), prima) << c.testo;
     }
     // 0 is a multiple of everything: no circle, the result 0.
