@@ -15,6 +15,7 @@
 #include "workspace/Princ.h"
 #include <QApplication>
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -72,6 +73,18 @@ protected:
 
     QTemporaryDir cartella;
 };
+
+// What the boxes showed, each as "kind|title|text".
+inline QString DescriviMostrato(const Modale::Mostrato& m)
+{
+    return QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
+}
+inline QStringList MessaggiMostrati()
+{
+    QStringList l;
+    for (const auto& m : Modale::Mostrati()) l << DescriviMostrato(m);
+    return l;
+}
 
 // Runs azione as soon as a modal window is up (for dialogs driven by tests).
 // It keeps looking until limite, a point in real time, so that a slow, busy

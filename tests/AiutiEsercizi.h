@@ -1,5 +1,6 @@
 #pragma once
 // Helpers for the tests of the exercise windows: the last message shown.
+#include "Aiuti.h"
 #include "AiutiLogica.h"
 #include "platform/Modale.h"
 #include <QString>
@@ -8,6 +9,5 @@
 inline QString UltimoMessaggio()
 {
     if (Modale::Mostrati().isEmpty()) return {};
-    const auto& m = Modale::Mostrati().back();
-    return QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
+    return DescriviMostrato(Modale::Mostrati().back());
 }

@@ -83,12 +83,6 @@ protected:
         return e;
     }
 
-    QStringList Messaggi() const
-    {
-        QStringList l;
-        for (const auto& m : Modale::Mostrati()) l << QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
-        return l;
-    }
 };
 
 const QString Limite = QStringLiteral("3|Aggiungi|Un foglio non può contenere più di 128 frazioni");
@@ -206,7 +200,7 @@ TEST_F(Aggiungi, IlLimiteDi128FrazioniLasciaApertoIlDialogo)
     EXPECT_EQ(e.numDopo, QStringLiteral("2"));
     EXPECT_EQ(e.denDopo, QStringLiteral("1"));
     EXPECT_EQ(NumFrazioniA, 127);
-    EXPECT_EQ(Messaggi(), QStringList{Limite});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{Limite});
     EXPECT_EQ(QuadernoModificato, FALSO);
     EXPECT_EQ(Suono::Registrati(), QStringList{QStringLiteral("bip")});
 
@@ -222,7 +216,7 @@ TEST_F(Aggiungi, IlLimiteDi128FrazioniLasciaApertoIlDialogo)
     EXPECT_EQ(FrazioniDelFoglio(1).back(), (Fr{1, 3, 0, 12}));
     Riempi(1, 126);
     EXPECT_TRUE(AggiungiFrazioniAlFoglio(1, 6, 3));     // exactly two units: 128
-    EXPECT_EQ(Messaggi(), (QStringList{Limite, Limite}));
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{Limite, Limite}));
 }
 
 TEST_F(Aggiungi, UnNumeratoreEnormeERifiutatoSubito)
@@ -230,7 +224,7 @@ TEST_F(Aggiungi, UnNumeratoreEnormeERifiutatoSubito)
     const Esito e = Inserisci(QStringLiteral("32000"), QStringLiteral("1"));
     EXPECT_TRUE(e.restatoAperto);
     EXPECT_EQ(NumFrazioniA, 0);
-    EXPECT_EQ(Messaggi(), QStringList{Limite});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{Limite});
     // Any larger count of pieces is refused the same way, before a loop.
     EXPECT_EQ(PezziFrazione(32000, 1), 32000);
     EXPECT_FALSE(AggiungiFrazioniAlFoglio(1, 32000, 3));
@@ -261,7 +255,7 @@ TEST_F(Aggiungi, DenominatoreZeroEUnErroreRegistrato)
         const Esito e = Inserisci(QLatin1String(num), QStringLiteral("0"));
         EXPECT_TRUE(e.restatoAperto) << num;
         EXPECT_EQ(e.fuocoDopo, QStringLiteral("TxtDenum")) << num;
-        EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("1|Immissione denominatore|Il denominatore non può essere zero")})
+        EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("1|Immissione denominatore|Il denominatore non può essere zero")})
             << num;
     }
     EXPECT_EQ(NumFrazioniA, 0);

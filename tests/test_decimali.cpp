@@ -63,12 +63,6 @@ protected:
             d->TxtPeriodo()->setText(QLatin1String(p));
         });
     }
-    QStringList Messaggi() const
-    {
-        QStringList l;
-        for (const auto& m : Modale::Mostrati()) l << QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
-        return l;
-    }
 };
 
 } // namespace
@@ -104,7 +98,7 @@ TEST_F(Decimale, UnNumeroFinitoEAnnunciatoEPoiAggiunto)
     ASSERT_TRUE(e.comparso);
     EXPECT_FALSE(e.restatoAperto);
     EXPECT_EQ(Unica<FrmFrazione4>::SeEsiste(), nullptr);
-    EXPECT_EQ(Messaggi(), QStringList{Annuncio("3/4")});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{Annuncio("3/4")});
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{3, 4, 0, 12}}));
     EXPECT_EQ(Suono::Registrati(), (QStringList{QStringLiteral("info.wav"), QStringLiteral("aggiungi.wav")}));
     EXPECT_EQ(QuadernoModificato, VERO);
@@ -114,7 +108,7 @@ TEST_F(Decimale, UnNumeroFinitoEAnnunciatoEPoiAggiunto)
     Metti(1, {});
     e = Finito(QStringLiteral("1.5"));
     EXPECT_EQ(e.valore, QStringLiteral("1,5"));
-    EXPECT_EQ(Messaggi(), QStringList{Annuncio("3/2")});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{Annuncio("3/2")});
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{2, 2, 0, 12}, {1, 2, 0, 12}}));
 
     // On a sheet of 127 the announcement comes first, then the refusal, with
@@ -123,7 +117,7 @@ TEST_F(Decimale, UnNumeroFinitoEAnnunciatoEPoiAggiunto)
     Riempi(1, 127, {1, 3});
     e = Finito(QStringLiteral("1.5"));
     EXPECT_FALSE(e.restatoAperto);
-    EXPECT_EQ(Messaggi(), (QStringList{Annuncio("3/2"), Limite}));
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{Annuncio("3/2"), Limite}));
     EXPECT_EQ(NumFrazioniA, 127);
 }
 
@@ -144,7 +138,7 @@ TEST_F(Decimale, INumeriRifiutatiLascianoApertoIlDialogo)
         EXPECT_EQ(e.valore, testo);
         ASSERT_EQ(Modale::Mostrati().size(), 1) << testo.toStdString();
         if (!messaggio.isEmpty()) {
-            EXPECT_EQ(Messaggi()[0], messaggio);
+            EXPECT_EQ(MessaggiMostrati()[0], messaggio);
         } else {
             EXPECT_EQ(Modale::Mostrati()[0].tipo, 4) << testo.toStdString();   // the example of ControllaDecimale
         }
@@ -161,7 +155,7 @@ TEST_F(Decimale, INumeriRifiutatiLascianoApertoIlDialogo)
 TEST_F(Decimale, IlNumeroPeriodicoControllaOgniCasellaConIlSuoTitolo)
 {
     Esito e = Periodico("1", "2", "3");
-    EXPECT_EQ(Messaggi(), QStringList{Annuncio("37/30")});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{Annuncio("37/30")});
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{30, 30, 0, 12}, {7, 30, 0, 12}}));
 
     struct Caso {
@@ -182,7 +176,7 @@ TEST_F(Decimale, IlNumeroPeriodicoControllaOgniCasellaConIlSuoTitolo)
         EXPECT_EQ(e.fuoco, QLatin1String(c.fuoco)) << c.i << "," << c.a << "(" << c.p << ")";
         ASSERT_EQ(Modale::Mostrati().size(), 1);
         if (c.messaggio) {
-            EXPECT_EQ(Messaggi()[0], QString::fromUtf8(c.messaggio));
+            EXPECT_EQ(MessaggiMostrati()[0], QString::fromUtf8(c.messaggio));
         } else {
             EXPECT_EQ(Modale::Mostrati()[0].titolo, QStringLiteral("Antiperiodo"));
         }

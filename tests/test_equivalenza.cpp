@@ -19,12 +19,6 @@ protected:
         ProvaConFoglio::SetUp();
         CreaRegistro();
     }
-    QStringList Messaggi() const
-    {
-        QStringList l;
-        for (const auto& m : Modale::Mostrati()) l << QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
-        return l;
-    }
     bool NelRegistro(const QString& testo)
     {
         QString r;
@@ -50,7 +44,7 @@ TEST_F(Fattori, DividereITerminiETuttoONiente)
     DividiTermini(1);
     const QString errore = QStringLiteral("Errore nella semplificazione della frazione:  2 non è un divisore comune a "
                                           "numeratore e denominatore della frazione 3/6 (frazione n.  5).");
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("2|Dividi numeratore e denominatore|") + errore});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("2|Dividi numeratore e denominatore|") + errore});
     EXPECT_TRUE(NelRegistro(errore));
     EXPECT_EQ(FrazioniDelFoglio(1)[0], (Fr{2, 4, 1}));
     EXPECT_EQ(QuadernoModificato, FALSO);
@@ -67,7 +61,7 @@ TEST_F(Fattori, DividereITerminiETuttoONiente)
     Metti(1, {{3, 6}});
     DividiTermini(1);
     MoltiplicaTermini(1);
-    EXPECT_EQ(Messaggi(), (QStringList{QStringLiteral("3|Dividi numeratore e denominatore|Selezionare una o più frazioni"),
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{QStringLiteral("3|Dividi numeratore e denominatore|Selezionare una o più frazioni"),
                                        QStringLiteral("3|Moltiplica numeratore e denominatore|Selezionare una o più frazioni")}));
 }
 
@@ -87,7 +81,7 @@ TEST_F(Fattori, UnTraboccoNelMoltiplicareITerminiTieneIPrimiProdottiEliSalva)
     Suono::AzzeraRegistrati();
     FattoreEquivMoltiplica = 200;
     MoltiplicaTermini(1);
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|Moltiplica numeratore e denominatore|") + TroppoGrandi});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Moltiplica numeratore e denominatore|") + TroppoGrandi});
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{600, 800, 1}, {200, 300, 1}}));
     // The sheet and its sum show what the store holds, and the change is
     // not lost on leaving.
@@ -128,14 +122,14 @@ TEST_F(Fattori, MoltiplicareUnaFrazioneOltreLInteroNeFaCopie)
     Frazioni[1][1][3] = 1;
     MoltiplicaFrazione(1);
     EXPECT_EQ(NumFrazioniA, 127);
-    EXPECT_EQ(Messaggi().last(), QStringLiteral("4|Moltiplica|Il foglio non può contenere più di 128 frazioni. ") +
+    EXPECT_EQ(MessaggiMostrati().last(), QStringLiteral("4|Moltiplica|Il foglio non può contenere più di 128 frazioni. ") +
                                      ACapo + ACapo + QStringLiteral("Impossibile eseguire la moltiplicazione"));
 
     // The product is checked before the limit.
     Metti(1, {{200, 300, 1}});
     FattoreMoltiplica = 200;
     MoltiplicaFrazione(1);
-    EXPECT_EQ(Messaggi().last(), QStringLiteral("3|Moltiplica|") + TroppoGrandi);
+    EXPECT_EQ(MessaggiMostrati().last(), QStringLiteral("3|Moltiplica|") + TroppoGrandi);
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{200, 300, 1}}));
 }
 
@@ -151,11 +145,11 @@ TEST_F(Fattori, DividereUnaFrazione)
     EXPECT_EQ(dividi({3, 4, 1}, 2), (Fr{3, 8, 1}));
     EXPECT_EQ(dividi({6, 7, 1, 3}, 4), (Fr{3, 14, 1, 3}));
     EXPECT_EQ(dividi({1, 16384, 1}, 2), (Fr{1, 16384, 1}));
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|Dividi|") + TroppoGrandi});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Dividi|") + TroppoGrandi});
     Metti(1, {{1, 2, 1}, {1, 3, 1}});
     DividiFrazione(1);
     MoltiplicaFrazione(1);
-    EXPECT_EQ(Messaggi().mid(1), (QStringList{QStringLiteral("3|Dividi|Selezionare una frazione (e non più di una)"),
+    EXPECT_EQ(MessaggiMostrati().mid(1), (QStringList{QStringLiteral("3|Dividi|Selezionare una frazione (e non più di una)"),
                                               QStringLiteral("3|Moltiplica|Selezionare una frazione (e non più di una)")}));
 }
 
@@ -196,7 +190,7 @@ TEST_F(Fattori, IQuattroDialoghiRifiutanoLoZeroETornanoAlFattoreDelBottone)
         ChiediFattoreEdEsegui(a.c, 1);
         EXPECT_TRUE(visto) << a.nome;
         EXPECT_TRUE(restaAperto) << a.nome;
-        EXPECT_EQ(Messaggi(), QStringList{QString::fromUtf8(a.zero)}) << a.nome;
+        EXPECT_EQ(MessaggiMostrati(), QStringList{QString::fromUtf8(a.zero)}) << a.nome;
         EXPECT_TRUE(NelRegistro(QString::fromUtf8(a.zero).section(QLatin1Char('|'), 2))) << a.nome;
         EXPECT_EQ(FrmFattoreAperto(), nullptr);
     }

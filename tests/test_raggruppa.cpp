@@ -19,12 +19,6 @@ protected:
         ProvaConFoglio::SetUp();
         CreaRegistro();
     }
-    QStringList Messaggi() const
-    {
-        QStringList l;
-        for (const auto& m : Modale::Mostrati()) l << QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
-        return l;
-    }
 };
 
 } // namespace
@@ -54,7 +48,7 @@ TEST_F(Gruppi, RaggruppareRifiutaESegnalaIlPrimoProblema)
     Metti(1, {{1, 4, 1}, {1, 3, 1}});
     RaggruppaFrazioni(1);
     const QString diversi = QStringLiteral("Le frazioni da raggruppare non hanno lo stesso denominatore");
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("1|Raggruppa|") + diversi});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("1|Raggruppa|") + diversi});
     QString registro;
     ASSERT_TRUE(LeggiRegistro(registro));
     EXPECT_TRUE(registro.contains(diversi));
@@ -67,7 +61,7 @@ TEST_F(Gruppi, RaggruppareRifiutaESegnalaIlPrimoProblema)
     RaggruppaFrazioni(1);
     Metti(1, {{1, 3, 1}, {1, 3}});
     RaggruppaFrazioni(1);
-    EXPECT_EQ(Messaggi(), (QStringList{QStringLiteral("3|Raggruppa|I termini di una frazione sono numeri troppo grandi"),
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{QStringLiteral("3|Raggruppa|I termini di una frazione sono numeri troppo grandi"),
                                        QStringLiteral("1|Raggruppa|") + diversi,
                                        QStringLiteral("3|Raggruppa|Selezionare due o più frazioni")}));
     EXPECT_EQ(FrazioniDelFoglio(1), (std::vector<Fr>{{1, 3, 1}, {1, 3}}));
@@ -89,7 +83,7 @@ TEST_F(Gruppi, SeparareInUnitaFrazionarie)
     Frazioni[1][127][3] = 1;
     SeparaInUnita(1);
     EXPECT_EQ(NumFrazioniA, 127);
-    EXPECT_EQ(Messaggi(), (QStringList{QStringLiteral("1|Separa|Non si può separare una frazione con numeratore 1"),
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{QStringLiteral("1|Separa|Non si può separare una frazione con numeratore 1"),
                                        QStringLiteral("3|Separa|Un foglio non può contenere più di 128 frazioni")}));
     Frazioni[1][127][1] = 2;
     SeparaInUnita(1);
@@ -149,7 +143,7 @@ TEST_F(Gruppi, SepararInDueConIlDialogo)
     Metti(1, {{1, 3, 1}});
     SeparaInDue(1);
     const QString t = QStringLiteral("|Separa in due frazioni|");
-    EXPECT_EQ(Messaggi(), (QStringList{QStringLiteral("3") + t + QStringLiteral("Selezionare una frazione (e non più di una)"),
+    EXPECT_EQ(MessaggiMostrati(), (QStringList{QStringLiteral("3") + t + QStringLiteral("Selezionare una frazione (e non più di una)"),
                                        QStringLiteral("3") + t + QStringLiteral("Un foglio non può contenere più di 128 frazioni"),
                                        QStringLiteral("1") + t + QStringLiteral("Non si può separare una frazione con numeratore 1")}));
 }

@@ -152,12 +152,6 @@ protected:
         ChiudiSubito(Unica<FrmIstogramma>::SeEsiste());
         ProvaConFoglio::TearDown();
     }
-    QStringList Messaggi() const
-    {
-        QStringList l;
-        for (const auto& m : Modale::Mostrati()) l << QStringLiteral("%1|%2|%3").arg(m.tipo).arg(m.titolo, m.testo);
-        return l;
-    }
 };
 
 TEST_F(FinestreVerifica, UgualiMostraIntestazioneEdElencoInOrdineDiPosizione)
@@ -210,7 +204,7 @@ TEST_F(FinestreVerifica, OrdineSulFoglioBDopoUnRifiutoELaStessaPosizione)
     // One selected: the warning, and the open window keeps its text.
     Metti(2, {{1, 2}, {1, 3, 1}});
     VerificaCrescente(2);
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|La frazioni sono in ordine crescente?|Selezionare due o più frazioni")});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|La frazioni sono in ordine crescente?|Selezionare due o più frazioni")});
     EXPECT_EQ(Unica<FrmCrescenti>::SeEsiste(), w);
     EXPECT_TRUE(w->Label1()->text().endsWith(QStringLiteral("1/2; 1/3")));
 
@@ -232,7 +226,7 @@ TEST_F(FinestreVerifica, OrdineSulFoglioBDopoUnRifiutoELaStessaPosizione)
     EXPECT_EQ(FinestraMenuServizio, 5);
     Metti(2, {});
     VerificaUguali(2);
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral("3|La frazioni sono uguali?|Selezionare due o più frazioni")});
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|La frazioni sono uguali?|Selezionare due o più frazioni")});
     EXPECT_FALSE(Unica<FrmUguali>::SeEsiste());
 }
 
@@ -296,7 +290,7 @@ TEST_F(FinestreVerifica, MinimiTerminiDisegnaFattoriRegolaEVerdetto)
     ChiudiSubito(w);
     Metti(1, {{1, 2, 1}, {3, 4, 1}});
     VerificaRidotta(1);
-    EXPECT_EQ(Messaggi(), QStringList{QStringLiteral(
+    EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral(
                               "3|La frazione è ridotta ai minimi termini ?|Selezionare una frazione (e non più di una)")});
     EXPECT_FALSE(Unica<FrmRiduzione>::SeEsiste());
 }
