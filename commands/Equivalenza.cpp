@@ -149,9 +149,7 @@ void MoltiplicaFrazione(uint8_t foglio)
                             4, titolo);
             return;
         }
-        for (int j = p; j <= p + k - 1; ++j) copia.Scrivi(j, {f.num, f.den, 1, f.colore});
-        for (int j = p + 1; j <= conta; ++j) copia.Scrivi(j + k - 1, copia[j]);
-        conta += k - 1;
+        conta = copia.SostituisciConCopie(p, k, {f.num, f.den, 1, f.colore});
     }
     NumFrazioni(s) = int16_t(conta);
     Ridisegna(s);

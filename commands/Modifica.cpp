@@ -1,4 +1,5 @@
 #include "commands/Modifica.h"
+#include "commands/CopiaFoglio.h"
 #include "commands/Comandi.h"
 #include "platform/Colori.h"
 #include "platform/Rtf.h"
@@ -128,15 +129,11 @@ void TagliaSelezione(uint8_t foglio)
     EseguiCopia(foglio);
     // The sheet is packed from a copy of its own: the shared scratch table
     // may hold what an open service window is showing.
-    const int n = FrazioniSulFoglio(foglio);
-    std::array<std::array<int16_t, 5>, MaxFrazioni + 1> copia{};
-    for (int i = 1; i <= n; ++i)
-        for (int campo = 1; campo <= 4; ++campo) copia[i][campo] = Frazioni[foglio][i][campo];
+    const CopiaFoglio copia(foglio);
     int k = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (copia[i][3] != 0) continue;
-        ++k;
-        for (int campo = 1; campo <= 4; ++campo) Frazioni[foglio][k][campo] = copia[i][campo];
+    for (int i = 1; i <= copia.Conta(); ++i) {
+        if (copia[i].sel != 0) continue;
+        copia.Scrivi(++k, copia[i]);
     }
     QuadernoModificato = VERO;
     NumFrazioni(foglio) = int16_t(k);

@@ -110,9 +110,7 @@ void SeparaInUnita(uint8_t foglio)
         MostraMessaggio(Limite, 3, titolo);
         return;
     }
-    for (int j = p; j <= p + f.num - 1; ++j) copia.Scrivi(j, {1, f.den, 1, f.colore});
-    for (int j = p + 1; j <= conta; ++j) copia.Scrivi(j + f.num - 1, copia[j]);
-    Concludi(s, conta + f.num - 1);
+    Concludi(s, copia.SostituisciConCopie(p, f.num, {1, f.den, 1, f.colore}));
     Suono::Riproduci(QStringLiteral("separa.wav"));
     QuadernoModificato = VERO;
 }

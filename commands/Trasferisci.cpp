@@ -1,6 +1,7 @@
 // Transfer of the selected fractions to the other sheet, and moving the one
 // selected fraction a place back or forward. None of them changes a value.
 #include "commands/Comandi.h"
+#include "commands/CopiaFoglio.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
 #include "workspace/Messaggi.h"
@@ -10,20 +11,6 @@
 #include <utility>
 
 namespace {
-
-using Record = std::array<int16_t, 5>;
-
-Record Leggi(int s, int i)
-{
-    Record r{};
-    for (int campo = CampoNum; campo <= CampoColore; ++campo) r[campo] = Frazioni[s][i][campo];
-    return r;
-}
-
-void Scrivi(int s, int i, const Record& r)
-{
-    for (int campo = CampoNum; campo <= CampoColore; ++campo) Frazioni[s][i][campo] = r[campo];
-}
 
 // Back (-1) or forward (+1) by one place.
 void Sposta(uint8_t foglio, int passo, const QString& titolo)
@@ -37,9 +24,9 @@ void Sposta(uint8_t foglio, int passo, const QString& titolo)
     }
     const int q = p + passo;
     if (q < 1 || q > n) return;
-    const Record r = Leggi(s, p);
-    Scrivi(s, p, Leggi(s, q));
-    Scrivi(s, q, r);
+    const RigaFrazione r = LeggiFrazione(s, p);
+    ScriviFrazione(s, p, LeggiFrazione(s, q));
+    ScriviFrazione(s, q, r);
     RidisegnaFoglio(s);
     EvidenziaSelezionate(s);
     QuadernoModificato = VERO;
@@ -76,15 +63,11 @@ void TrasferisciFrazioni(uint8_t foglio)
 
     // The source is packed from a copy of its own rather than from the
     // shared scratch table, which may still hold another command's hand-off.
-    const int totale = FrazioniSulFoglio(sorgente);
-    std::array<Record, MaxFrazioni + 1> copia{};
+    const CopiaFoglio copia(sorgente);
     int arrivo = primaDestinazione;
-    for (int i = 1; i <= totale; ++i) {
-        copia[i] = Leggi(sorgente, i);
-        if (copia[i][CampoSel] != 1) continue;
-        ++arrivo;
-        Scrivi(destinazione, arrivo, copia[i]);
-        Frazioni[destinazione][arrivo][CampoSel] = 1;
+    for (int i = 1; i <= copia.Conta(); ++i) {
+        if (copia[i].sel != 1) continue;
+        ScriviFrazione(destinazione, ++arrivo, copia[i]);
     }
     NumFrazioni(destinazione) = int16_t(arrivo);
     for (int i = 1; i <= primaDestinazione; ++i) Frazioni[destinazione][i][CampoSel] = 0;
@@ -92,9 +75,9 @@ void TrasferisciFrazioni(uint8_t foglio)
     // Every fraction that did not move stays, whatever odd flag a notebook
     // written elsewhere may have given it.
     int restano = 0;
-    for (int i = 1; i <= totale; ++i) {
-        if (copia[i][CampoSel] == 1) continue;
-        Scrivi(sorgente, ++restano, copia[i]);
+    for (int i = 1; i <= copia.Conta(); ++i) {
+        if (copia[i].sel == 1) continue;
+        copia.Scrivi(++restano, copia[i]);
     }
     NumFrazioni(sorgente) = int16_t(restano);
 
