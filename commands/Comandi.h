@@ -4,6 +4,8 @@
 // FoglioAttivo holds it: 1 sheet A, 2 sheet B, 3 notes.
 #include <cstdint>
 
+class QString;
+
 // --- Guards ---------------------------------------------------------------
 // True when foglio is 1 or 2 and that sheet's window is open: a command
 // that works on the fractions of a sheet does nothing otherwise.
@@ -16,6 +18,9 @@ int ContaSelezionate(uint8_t s);
 // The position of the one selected fraction of sheet s (1 = A, anything
 // else = B); 0 when none or more than one is selected.
 int UnicaSelezionata(uint8_t s);
+// The same, and when not exactly one is selected the warning "Selezionare
+// una frazione (e non più di una)" (kind 3) under the command's title.
+int UnicaSelezionataOAvvisa(uint8_t s, const QString& titolo);
 
 // --- Equivalence, multiply and divide ---------------------------------------
 // Each reads its factor variable (FattoreEquivMoltiplica, FattoreEquivDividi,

@@ -76,11 +76,8 @@ void MnuModificaCopiaBitmap_Click()
 {
     const QString titolo = QStringLiteral("Copia frazione negli appunti di Windows");
     const int s = IndiceFoglio(FoglioAttivo);
-    const int ultima = UnicaSelezionata(uint8_t(s));
-    if (ultima == 0) {
-        MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
-        return;
-    }
+    const int ultima = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (ultima == 0) return;
     const int16_t* r = Frazioni[s][ultima];
     DisegnaTortaImmagine(r[CampoNum], r[CampoDen], r[CampoColore]);
     if (!ImmagineNegliAppunti(FrmRitagliaImmagine().Picture1.Immagine()))

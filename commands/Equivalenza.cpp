@@ -13,20 +13,6 @@ namespace {
 
 const QString TroppoGrandi = QStringLiteral("I termini di una frazione sono numeri troppo grandi");
 const QString UnaOPiu = QStringLiteral("Selezionare una o più frazioni");
-const QString UnaSola = QStringLiteral("Selezionare una frazione (e non più di una)");
-
-// Position of the only selected fraction of sheet s, or 0 when not exactly
-// one is selected.
-int UnicaSelezionata(int s)
-{
-    int p = 0, quante = 0;
-    for (int i = 1, n = FrazioniSulFoglio(s); i <= n; ++i)
-        if (Frazioni[s][i][3] == 1) {
-            ++quante;
-            p = i;
-        }
-    return quante == 1 ? p : 0;
-}
 
 void Ridisegna(int s)
 {
@@ -115,11 +101,8 @@ void MoltiplicaFrazione(uint8_t foglio)
     const QString titolo = QStringLiteral("Moltiplica");
     const int s = IndiceFoglio(foglio);
     const int16_t k = FattoreMoltiplica;
-    const int p = UnicaSelezionata(s);
-    if (p == 0) {
-        MostraMessaggio(UnaSola, 3, titolo);
-        return;
-    }
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return;
     if (k == 0) {
         // Multiplying by zero takes the fraction away, as a cut does: it can
         // be pasted back.
@@ -163,11 +146,8 @@ void DividiFrazione(uint8_t foglio)
     const QString titolo = QStringLiteral("Dividi");
     const int s = IndiceFoglio(foglio);
     const int16_t k = FattoreDividi;
-    const int p = UnicaSelezionata(s);
-    if (p == 0) {
-        MostraMessaggio(UnaSola, 3, titolo);
-        return;
-    }
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return;
     if (k < 1) return;   // no path gives one; a zero would divide by zero
     const int16_t num = Frazioni[s][p][1], den = Frazioni[s][p][2];
     const int16_t g = CalcolaMCD(k, num);

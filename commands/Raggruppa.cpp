@@ -15,21 +15,7 @@
 namespace {
 
 const QString NumeratoreUno = QStringLiteral("Non si può separare una frazione con numeratore 1");
-const QString UnaSola = QStringLiteral("Selezionare una frazione (e non più di una)");
 const QString Limite = QStringLiteral("Un foglio non può contenere più di 128 frazioni");
-
-// Position of the only selected fraction of the copy, or 0 when not
-// exactly one is selected.
-int UnicaSelezionata(const CopiaFoglio& copia)
-{
-    int p = 0, quante = 0;
-    for (int i = 1; i <= copia.Conta(); ++i)
-        if (copia[i].sel == 1) {
-            ++quante;
-            p = i;
-        }
-    return quante == 1 ? p : 0;
-}
 
 // The sheet now holds conta fractions: scroll bar, drawing, boxes, sound.
 void Concludi(int s, int conta)
@@ -95,11 +81,8 @@ void SeparaInUnita(uint8_t foglio)
     const QString titolo = QStringLiteral("Separa");
     const int s = IndiceFoglio(foglio);
     const CopiaFoglio copia(s);
-    const int p = UnicaSelezionata(copia);
-    if (p == 0) {
-        MostraMessaggio(UnaSola, 3, titolo);
-        return;
-    }
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return;
     const RigaFrazione f = copia[p];
     if (f.num == 1) {
         MostraMessaggio(NumeratoreUno, 1, titolo);
@@ -121,11 +104,8 @@ void SeparaInDue(uint8_t foglio)
     const int s = IndiceFoglio(foglio);
     if (FrmSeparaDueAperto()) return;
     const CopiaFoglio copia(s);
-    const int p = UnicaSelezionata(copia);
-    if (p == 0) {
-        MostraMessaggio(UnaSola, 3, titolo);
-        return;
-    }
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return;
     const RigaFrazione f = copia[p];
     if (f.num == 1) {
         MostraMessaggio(NumeratoreUno, 1, titolo);

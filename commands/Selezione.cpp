@@ -1,4 +1,5 @@
 #include "commands/Comandi.h"
+#include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
 
 int UnicaSelezionata(uint8_t s)
@@ -11,4 +12,11 @@ int UnicaSelezionata(uint8_t s)
         ultima = i;
     }
     return quante == 1 ? ultima : 0;
+}
+
+int UnicaSelezionataOAvvisa(uint8_t s, const QString& titolo)
+{
+    const int p = UnicaSelezionata(s);
+    if (p == 0) MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
+    return p;
 }

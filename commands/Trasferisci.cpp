@@ -17,11 +17,8 @@ void Sposta(uint8_t foglio, int passo, const QString& titolo)
 {
     const int s = IndiceFoglio(foglio);
     const int n = FrazioniSulFoglio(s);
-    const int p = UnicaSelezionata(uint8_t(s));
-    if (p == 0) {
-        MostraMessaggio(QStringLiteral("Selezionare una frazione (e non più di una)"), 3, titolo);
-        return;
-    }
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return;
     const int q = p + passo;
     if (q < 1 || q > n) return;
     const RigaFrazione r = LeggiFrazione(s, p);
