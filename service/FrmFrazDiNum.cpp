@@ -81,7 +81,11 @@ FrmFrazDiNum::FrmFrazDiNum(QWidget* parent)
     resize(larghezza, AltezzaIniziale);
     area_->setGeometry(0, 0, larghezza, AltezzaIniziale);
     area_->RidimensionaTela(QSize(larghezza, AltezzaIniziale));
-    ImpostaSfondo(ColoreSfondoServizio());
+    // The drawing area is cleared in the service colour too, or the window
+    // would open white below its strip until the first OK.
+    const QColor sfondo = ColoreSfondoServizio();
+    ImpostaSfondo(sfondo);
+    area_->BackColor = sfondo;
     area_->Pulisci();
 }
 

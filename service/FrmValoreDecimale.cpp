@@ -174,8 +174,16 @@ void FrmValoreDecimale::CmdAvanti_Click()
         if (txtQuoziente_->isEnabled()) DaiFuoco(txtResto_);
         return;
     }
+    const int32_t dividendo = divisione_.Dividendo();
     if (const auto errore = divisione_.Passo(q.toLongLong(), r.toLongLong())) {
         MostraEsito(*errore);
+        // Back to the box that was wrong (the quotient is judged first),
+        // its text selected, so that the pupil can type the number again.
+        QLineEdit* sbagliato = q.toLongLong() != dividendo / divisione_.Denominatore() ? txtQuoziente_ : txtResto_;
+        if (sbagliato->isEnabled()) {
+            DaiFuoco(sbagliato);
+            sbagliato->selectAll();
+        }
         return;
     }
     txtQuoziente_->clear();

@@ -214,3 +214,19 @@ TEST_F(FrazioneDi, DalleFrazioniSelezionateEStampa)
     // The copy takes the drawing, heading included.
     EXPECT_EQ(w->Istantanea(), w->Area()->Immagine());
 }
+
+TEST_F(FrazioneDi, SiApreSulloSfondoDiServizioPrimaDelPrimoOk)
+{
+    // Before any number is accepted the whole window, strip and drawing
+    // area, wears the service background: no white block below the strip.
+    Riga(8, 2, 3, 13);
+    ApriFrmFrazDiNum();
+    FrmFrazDiNum* w = Unica<FrmFrazDiNum>::SeEsiste();
+    ASSERT_TRUE(w);
+    const Tela& t = *w->Area();
+    ASSERT_GT(t.Immagine().height(), 250);
+    for (int y : {60, 150, 250})
+        for (int x : {5, 150, 300}) EXPECT_EQ(t.Punto(x, y), TintaServizio) << x << "," << y;
+    EXPECT_FALSE(Contiene(t, 0, 40, 330, 290, Bianco));
+    EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("Picture1"))->palette().color(QPalette::Window), TintaServizio);
+}

@@ -101,3 +101,26 @@ TEST_F(ValoreDecimale, LineaLungaERestiGrandi)
     Passo(w, QStringLiteral("0"), QStringLiteral("32766"));
     EXPECT_FALSE(Modale::Mostrati().isEmpty());
 }
+
+TEST_F(ValoreDecimale, UnPassoSbagliatoTornaAllaCasellaDaCorreggere)
+{
+    FrmValoreDecimale* w = Apri(1, 3);
+    // 1:3 gives 0 remainder 1. A wrong quotient is judged first, even with a
+    // wrong remainder too: the quotient box takes the focus, its text selected.
+    w->CmdAvanti()->setFocus();
+    Passo(w, QStringLiteral("2"), QStringLiteral("2"));
+    EXPECT_EQ(UltimoMessaggio(), QStringLiteral("1|Valore decimale della frazione|Quoziente errato"));
+    EXPECT_EQ(w->focusWidget(), w->TxtQuoziente());
+    EXPECT_EQ(w->TxtQuoziente()->selectedText(), QStringLiteral("2"));
+    // A right quotient with a wrong remainder: the remainder box.
+    w->CmdAvanti()->setFocus();
+    Passo(w, QStringLiteral("0"), QStringLiteral("2"));
+    EXPECT_EQ(UltimoMessaggio(), QStringLiteral("1|Valore decimale della frazione|Resto errato"));
+    EXPECT_EQ(w->focusWidget(), w->TxtResto());
+    EXPECT_EQ(w->TxtResto()->selectedText(), QStringLiteral("2"));
+    EXPECT_EQ(w->TxtQuoziente()->text(), QStringLiteral("0"));
+    // The step then goes through as usual.
+    Passo(w, QStringLiteral("0"), QStringLiteral("1"));
+    EXPECT_EQ(w->Divisione().RigaDivisione(), QStringLiteral("1:3=0,"));
+    EXPECT_EQ(w->focusWidget(), w->TxtQuoziente());
+}
