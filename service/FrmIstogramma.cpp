@@ -99,7 +99,13 @@ void FrmIstogramma::PassaggioMouse(int x, int y)
     }
     lblServizio_->setText(GeometriaIstogramma::TestoEtichetta(geometria_.Barre()[size_t(j)]));
     lblServizio_->adjustSize();
-    lblServizio_->move(GeometriaIstogramma::PosizioneEtichetta(x, y));
+    // Over the top of a tall bar, or near the right end of the chart with a
+    // long caption, the label would be cut by the chart's edge: it is kept
+    // inside, where the pupil can read it.
+    QPoint posto = GeometriaIstogramma::PosizioneEtichetta(x, y);
+    posto.setX(std::clamp(posto.x(), 0, std::max(0, picture1_->width() - lblServizio_->width())));
+    posto.setY(std::clamp(posto.y(), 0, std::max(0, picture1_->height() - lblServizio_->height())));
+    lblServizio_->move(posto);
     lblServizio_->show();
 }
 

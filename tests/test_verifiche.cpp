@@ -352,6 +352,35 @@ TEST_F(FinestreVerifica, IstogrammaDisegnaDallaSuaCopiaEMostraLaFrazioneSottoIlP
     EXPECT_FALSE(l->isVisibleTo(w));
 }
 
+TEST_F(FinestreVerifica, LEtichettaDellIstogrammaRestaDentroIlGrafico)
+{
+    // Three bars: 37..99, 136..198 and 235..297; the last one almost 1.
+    FrazioniAppoggio[130][1] = 3;
+    FrazioniAppoggio[1][1] = 1, FrazioniAppoggio[1][2] = 2, FrazioniAppoggio[1][4] = 12;
+    FrazioniAppoggio[2][1] = 1, FrazioniAppoggio[2][2] = 2, FrazioniAppoggio[2][4] = 9;
+    FrazioniAppoggio[3][1] = 31999, FrazioniAppoggio[3][2] = 32000, FrazioniAppoggio[3][4] = 10;
+    ApriFrmIstogramma();
+    FrmIstogramma* w = Unica<FrmIstogramma>::SeEsiste();
+    ASSERT_TRUE(w);
+    QLabel* l = w->LblServizio();
+    const QRect grafico = w->Picture1()->rect();
+    // Near the right end, the long caption would run past the edge; near
+    // the top, the label would stand above the chart.
+    for (const QPoint p : {QPoint(296, 100), QPoint(296, 5), QPoint(240, 3)}) {
+        Muovi(w->Picture1(), p);
+        ASSERT_TRUE(l->isVisibleTo(w)) << p.x() << "," << p.y();
+        EXPECT_EQ(l->text(), QStringLiteral(" 31999/32000  "));
+        EXPECT_TRUE(grafico.contains(l->geometry())) << p.x() << "," << p.y();
+    }
+    Muovi(w->Picture1(), {296, 100});
+    EXPECT_EQ(l->y(), 80);
+    EXPECT_EQ(l->x() + l->width(), grafico.width());
+    // Where it fits, the label keeps its usual place.
+    Muovi(w->Picture1(), {150, 120});
+    EXPECT_EQ(l->text(), QStringLiteral(" 1/2  "));
+    EXPECT_EQ(l->pos(), QPoint(120, 100));
+}
+
 TEST_F(FinestreVerifica, IlMenuDelleFinestreDiTestoNonCopiaBitmapELaCopiaHaIlTesto)
 {
     Metti(1, {{1, 2, 1}, {1, 3, 1}});
