@@ -1,6 +1,7 @@
 #include "commands/Dialoghi.h"
 #include "platform/Finestre.h"
 #include "platform/Numeri.h"
+#include <QLineEdit>
 #include <QWidget>
 
 void PosizionaSopraFoglio(QWidget* dialogo, QWidget* foglio, int dxTwip, double frazioneAltezza)
@@ -15,4 +16,6 @@ void RiportaFuoco(QWidget* campo)
 {
     campo->window()->activateWindow();
     campo->setFocus(Qt::OtherFocusReason);
+    // The refused text stays, selected, so that typing replaces it.
+    if (auto* casella = qobject_cast<QLineEdit*>(campo)) casella->selectAll();
 }

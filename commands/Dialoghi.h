@@ -9,6 +9,7 @@ class QWidget;
 // screen coordinates and kept on the screen. Call before the first show.
 void PosizionaSopraFoglio(QWidget* dialogo, QWidget* foglio, int dxTwip, double frazioneAltezza);
 
-// After a message box the dialog takes the keyboard back, with the caret in
-// the field to correct (a window manager may leave no window active).
+// After a message box the dialog takes the keyboard back, in the field to
+// correct with its text selected (a window manager may leave no window
+// active).
 void RiportaFuoco(QWidget* campo);

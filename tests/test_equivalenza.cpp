@@ -183,7 +183,9 @@ TEST_F(Fattori, IQuattroDialoghiRifiutanoLoZeroETornanoAlFattoreDelBottone)
                     d->y() > angoloFoglio.y() + Fogli::Istanza(1)->height() / 2;
             QTest::keyClicks(d->Casella(), QStringLiteral("0"));
             QTest::keyClick(d->Casella(), Qt::Key_Return);
-            restaAperto = d->isVisible() && d->Casella()->text() == QStringLiteral("0");
+            // The refused text stays, selected: what the pupil types next replaces it.
+            restaAperto = d->isVisible() && d->Casella()->text() == QStringLiteral("0") &&
+                          d->Casella()->selectedText() == QStringLiteral("0");
             QTest::keyClick(d->Casella(), Qt::Key_Escape);
             return true;
         });
