@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -75,7 +76,12 @@ bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
     QTextOption opzione = d->defaultTextOption();
     opzione.setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
     d->setDefaultTextOption(opzione);
-    return Rtf::CaricaFile(percorso, *d, errore);
+    if (!Rtf::CaricaFile(percorso, *d, errore)) return false;
+    // The loading leaves the box's caret after the last prime, and the box
+    // would scroll there: the pupil starts reading from the heading.
+    txt_->moveCursor(QTextCursor::Start);
+    txt_->verticalScrollBar()->setValue(0);
+    return true;
 }
 
 void FrmTavolaPrimi::Form_Resize()

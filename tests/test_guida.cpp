@@ -141,7 +141,19 @@ TEST_F(Guide, TavolaDeiPrimi)
         for (int d = 2; d * d <= primi[i]; ++d) ASSERT_NE(primi[i] % d, 0) << primi[i];
     }
 
-    // Chosen again: the same window, the table read again.
+    // The table opens at its beginning, with the caret before the heading.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t->textCursor().position(), 0);
+    EXPECT_EQ(t->verticalScrollBar()->value(), 0);
+
+    // Chosen again: the same window, the table read again, from the top
+    // also when the pupil had scrolled to the end.
+    t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
+    t->moveCursor(QTextCursor::End);
+    Scegli("MnuGuidaTavolaPrimi");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t->textCursor().position(), 0);
+    EXPECT_EQ(t->verticalScrollBar()->value(), 0);
     t->setPlainText(QStringLiteral("x"));
     Scegli("MnuGuidaTavolaPrimi");
     EXPECT_EQ(Unica<FrmTavolaPrimi>::SeEsiste(), w);
