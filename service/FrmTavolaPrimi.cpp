@@ -51,6 +51,9 @@ FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
     txt_ = new QTextEdit(this);
     txt_->setObjectName(QStringLiteral("TxtTavolaPrimi"));
     txt_->setReadOnly(true);
+    // A row of ten primes stays one row in a narrow window (the box scrolls
+    // sideways): broken rows would read as a table of another shape.
+    txt_->setLineWrapMode(QTextEdit::NoWrap);
     const QFont f = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 18);
     txt_->setFont(f);
     txt_->document()->setDefaultFont(f);

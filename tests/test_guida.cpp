@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -165,6 +168,17 @@ TEST_F(Guide, TavolaDeiPrimi)
     EXPECT_EQ(t->geometry(), QRect(0, 0, TwipInPixel(PixelInTwip(500) - 50), 400));
     w->resize(2, 300);
     EXPECT_EQ(t->geometry(), QRect(0, 0, TwipInPixel(PixelInTwip(500) - 50), 300));
+
+    // In a narrow window every row of ten primes is still one line.
+    w->resize(300, 300);
+    w->show();
+    QCoreApplication::processEvents();
+    const QTextDocument* d = t->document();
+    const QTextBlock riga = d->findBlock(static_cast<int>(t->toPlainText().indexOf(QLatin1String("2\t3\t5"))));
+    ASSERT_TRUE(riga.isValid());
+    d->documentLayout()->blockBoundingRect(riga);
+    EXPECT_EQ(riga.layout()->lineCount(), 1);
+    EXPECT_GT(t->horizontalScrollBar()->maximum(), 0);
 
     // New closes it; a missing table then gives its warning and no window.
     MnuFileNuovoQuaderno_Click();
