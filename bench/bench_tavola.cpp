@@ -28,8 +28,9 @@ void BM_TavolaPrimi(benchmark::State& stato)
     }
 }
 
-// The same lines, read from the same file but put into a bare box with plain
-// Qt calls (one block and one character format per line), without our reader.
+// The same lines, read from the same file but put into a bare box set up as
+// the table's (unwrapped, same font and tab stops) with plain Qt calls (one
+// block and one character format per line), without our reader.
 void BM_PavimentoTavola(benchmark::State& stato)
 {
     const QString percorso = DaCartella("TavolaPrimi.rtf");
@@ -43,6 +44,11 @@ void BM_PavimentoTavola(benchmark::State& stato)
         QWidget w;
         auto* t = new QTextEdit(&w);
         t->setReadOnly(true);
+        // The same box: unwrapped rows, the same font and tab stops.
+        t->setLineWrapMode(QTextEdit::NoWrap);
+        t->setFont(sorgente.TxtTavolaPrimi()->font());
+        t->document()->setDefaultFont(sorgente.TxtTavolaPrimi()->document()->defaultFont());
+        t->document()->setDefaultTextOption(sorgente.TxtTavolaPrimi()->document()->defaultTextOption());
         QFile file(percorso);
         file.open(QIODevice::ReadOnly);
         benchmark::DoNotOptimize(file.readAll());

@@ -64,24 +64,25 @@ FrmTavolaPrimi::FrmTavolaPrimi(QWidget* parent) : QWidget(parent, Qt::Window)
 
 bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
 {
-    // A first read into a document of our own: a file that cannot be read
-    // leaves the box as it was, and it gives the size of the numbers.
-    QTextDocument prova;
-    prova.setDefaultFont(txt_->font());
-    if (!Rtf::CaricaFile(percorso, prova, errore)) return false;
+    // The table is read once, into a new document that takes the box's place
+    // only when it has been read: a file that cannot be read leaves the box
+    // as it was.
+    auto* nuovo = new QTextDocument(txt_);
+    nuovo->setDefaultFont(txt_->font());
+    if (!Rtf::CaricaFile(percorso, *nuovo, errore)) {
+        delete nuovo;
+        return false;
+    }
     // The file sets no tab stops: each column holds five digits and a gap.
-    // They are set while the box is empty, before it lays the table out
-    // (changed afterwards, they would lay all of it out again at once, which
-    // costs more than reading the file twice).
-    const QFontMetricsF m(CarattereDeiNumeri(prova));
-    QTextDocument* d = txt_->document();
-    d->clear();
-    QTextOption opzione = d->defaultTextOption();
+    // They are set before the box lays the table out (set afterwards, they
+    // would lay all of it out again).
+    const QFontMetricsF m(CarattereDeiNumeri(*nuovo));
+    QTextOption opzione = txt_->document()->defaultTextOption();
     opzione.setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
-    d->setDefaultTextOption(opzione);
-    if (!Rtf::CaricaFile(percorso, *d, errore)) return false;
-    // The loading leaves the box's caret after the last prime, and the box
-    // would scroll there: the pupil starts reading from the heading.
+    nuovo->setDefaultTextOption(opzione);
+    // The box drops the document it showed (its own child) for the new one.
+    txt_->setDocument(nuovo);
+    // The pupil starts reading from the heading.
     txt_->moveCursor(QTextCursor::Start);
     txt_->verticalScrollBar()->setValue(0);
     return true;
