@@ -90,8 +90,10 @@ bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
 
 void FrmTavolaPrimi::Form_Resize()
 {
-    const int larghezza = TwipInPixel(PixelInTwip(width()) - Margine);
-    txt_->resize(larghezza >= 0 ? larghezza : txt_->width(), height());
+    // The margin is taken in twips: a window narrower than it (even by less
+    // than a pixel) cannot hold the box, which then keeps its width.
+    const double larghezza = PixelInTwip(width()) - Margine;
+    txt_->resize(larghezza >= 0 ? TwipInPixel(larghezza) : txt_->width(), height());
 }
 
 void FrmTavolaPrimi::resizeEvent(QResizeEvent* e)

@@ -168,6 +168,11 @@ TEST_F(Guide, TavolaDeiPrimi)
     EXPECT_EQ(t->geometry(), QRect(0, 0, TwipInPixel(PixelInTwip(500) - 50), 400));
     w->resize(2, 300);
     EXPECT_EQ(t->geometry(), QRect(0, 0, TwipInPixel(PixelInTwip(500) - 50), 300));
+    // 3 pixels are 45 twips: still narrower than the margin.
+    w->resize(3, 280);
+    EXPECT_EQ(t->geometry(), QRect(0, 0, TwipInPixel(PixelInTwip(500) - 50), 280));
+    w->resize(4, 300);
+    EXPECT_EQ(t->geometry(), QRect(0, 0, 1, 300));
 
     // In a narrow window every row of ten primes is still one line.
     w->resize(300, 300);
