@@ -25,7 +25,7 @@ QFont Carattere(double punti, bool grassetto = false)
 }
 }   // namespace
 
-FrmFrazDiNum::FrmFrazDiNum(QWidget* parent)
+FrmFrazDiNum::FrmFrazDiNum(const QString& numero, QWidget* parent)
     : FinestraServizio(QStringLiteral("FrmFrazDiNum"), &AltoFrazDiNum, &SinistraFrazDiNum, 8, parent)
 {
     setWindowTitle(QStringLiteral("Frazione di un numero intero"));
@@ -59,6 +59,8 @@ FrmFrazDiNum::FrmFrazDiNum(QWidget* parent)
 
     text1_ = new QLineEdit(picture1_);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setText(numero);
+    text1_->setCursorPosition(int(numero.size()));
     text1_->setFont(Carattere(10));
     cmdOk_ = new QPushButton(QStringLiteral("OK"), picture1_);
     cmdOk_->setObjectName(QStringLiteral("CmdOk"));
@@ -161,8 +163,6 @@ void FrmFrazDiNum::closeEvent(QCloseEvent* e)
 
 void ApriFrmFrazDiNum()
 {
-    FrmFrazDiNum* w = ApriFresca<FrmFrazDiNum>();
-    w->Text1()->setText(UltimoNumeroFrazDiNum);
-    w->Text1()->setCursorPosition(int(UltimoNumeroFrazDiNum.size()));
+    FrmFrazDiNum* w = ApriFresca<FrmFrazDiNum>(UltimoNumeroFrazDiNum);
     w->Text1()->setFocus();
 }

@@ -14,8 +14,9 @@ class Superficie;
 class FrmFrazDiNum : public FinestraServizio {
     Q_OBJECT
 public:
-    // Takes the fraction from its hand-off row (FrazioniFinestre row 8).
-    explicit FrmFrazDiNum(QWidget* parent = nullptr);
+    // Takes the fraction from its hand-off row (FrazioniFinestre row 8);
+    // `numero` goes into Text1 with the caret after it.
+    explicit FrmFrazDiNum(const QString& numero = QString(), QWidget* parent = nullptr);
 
     QWidget* Picture1() const { return picture1_; }
     QLabel* Label1() const { return label1_; }
