@@ -20,6 +20,15 @@ void Ridisegna(int s)
     EvidenziaSelezionate(uint8_t(s));
 }
 
+// Both terms of the selection changed: the sheet and its sum show them.
+void Concludi(int s, const char* suono)
+{
+    Ridisegna(s);
+    Suono::Riproduci(QLatin1String(suono));
+    AggiornaSommaFoglio(uint8_t(s));
+    QuadernoModificato = VERO;
+}
+
 } // namespace
 
 void MoltiplicaTermini(uint8_t foglio)
@@ -53,10 +62,7 @@ void MoltiplicaTermini(uint8_t foglio)
         MostraMessaggio(UnaOPiu, 3, titolo);
         return;
     }
-    Ridisegna(s);
-    Suono::Riproduci(QStringLiteral("equiv1.wav"));
-    AggiornaSommaFoglio(uint8_t(s));
-    QuadernoModificato = VERO;
+    Concludi(s, "equiv1.wav");
 }
 
 void DividiTermini(uint8_t foglio)
@@ -90,10 +96,7 @@ void DividiTermini(uint8_t foglio)
         Frazioni[s][i][1] = int16_t(Frazioni[s][i][1] / k);
         Frazioni[s][i][2] = int16_t(Frazioni[s][i][2] / k);
     }
-    Ridisegna(s);
-    Suono::Riproduci(QStringLiteral("equiv2.wav"));
-    AggiornaSommaFoglio(uint8_t(s));
-    QuadernoModificato = VERO;
+    Concludi(s, "equiv2.wav");
 }
 
 void MoltiplicaFrazione(uint8_t foglio)

@@ -17,6 +17,25 @@ namespace {
 const QString NumeratoreUno = QStringLiteral("Non si può separare una frazione con numeratore 1");
 const QString Limite = QStringLiteral("Un foglio non può contenere più di 128 frazioni");
 
+// The one selected fraction of the sheet, split into `pezzi(f)` fractions:
+// its position, or 0 once a message has said why it cannot be split (not
+// exactly one selected, numerator 1, or a sheet that would pass 128).
+int DaSeparare(int s, const CopiaFoglio& copia, const QString& titolo, int (*pezzi)(const RigaFrazione&))
+{
+    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    if (p == 0) return 0;
+    const RigaFrazione& f = copia[p];
+    if (f.num == 1) {
+        MostraMessaggio(NumeratoreUno, 1, titolo);
+        return 0;
+    }
+    if (copia.Conta() + pezzi(f) - 1 > MaxFrazioni) {
+        MostraMessaggio(Limite, 3, titolo);
+        return 0;
+    }
+    return p;
+}
+
 // The sheet now holds conta fractions: scroll bar, drawing, boxes, sound.
 void Concludi(int s, int conta)
 {
@@ -81,18 +100,9 @@ void SeparaInUnita(uint8_t foglio)
     const QString titolo = QStringLiteral("Separa");
     const int s = IndiceFoglio(foglio);
     const CopiaFoglio copia(s);
-    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    const int p = DaSeparare(s, copia, titolo, [](const RigaFrazione& f) { return int(f.num); });
     if (p == 0) return;
     const RigaFrazione f = copia[p];
-    if (f.num == 1) {
-        MostraMessaggio(NumeratoreUno, 1, titolo);
-        return;
-    }
-    const int conta = copia.Conta();
-    if (conta + f.num - 1 > MaxFrazioni) {
-        MostraMessaggio(Limite, 3, titolo);
-        return;
-    }
     Concludi(s, copia.SostituisciConCopie(p, f.num, {1, f.den, 1, f.colore}));
     Suono::Riproduci(QStringLiteral("separa.wav"));
     QuadernoModificato = VERO;
@@ -104,17 +114,9 @@ void SeparaInDue(uint8_t foglio)
     const int s = IndiceFoglio(foglio);
     if (FrmSeparaDueAperto()) return;
     const CopiaFoglio copia(s);
-    const int p = UnicaSelezionataOAvvisa(uint8_t(s), titolo);
+    const int p = DaSeparare(s, copia, titolo, [](const RigaFrazione&) { return 2; });
     if (p == 0) return;
     const RigaFrazione f = copia[p];
-    if (f.num == 1) {
-        MostraMessaggio(NumeratoreUno, 1, titolo);
-        return;
-    }
-    if (copia.Conta() + 1 > MaxFrazioni) {
-        MostraMessaggio(Limite, 3, titolo);
-        return;
-    }
 
     // Guarded: the dialog belongs to the main window, which may go first.
     QPointer<FrmSeparaDue> dlg = new FrmSeparaDue(f.num, f.den, f.colore, int16_t(p), Unica<Princ>::SeEsiste());
