@@ -68,28 +68,8 @@ void FinestraServizio::closeEvent(QCloseEvent* e)
 
 void FinestraServizio::mousePressEvent(QMouseEvent* e)
 {
-    // A press that a forwarding child did not take comes up here too: it
-    // has been counted already (else a right click would pop the menu up
-    // twice).
-    const PressioneVista questa{e->timestamp(), e->globalPosition().toPoint(), e->button()};
-    if (daFiglio_ && *daFiglio_ == questa) daFiglio_.reset();
-    else Pressione(e->button(), e->globalPosition().toPoint());
+    Pressione(e->button(), e->globalPosition().toPoint());
     QWidget::mousePressEvent(e);
-}
-
-bool FinestraServizio::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::MouseButtonPress) {
-        auto* m = static_cast<QMouseEvent*>(e);
-        daFiglio_ = PressioneVista{m->timestamp(), m->globalPosition().toPoint(), m->button()};
-        Pressione(m->button(), m->globalPosition().toPoint());
-    }
-    return QWidget::eventFilter(o, e);
-}
-
-void FinestraServizio::InoltraPressioni(QWidget* figlio)
-{
-    if (figlio) figlio->installEventFilter(this);
 }
 
 void FinestraServizio::Pressione(Qt::MouseButton bottone, QPoint globale)

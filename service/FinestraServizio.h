@@ -16,7 +16,6 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <optional>
 #include <utility>
 
 class QImage;
@@ -65,25 +64,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // A press anywhere in the window counts: drawing areas and labels leave
+    // their presses to the window.
     void mousePressEvent(QMouseEvent* e) override;
-    // Child drawing areas forward their presses here (install with
-    // InoltraPressioni) so that a press anywhere in the window counts.
-    bool eventFilter(QObject* o, QEvent* e) override;
-    void InoltraPressioni(QWidget* figlio);
     // Records the position in the pair (frame's top-left, twips, clamped to
     // 16 bits). Called when the window closes.
     void RegistraPosizione();
 
 private:
     void Pressione(Qt::MouseButton bottone, QPoint globale);
-    // The last press counted through a forwarding child.
-    struct PressioneVista {
-        quint64 tempo;
-        QPoint globale;
-        Qt::MouseButton bottone;
-        bool operator==(const PressioneVista&) const = default;
-    };
-    std::optional<PressioneVista> daFiglio_;
     int16_t* alto_;
     int16_t* sinistra_;
     uint8_t menu_;

@@ -419,7 +419,6 @@ public:
         QPalette pal = striscia->palette();
         pal.setColor(QPalette::Window, Qt::blue);
         striscia->setPalette(pal);
-        InoltraPressioni(striscia);
     }
     QString TestoCopia() const override { return QStringLiteral("Le frazioni\n1/2 = 2/4"); }
     QWidget* NascondiInStampa() const override { return striscia; }
@@ -430,7 +429,7 @@ public:
 TEST_F(Servizio, CopiaDiTestoEStampaSenzaStriscia)
 {
     FrmTesto* w = ApriFresca<FrmTesto>();
-    // A press on a forwarding child counts once, menu included.
+    // A press on a child that leaves it to the window counts once, menu included.
     int aperture = 0;
     ImpostaSceltaMenuServizio([&](QMenu*) -> QAction* { return ++aperture, nullptr; });
     FinestraMenuServizio = 0;
