@@ -23,10 +23,6 @@ namespace {
 const QColor GrigioBarra{100, 100, 100};
 const QColor Bianco{255, 255, 255};
 
-QRect Twip(const QRect& r)
-{
-    return QRect(TwipInPixel(r.x()), TwipInPixel(r.y()), TwipInPixel(r.width()), TwipInPixel(r.height()));
-}
 
 // The 20 x 20 picture of an arrow button: a triangle pointing left or right.
 QIcon Freccia(bool destra)
@@ -63,7 +59,7 @@ QGroupBox* Cornice(const QString& nome, const QString& titolo, const QRect& dove
 {
     auto* f = new QGroupBox(titolo, genitore);
     f->setObjectName(nome);
-    f->setGeometry(Twip(dove));
+    f->setGeometry(RettangoloTwip(dove));
     f->setAutoFillBackground(true);
     const QSize b(TwipInPixel(612), TwipInPixel(372));
     const int y = f->height() - b.height() - 8;
@@ -120,9 +116,9 @@ FrmCostruttore::FrmCostruttore(const QString& nome, const Disegno& d, QWidget* p
     for (QPushButton* b : {cmdNumMeno_, cmdNumPiu_}) b->setPalette(palette());
 
     cmdOk_ = Bottone(QStringLiteral("CmdOk"), QStringLiteral("OK"), this);
-    cmdOk_->setGeometry(Twip(d.ok));
+    cmdOk_->setGeometry(RettangoloTwip(d.ok));
     cmdAnnulla_ = Bottone(QStringLiteral("CmdAnnulla"), QStringLiteral("Annulla"), this);
-    cmdAnnulla_->setGeometry(Twip(d.annulla));
+    cmdAnnulla_->setGeometry(RettangoloTwip(d.annulla));
 
     connect(cmdNumPiu_, &QPushButton::clicked, this, &FrmCostruttore::CmdNumPiu_Click);
     connect(cmdNumMeno_, &QPushButton::clicked, this, &FrmCostruttore::CmdNumMeno_Click);
@@ -219,7 +215,7 @@ FrmFrazione2::FrmFrazione2(QWidget* parent)
     picture1_->ImpostaScala(Tela::Scala::Pixel);
     picture1_->BackColor = palette().color(QPalette::Window);
     picture1_->Font = Area()->Font;
-    picture1_->setGeometry(Twip(QRect(4800, 2280, 1560, 852)));
+    picture1_->setGeometry(RettangoloTwip(QRect(4800, 2280, 1560, 852)));
     picture1_->RidimensionaTela(picture1_->size());
     picture1_->Pulisci();
     picture1_->lower();

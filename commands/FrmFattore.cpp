@@ -53,10 +53,6 @@ constexpr int AltoEtichetta = 120, AltezzaEtichetta = 300;
 constexpr int AltoRiga = 600, AltezzaRiga = 375;
 constexpr int LarghezzaCasella = 1400, LarghezzaBottone = 1200, Spazio = 120;
 
-QRect Twip(int x, int y, int l, int a)
-{
-    return QRect(TwipInPixel(x), TwipInPixel(y), TwipInPixel(l), TwipInPixel(a));
-}
 
 } // namespace
 
@@ -75,17 +71,17 @@ FrmFattore::FrmFattore(ComandoFattore comando, QWidget* parent)
     const int larghezzaTesto = int(PixelInTwip(label1_->sizeHint().width()));
     const int larghezza = std::max(LarghezzaMinima, larghezzaTesto + 2 * Margine);
     setFixedSize(TwipInPixel(larghezza), TwipInPixel(AltezzaCliente));
-    label1_->setGeometry(Twip(Margine, AltoEtichetta, larghezza - 2 * Margine, AltezzaEtichetta));
+    label1_->setGeometry(RettangoloTwip(Margine, AltoEtichetta, larghezza - 2 * Margine, AltezzaEtichetta));
 
     casella_ = new QLineEdit(this);
     casella_->setObjectName(QLatin1String(imp.casella));
-    casella_->setGeometry(Twip(Margine, AltoRiga, LarghezzaCasella, AltezzaRiga));
+    casella_->setGeometry(RettangoloTwip(Margine, AltoRiga, LarghezzaCasella, AltezzaRiga));
 
     auto bottone = [this](const char* nome, const QString& testo, int sinistra) {
         auto* b = new QPushButton(testo, this);
         b->setObjectName(QLatin1String(nome));
         b->setAutoDefault(false);
-        b->setGeometry(Twip(sinistra, AltoRiga, LarghezzaBottone, AltezzaRiga));
+        b->setGeometry(RettangoloTwip(sinistra, AltoRiga, LarghezzaBottone, AltezzaRiga));
         return b;
     };
     const int sinistraAnnulla = larghezza - Margine - LarghezzaBottone;

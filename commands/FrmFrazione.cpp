@@ -23,10 +23,6 @@ constexpr int SinistraEtichette = 120, SinistraCaselle = 1620, SinistraBottoni =
 constexpr int LarghezzaCasella = 1000, AltezzaCasella = 375;
 constexpr int AltoNum = 180, AltoLinea = 700, AltoDenum = 900;
 
-QRect Twip(int x, int y, int l, int a)
-{
-    return QRect(TwipInPixel(x), TwipInPixel(y), TwipInPixel(l), TwipInPixel(a));
-}
 }
 
 FrmFrazione::FrmFrazione(QWidget* parent) : QDialog(parent)
@@ -37,16 +33,16 @@ FrmFrazione::FrmFrazione(QWidget* parent) : QDialog(parent)
 
     label1_ = new QLabel(QStringLiteral("Numeratore"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(Twip(SinistraEtichette, AltoNum, SinistraCaselle - SinistraEtichette - 60, AltezzaCasella));
+    label1_->setGeometry(RettangoloTwip(SinistraEtichette, AltoNum, SinistraCaselle - SinistraEtichette - 60, AltezzaCasella));
     label2_ = new QLabel(QStringLiteral("Denominatore"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(Twip(SinistraEtichette, AltoDenum, SinistraCaselle - SinistraEtichette - 60, AltezzaCasella));
+    label2_->setGeometry(RettangoloTwip(SinistraEtichette, AltoDenum, SinistraCaselle - SinistraEtichette - 60, AltezzaCasella));
 
     auto casella = [this](const char* nome, int alto) {
         auto* t = new QLineEdit(this);
         t->setObjectName(QLatin1String(nome));
         t->setAlignment(Qt::AlignCenter);
-        t->setGeometry(Twip(SinistraCaselle, alto, LarghezzaCasella, AltezzaCasella));
+        t->setGeometry(RettangoloTwip(SinistraCaselle, alto, LarghezzaCasella, AltezzaCasella));
         return t;
     };
     txtNum_ = casella("TxtNum", AltoNum);
@@ -65,7 +61,7 @@ FrmFrazione::FrmFrazione(QWidget* parent) : QDialog(parent)
     auto bottone = [this](const char* nome, const QString& testo, int alto) {
         auto* b = new QPushButton(testo, this);
         b->setObjectName(QLatin1String(nome));
-        b->setGeometry(Twip(SinistraBottoni, alto, LarghezzaCasella, AltezzaCasella));
+        b->setGeometry(RettangoloTwip(SinistraBottoni, alto, LarghezzaCasella, AltezzaCasella));
         return b;
     };
     command1_ = bottone("Command1", QStringLiteral("Ok"), AltoNum);

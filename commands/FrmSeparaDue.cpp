@@ -38,10 +38,6 @@ constexpr int Raggio = 920, AltoTorte = 1020, AltoDidascalie = 2040;
 constexpr int AltoCornici = 2520, AltezzaCornice = 840, LarghezzaCornice = 1620;
 constexpr int AltoBottoni = 2760, LarghezzaBottone = 1140, AltezzaBottone = 375;
 
-QRect Twip(int x, int y, int l, int a)
-{
-    return QRect(TwipInPixel(x), TwipInPixel(y), TwipInPixel(l), TwipInPixel(a));
-}
 
 QString Testo(int m, int n) { return QString::number(m) + QLatin1Char('/') + QString::number(n); }
 
@@ -59,7 +55,7 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
 
     area_ = new Superficie(this);
     area_->setObjectName(QStringLiteral("Picture"));
-    area_->setGeometry(Twip(0, 0, LarghezzaCliente, AltezzaDisegno));
+    area_->setGeometry(RettangoloTwip(0, 0, LarghezzaCliente, AltezzaDisegno));
     // Sized now: the picture is drawn before the dialog is first shown.
     area_->RidimensionaTela(area_->size());
     area_->BackColor = palette().color(QPalette::Window);
@@ -68,12 +64,12 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
 
     frame1_ = new QGroupBox(QStringLiteral("Sposta"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(Twip(240, AltoCornici, LarghezzaCornice, AltezzaCornice));
+    frame1_->setGeometry(RettangoloTwip(240, AltoCornici, LarghezzaCornice, AltezzaCornice));
     auto freccia = [this](const char* nome, Qt::ArrowType verso, int sinistra) {
         auto* b = new QToolButton(frame1_);
         b->setObjectName(QString::fromUtf8(nome));
         b->setArrowType(verso);
-        b->setGeometry(Twip(sinistra, 330, 600, AltezzaBottone));
+        b->setGeometry(RettangoloTwip(sinistra, 330, 600, AltezzaBottone));
         return b;
     };
     cmdMeno_ = freccia("CmdMeno", Qt::LeftArrow, 150);
@@ -83,11 +79,11 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
 
     frame2_ = new QGroupBox(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(Twip(240 + LarghezzaCornice + 180, AltoCornici, LarghezzaCornice, AltezzaCornice));
+    frame2_->setGeometry(RettangoloTwip(240 + LarghezzaCornice + 180, AltoCornici, LarghezzaCornice, AltezzaCornice));
     auto opzione = [this](const char* nome, const QString& testo, int sinistra) {
         auto* o = new QRadioButton(testo, frame2_);
         o->setObjectName(QLatin1String(nome));
-        o->setGeometry(Twip(sinistra, 330, 660, AltezzaBottone));
+        o->setGeometry(RettangoloTwip(sinistra, 330, 660, AltezzaBottone));
         return o;
     };
     option1_ = opzione("Option1", QStringLiteral("1"), 180);
@@ -100,7 +96,7 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
         auto* b = new QPushButton(testo, this);
         b->setObjectName(QLatin1String(nome));
         b->setAutoDefault(false);
-        b->setGeometry(Twip(sinistra, AltoBottoni, LarghezzaBottone, AltezzaBottone));
+        b->setGeometry(RettangoloTwip(sinistra, AltoBottoni, LarghezzaBottone, AltezzaBottone));
         return b;
     };
     cmdAnnulla_ = bottone("CmdAnnulla", QStringLiteral("Annulla"), LarghezzaCliente - 240 - LarghezzaBottone);

@@ -25,6 +25,12 @@ void PosizionaSulloSchermo(QWidget* w, QPoint pos)
 }
 
 int TwipInPixel(double twip) { return Arrotonda32(twip / TwipPerPixel); }
+
+QRect RettangoloTwip(int x, int y, int larghezza, int altezza)
+{
+    return QRect(TwipInPixel(x), TwipInPixel(y), TwipInPixel(larghezza), TwipInPixel(altezza));
+}
+
 double PixelInTwip(int pixel) { return double(pixel) * TwipPerPixel; }
 
 QFont CarattereConRiserva(const QString& famiglia)

@@ -13,6 +13,9 @@ void PosizionaSulloSchermo(QWidget* w, QPoint pos);
 // Twips to pixels and back (15 twips a pixel).
 constexpr int TwipPerPixel = 15;
 int TwipInPixel(double twip);
+// A box given in twips (left, top, width, height), in pixels.
+QRect RettangoloTwip(int x, int y, int larghezza, int altezza);
+inline QRect RettangoloTwip(const QRect& twip) { return RettangoloTwip(twip.x(), twip.y(), twip.width(), twip.height()); }
 double PixelInTwip(int pixel);
 
 // A font of the given family, falling back to DejaVu Sans where that family

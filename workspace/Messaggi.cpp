@@ -20,7 +20,6 @@ constexpr int LarghezzaBottone = 1092, AltezzaBottone = 372;
 constexpr int SinistraTesto = 915, AltoTesto = 135, LarghezzaTestoMsg = 3750;
 constexpr int LatoIcona = 480;
 
-QRect Twip(int x, int y, int l, int a) { return QRect(TwipInPixel(x), TwipInPixel(y), TwipInPixel(l), TwipInPixel(a)); }
 
 QString TestoPerEtichetta(QString testo)
 {
@@ -43,7 +42,7 @@ QLabel* NuovaIcona(QWidget* parent)
 {
     auto* p = new QLabel(parent);
     p->setObjectName(QStringLiteral("Picture1"));
-    p->setGeometry(Twip(180, AltoTesto, LatoIcona, LatoIcona));
+    p->setGeometry(RettangoloTwip(180, AltoTesto, LatoIcona, LatoIcona));
     return p;
 }
 
@@ -51,7 +50,7 @@ QPushButton* NuovoBottone(const char* nome, const QString& testo, int sinistra, 
 {
     auto* b = new QPushButton(testo, parent);
     b->setObjectName(QLatin1String(nome));
-    b->setGeometry(Twip(sinistra, 0, LarghezzaBottone, AltezzaBottone));
+    b->setGeometry(RettangoloTwip(sinistra, 0, LarghezzaBottone, AltezzaBottone));
     return b;
 }
 
@@ -115,7 +114,7 @@ void FrmMsg::Prepara(const QString& testo, int tipo, const QString& titolo)
     picture1_->setPixmap(style()->standardIcon(icona).pixmap(picture1_->size()));
     setWindowTitle(titolo);
     label_->setText(TestoPerEtichetta(testo));
-    label_->setGeometry(Twip(SinistraTesto, AltoTesto, LarghezzaTestoMsg, altezzaTesto));
+    label_->setGeometry(RettangoloTwip(SinistraTesto, AltoTesto, LarghezzaTestoMsg, altezzaTesto));
     altezza += AllungaPerTesto(label_);
     cmdOk_->move(cmdOk_->x(), TwipInPixel(altezza - AltezzaBottone - 200));
     setFixedSize(TwipInPixel(LarghezzaMsg), TwipInPixel(altezza));
@@ -147,7 +146,7 @@ void FrmMsgYN::Prepara(const QString& testo, int tipo, const QString& titolo)
     }
     setWindowTitle(titolo);
     label_->setText(TestoPerEtichetta(testo));
-    label_->setGeometry(Twip(SinistraTesto, AltoTesto, LarghezzaMsgYN - SinistraTesto - 120, altezzaTesto));
+    label_->setGeometry(RettangoloTwip(SinistraTesto, AltoTesto, LarghezzaMsgYN - SinistraTesto - 120, altezzaTesto));
     altezza += AllungaPerTesto(label_);
     for (QPushButton* b : {cmdYes_, cmdNo_, cmdAnnulla_})
         b->move(b->x(), TwipInPixel(altezza - AltezzaBottone - 120));
