@@ -23,7 +23,6 @@ namespace {
 const QColor GrigioBarra{100, 100, 100};
 const QColor Bianco{255, 255, 255};
 
-
 // The 20 x 20 picture of an arrow button: a triangle pointing left or right.
 QIcon Freccia(bool destra)
 {

@@ -53,7 +53,6 @@ constexpr int AltoEtichetta = 120, AltezzaEtichetta = 300;
 constexpr int AltoRiga = 600, AltezzaRiga = 375;
 constexpr int LarghezzaCasella = 1400, LarghezzaBottone = 1200, Spazio = 120;
 
-
 } // namespace
 
 FrmFattore::FrmFattore(ComandoFattore comando, QWidget* parent)

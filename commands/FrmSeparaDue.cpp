@@ -38,7 +38,6 @@ constexpr int Raggio = 920, AltoTorte = 1020, AltoDidascalie = 2040;
 constexpr int AltoCornici = 2520, AltezzaCornice = 840, LarghezzaCornice = 1620;
 constexpr int AltoBottoni = 2760, LarghezzaBottone = 1140, AltezzaBottone = 375;
 
-
 QString Testo(int m, int n) { return QString::number(m) + QLatin1Char('/') + QString::number(n); }
 
 } // namespace

@@ -20,7 +20,6 @@ constexpr int LarghezzaBottone = 1092, AltezzaBottone = 372;
 constexpr int SinistraTesto = 915, AltoTesto = 135, LarghezzaTestoMsg = 3750;
 constexpr int LatoIcona = 480;
 
-
 QString TestoPerEtichetta(QString testo)
 {
     testo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
