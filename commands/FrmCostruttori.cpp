@@ -102,7 +102,6 @@ FrmCostruttore::FrmCostruttore(const QString& nome, const Disegno& d, QWidget* p
     area_->BackColor = palette().color(QPalette::Window);
     area_->Font = CarattereDidascalia();
     area_->setGeometry(rect());
-    area_->RidimensionaTela(size());
     area_->Pulisci();
 
     frame1_ = Cornice(QStringLiteral("Frame1"), QStringLiteral(" Denominatore"), d.frame1, cmdDenumMeno_,
@@ -215,7 +214,6 @@ FrmFrazione2::FrmFrazione2(QWidget* parent)
     picture1_->BackColor = palette().color(QPalette::Window);
     picture1_->Font = Area()->Font;
     picture1_->setGeometry(RettangoloTwip(QRect(4800, 2280, 1560, 852)));
-    picture1_->RidimensionaTela(picture1_->size());
     picture1_->Pulisci();
     picture1_->lower();
     Area()->lower();

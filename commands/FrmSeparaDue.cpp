@@ -55,8 +55,6 @@ FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t pos
     area_ = new Superficie(this);
     area_->setObjectName(QStringLiteral("Picture"));
     area_->setGeometry(RettangoloTwip(0, 0, LarghezzaCliente, AltezzaDisegno));
-    // Sized now: the picture is drawn before the dialog is first shown.
-    area_->RidimensionaTela(area_->size());
     area_->BackColor = palette().color(QPalette::Window);
     area_->ForeColor = QBColor(colore_);
     area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"), num > 999 || den > 999 ? 10 : 14);

@@ -283,6 +283,13 @@ int Tela::InPixel(double v) const
 
 void Tela::Prepara()
 {
+    const QSize voluta = DimensioneVoluta();
+    if (voluta.isValid() && voluta != img_.size()) RidimensionaTela(voluta);
+    PreparaFormato();
+}
+
+void Tela::PreparaFormato()
+{
     const QImage::Format f = img_.format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) {
         ChiudiPittore();
@@ -320,7 +327,7 @@ void Tela::ImpostaImmagine(const QImage& immagine)
 {
     ChiudiPittore();
     img_ = immagine.isNull() ? ImmagineVuota(QSize(1, 1), BackColor) : immagine.convertToFormat(QImage::Format_RGB32);
-    Prepara();
+    PreparaFormato();
     Disegnato();
 }
 
@@ -527,3 +534,11 @@ void Superficie::resizeEvent(QResizeEvent* e)
 }
 
 void Superficie::Disegnato() { update(); }
+
+QSize Superficie::DimensioneVoluta() const
+{
+    // Qt tells a hidden widget its new size only when it is shown: what is
+    // drawn before that (a window drawn while it loads) already takes that
+    // size, and the resize event that comes with the show changes nothing.
+    return testAttribute(Qt::WA_PendingResizeEvent) ? size() : QSize();
+}

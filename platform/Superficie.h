@@ -98,6 +98,9 @@ public:
 protected:
     // Called after every drawing operation (the widget schedules a repaint).
     virtual void Disegnato() {}
+    // The size the drawing must take before the next operation, or an
+    // invalid size to keep it (the on-screen surface follows its widget).
+    virtual QSize DimensioneVoluta() const { return {}; }
 
 private:
     // The painter kept open on the image between calls. Copying a surface
@@ -117,6 +120,9 @@ private:
     int InPixel(double v) const;
     // Makes the image ready for drawing (32-bit pixels, 96 dots per inch).
     void Prepara();
+    // Only the pixel format and resolution part of Prepara (a picture handed
+    // in keeps its own size).
+    void PreparaFormato();
     QPainter& Pittore();
     void ChiudiPittore() const { pittore_.Chiudi(); }
 
@@ -135,6 +141,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void Disegnato() override;
+    QSize DimensioneVoluta() const override;
 };
 
 // The off-screen twin (never shown): a picture with persistent drawing.

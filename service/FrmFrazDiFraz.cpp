@@ -30,7 +30,6 @@ FrmFrazDiFraz::FrmFrazDiFraz(QWidget* parent)
     area_->ImpostaScala(Tela::Scala::Pixel);
     area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 18);
     area_->setGeometry(0, 0, LarghezzaImmagine, AltezzaImmagine);
-    area_->RidimensionaTela(QSize(LarghezzaImmagine, AltezzaImmagine));
     resize(LarghezzaImmagine, AltezzaImmagine);
 
     const QColor sfondo = ColoreSfondoServizio();

@@ -82,7 +82,6 @@ FrmFrazDiNum::FrmFrazDiNum(const QString& numero, QWidget* parent)
     const int larghezza = std::max(picture1_->width(), 340);
     resize(larghezza, AltezzaIniziale);
     area_->setGeometry(0, 0, larghezza, AltezzaIniziale);
-    area_->RidimensionaTela(QSize(larghezza, AltezzaIniziale));
     // The drawing area is cleared in the service colour too, or the window
     // would open white below its strip until the first OK.
     const QColor sfondo = ColoreSfondoServizio();

@@ -56,8 +56,6 @@ FrmIstogramma::FrmIstogramma(std::vector<BarraIstogramma> barre)
     picture1_ = new Superficie(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setGeometry(CorniceGrafico.adjusted(Bordo, Bordo, -Bordo, -Bordo));
-    // Sized now, not at the first show: the chart is drawn before that.
-    picture1_->RidimensionaTela(picture1_->size());
     picture1_->ImpostaScala(Tela::Scala::Pixel);
     picture1_->BackColor = QApplication::palette().color(QPalette::Base);
     picture1_->Font = Verdana();

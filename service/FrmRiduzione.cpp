@@ -53,8 +53,6 @@ FrmRiduzione::FrmRiduzione(int16_t num, int16_t den, int16_t mcd)
     const QSize cliente(TwipInPixel(larghezza), TwipInPixel(AltezzaTwip));
     resize(cliente);
     area_->setGeometry(QRect(QPoint(0, 0), cliente));
-    // Sized now, not at the first show: the drawing is made before that.
-    area_->RidimensionaTela(cliente);
     ImpostaSfondo(ColoreSfondoServizio());
     area_->Pulisci();
 

@@ -166,7 +166,6 @@ QImage FinestraRappresentazione::Istantanea() { return area_->Immagine(); }
 
 void FinestraRappresentazione::Disegna()
 {
-    area_->RidimensionaTela(area_->size());
     DisegnaFigura();
 }
 

@@ -421,3 +421,23 @@ TEST_F(ProvaSuperficie, RiquadroPienoFuoriDallImmagineNonDisegnaNulla)
     t.Rettangolo(190, 10, 260, 20, QColor(Rosso), true);
     EXPECT_EQ(Ingombro(t, [](QRgb c) { return c == Rosso; }), QRect(QPoint(190, 10), QPoint(199, 20)));
 }
+
+TEST(Superficie, NascostaDisegnaGiaAllaSuaMisura)
+{
+    // A window drawn while it loads: its surface has its size before Qt
+    // tells it, at the show, and nothing drawn is lost then.
+    QWidget finestra;
+    auto* s = new Superficie(&finestra);
+    s->ImpostaScala(Tela::Scala::Pixel);
+    s->setGeometry(0, 0, 300, 200);
+    s->BackColor = QColor(255, 224, 192);
+    s->Pulisci();
+    s->Linea(250, 150, 290, 150, QColor(255, 0, 0));
+    EXPECT_EQ(s->DimensionePixel(), QSize(300, 200));
+    finestra.resize(300, 200);
+    finestra.show();
+    QApplication::processEvents();
+    EXPECT_EQ(s->DimensionePixel(), QSize(300, 200));
+    EXPECT_EQ(s->Punto(270, 150), QColor(255, 0, 0));
+    EXPECT_EQ(s->Punto(10, 10), QColor(255, 224, 192));
+}
