@@ -131,6 +131,12 @@ private:
     QImage img_;
 };
 
+// Where a radius of a circle of radius r pixels drawn by Cerchio or Raggio at
+// the given angle (radians, as Raggio takes it) ends, as an offset from the
+// centre with y downwards: the pixel of the circle's rim nearest to that
+// direction. A NaN angle gives (r, 0).
+QPoint FineDelRaggio(int r, double angolo);
+
 // The on-screen surface.
 class Superficie : public QWidget, public Tela {
     Q_OBJECT
