@@ -488,26 +488,6 @@ struct BordoDiRiferimento {
     }
 };
 
-// A one-pixel line with both ends (Bresenham), as the surface draws it.
-void LineaDiRiferimento(QImage& img, QPoint a, QPoint b, QRgb c)
-{
-    const int dx = std::abs(b.x() - a.x()), sx = a.x() < b.x() ? 1 : -1;
-    const int dy = -std::abs(b.y() - a.y()), sy = a.y() < b.y() ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        reinterpret_cast<QRgb*>(img.scanLine(a.y()))[a.x()] = c;
-        if (a == b) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            a.rx() += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            a.ry() += sy;
-        }
-    }
-}
 }   // namespace
 
 TEST(Superficie, IRaggiDelleTorteFinisconoSugliStessiPixelDiSempre)
@@ -521,24 +501,25 @@ TEST(Superficie, IRaggiDelleTorteFinisconoSugliStessiPixelDiSempre)
     for (int r = 1; r <= 200; ++r) {
         const BordoDiRiferimento bordo(r);
         const int lato = 2 * r + 3, c = r + 1;
-        SuperficieNascosta t;
-        t.ImpostaScala(Tela::Scala::Pixel);
-        t.RidimensionaTela(QSize(lato, lato));
-        QImage atteso(lato, lato, QImage::Format_RGB32);
+        // The radii drawn, and lines from the centre to the reference ends.
+        SuperficieNascosta t, atteso;
+        for (Tela* s : {(Tela*)&t, (Tela*)&atteso}) {
+            s->ImpostaScala(Tela::Scala::Pixel);
+            s->RidimensionaTela(QSize(lato, lato));
+        }
         for (int den = 1; den <= 64; ++den) {
             t.Pulisci();
-            atteso.fill(Qt::white);
+            atteso.Pulisci();
             for (int k = 1; k <= den; ++k) {
                 const double a = 2 * PiGreco * k / den;
                 const QPoint fine = bordo.Fine(a);
-                if (FineDelRaggio(r, a) != fine) {
-                    if (puntiDiversi++ == 0) primo = QStringLiteral("r %1, %2/%3").arg(r).arg(k).arg(den);
-                }
-                const QRgb colore = qRgb(k * 3, 255 - k * 2, den);
-                t.Raggio(c, c, r, a, QColor(colore));
-                LineaDiRiferimento(atteso, QPoint(c, c), QPoint(c, c) + fine, colore);
+                if (FineDelRaggio(r, a) != fine && puntiDiversi++ == 0)
+                    primo = QStringLiteral("r %1, %2/%3").arg(r).arg(k).arg(den);
+                const QColor colore(k * 3, 255 - k * 2, den);
+                t.Raggio(c, c, r, a, colore);
+                atteso.Linea(c, c, c + fine.x(), c + fine.y(), colore);
             }
-            if (t.Immagine() != atteso) ++immaginiDiverse;
+            if (t.Immagine() != atteso.Immagine()) ++immaginiDiverse;
         }
     }
     EXPECT_EQ(puntiDiversi, 0) << "first at " << primo.toStdString();
