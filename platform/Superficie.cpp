@@ -541,6 +541,7 @@ Superficie::Superficie(QWidget* parent) : QWidget(parent)
 
 void Superficie::paintEvent(QPaintEvent* e)
 {
+    ridisegnoChiesto_ = false;
     QPainter p(this);
     const QImage& img = Immagine();
     const QRect dentro = e->rect() & img.rect();
@@ -554,7 +555,15 @@ void Superficie::resizeEvent(QResizeEvent* e)
     RidimensionaTela(size());
 }
 
-void Superficie::Disegnato() { update(); }
+void Superficie::Disegnato()
+{
+    // A sheet draws thousands of pieces in a row: one repaint shows them
+    // all, and asking again while it is pending only costs time. (Qt drops
+    // the request of a hidden widget, and paints the whole of it when shown.)
+    if (ridisegnoChiesto_) return;
+    ridisegnoChiesto_ = true;
+    update();
+}
 
 QSize Superficie::DimensioneVoluta() const
 {

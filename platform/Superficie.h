@@ -148,6 +148,11 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     void Disegnato() override;
     QSize DimensioneVoluta() const override;
+
+private:
+    // A repaint is asked for and has not come yet: it will show every
+    // drawing made until then.
+    bool ridisegnoChiesto_ = false;
 };
 
 // The off-screen twin (never shown): a picture with persistent drawing.

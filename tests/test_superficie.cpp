@@ -525,3 +525,38 @@ TEST(Superficie, IRaggiDelleTorteFinisconoSugliStessiPixelDiSempre)
     EXPECT_EQ(puntiDiversi, 0) << "first at " << primo.toStdString();
     EXPECT_EQ(immaginiDiverse, 0);
 }
+
+TEST(Superficie, OgniDisegnoArrivaSulloSchermoConUnSoloRidisegno)
+{
+    // Drawings after a repaint ask for the next one; many in a row ask once.
+    struct Contatore : QObject {
+        int ridisegni = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            ridisegni += e->type() == QEvent::Paint;
+            return false;
+        }
+    } contatore;
+    QWidget finestra;
+    auto* s = new Superficie(&finestra);
+    s->ImpostaScala(Tela::Scala::Pixel);
+    s->setGeometry(0, 0, 100, 100);
+    s->installEventFilter(&contatore);
+    finestra.resize(100, 100);
+    finestra.show();
+    QApplication::processEvents();
+    for (int volta = 1; volta <= 2; ++volta) {
+        const int prima = contatore.ridisegni;
+        for (int i = 0; i < 50; ++i) s->Linea(i, 0, i, 99, QColor(255, 0, 0));
+        QApplication::processEvents();
+        EXPECT_EQ(contatore.ridisegni, prima + 1);
+    }
+    // Drawn while hidden: painted when shown again.
+    s->hide();
+    s->Linea(0, 50, 99, 50, QColor(0, 0, 255));
+    const int prima = contatore.ridisegni;
+    s->show();
+    QApplication::processEvents();
+    EXPECT_GT(contatore.ridisegni, prima);
+    EXPECT_EQ(s->grab().toImage().pixelColor(60, 50), QColor(0, 0, 255));
+}
