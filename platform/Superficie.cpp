@@ -204,13 +204,29 @@ struct Angoli {
 };
 
 // The rim pixel that lies nearest to the direction a (so a radius ends
-// exactly on the rim).
+// exactly on the rim): the one whose direction has the largest cosine with
+// a, the first in the rim's order among equals.
+//
+// Every step j of the rim's construction gives one pixel to each octant, and
+// its smaller coordinate (in absolute value) is j. The pixels nearest in
+// angle to a have their smaller coordinate within a pixel or so of
+// m = r·min(|cos a|, |sin a|), so only the steps around m can hold the best
+// one: a pie's 64 radii look at a few dozen rim pixels each instead of the
+// whole rim.
 QPoint PuntoDelBordo(const Contorno& c, double a)
 {
     const double cx = std::cos(a), su = std::sin(a);
-    double migliore = -2;
     QPoint scelto(c.r, 0);
-    for (size_t i = 0; i < c.punti.size(); ++i) {
+    const double m = c.r * std::min(std::fabs(cx), std::fabs(su));
+    if (!std::isfinite(m)) return scelto;
+    // The nearest pixel has always been found between floor(m) and ceil(m)
+    // (every radius up to 2500 pixels, over a million angles); one step more
+    // on each side costs little and leaves room for rounding.
+    constexpr int Margine = 1;
+    const int ultimo = int(c.punti.size() / 8) - 1;
+    const int da = std::max(0, int(std::floor(m)) - Margine), fino = std::min(ultimo, int(std::ceil(m)) + Margine);
+    double migliore = -2;
+    for (size_t i = size_t(da) * 8; i < size_t(fino + 1) * 8; ++i) {
         const QPoint& p = c.punti[i];
         const double coseno = (p.x() * cx - p.y() * su) * c.inversi[i];
         if (coseno > migliore) {
@@ -245,6 +261,11 @@ void RiempiDisco(Raster& ras, int cx, int cy, const Contorno& c, const Angoli* a
             if (angoli->Contiene(x - cx, -dy)) riga[x] = colore;
     }
 }
+}
+
+QPoint FineDelRaggio(int r, double angolo)
+{
+    return PuntoDelBordo(ContornoDi(std::clamp(r, 0, LimiteRaggio)), Angoli(angolo, angolo).a0);
 }
 
 Tela::PittoreAperto::PittoreAperto(const PittoreAperto& altro) { altro.Chiudi(); }
@@ -520,6 +541,7 @@ Superficie::Superficie(QWidget* parent) : QWidget(parent)
 
 void Superficie::paintEvent(QPaintEvent* e)
 {
+    ridisegnoChiesto_ = false;
     QPainter p(this);
     const QImage& img = Immagine();
     const QRect dentro = e->rect() & img.rect();
@@ -533,7 +555,15 @@ void Superficie::resizeEvent(QResizeEvent* e)
     RidimensionaTela(size());
 }
 
-void Superficie::Disegnato() { update(); }
+void Superficie::Disegnato()
+{
+    // A sheet draws thousands of pieces in a row: one repaint shows them
+    // all, and asking again while it is pending only costs time. (Qt drops
+    // the request of a hidden widget, and paints the whole of it when shown.)
+    if (ridisegnoChiesto_) return;
+    ridisegnoChiesto_ = true;
+    update();
+}
 
 QSize Superficie::DimensioneVoluta() const
 {

@@ -131,6 +131,12 @@ private:
     QImage img_;
 };
 
+// Where a radius of a circle of radius r pixels drawn by Cerchio or Raggio at
+// the given angle (radians, as Raggio takes it) ends, as an offset from the
+// centre with y downwards: the pixel of the circle's rim nearest to that
+// direction. A NaN angle gives (r, 0).
+QPoint FineDelRaggio(int r, double angolo);
+
 // The on-screen surface.
 class Superficie : public QWidget, public Tela {
     Q_OBJECT
@@ -142,6 +148,11 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     void Disegnato() override;
     QSize DimensioneVoluta() const override;
+
+private:
+    // A repaint is asked for and has not come yet: it will show every
+    // drawing made until then.
+    bool ridisegnoChiesto_ = false;
 };
 
 // The off-screen twin (never shown): a picture with persistent drawing.

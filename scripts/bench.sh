@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Zefra (installing what is missing) and runs the benchmarks headless,
-# each heavy path (the sheet redraw, the representation drawings, the full
-# unfolding of the factor tree of 32000 ...) against its bare-Qt floor.
+# each drawing and opening (the sheet redraw, the representation drawings,
+# the full unfolding of the factor tree of 32000, the table of primes ...)
+# against its bare-Qt floor, with the ratio and its goal.
 # Pass --benchmark_filter=Albero for the tree alone.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"

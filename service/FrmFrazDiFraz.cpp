@@ -6,9 +6,11 @@
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Primitive.h"
 #include <algorithm>
+#include <cmath>
 
 namespace {
-// The drawing keeps the designed size whatever size the window is given.
+// The designed inner size. The squares take their side from its height; the
+// picture is at least this size, larger when the drawing reaches further.
 constexpr int LarghezzaImmagine = 327, AltezzaImmagine = 272;
 
 QString Testo(int n, int d) { return CStr(n) + QLatin1Char('/') + CStr(d); }
@@ -29,7 +31,10 @@ FrmFrazDiFraz::FrmFrazDiFraz(QWidget* parent)
     area_->setObjectName(QStringLiteral("AreaFrazDiFraz"));
     area_->ImpostaScala(Tela::Scala::Pixel);
     area_->Font = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 18);
-    area_->setGeometry(0, 0, LarghezzaImmagine, AltezzaImmagine);
+    // The picture holds the whole drawing (with small squares, a hundred or
+    // more rows or columns run past the designed size) and keeps it whatever
+    // size the window is given: enlarging the window shows more of it.
+    area_->setGeometry(QRect(QPoint(0, 0), MisuraDisegno()));
     resize(LarghezzaImmagine, AltezzaImmagine);
 
     const QColor sfondo = ColoreSfondoServizio();
@@ -44,6 +49,21 @@ int FrmFrazDiFraz::Lato(int altezza, int b, int d)
     const int m = std::max(b, d);
     if (h2 <= 0 || m <= 0) return 0;
     return std::max(0, Arrotonda32(double(h2) / m));
+}
+
+QSize FrmFrazDiFraz::MisuraDisegno() const
+{
+    const Tela& t = *area_;
+    const int L = Lato(AltezzaImmagine, b_, d_);
+    // Both corners of a box are drawn: the last pixel of the right grid is
+    // at 20 + 2b·L, and of both grids at 70 + d·L.
+    const double x = 20.0 + double(b_) * L, y = 70.0 + double(d_) * L;
+    const QString riga = Testo(a_, b_) + QStringLiteral(" di ") + Testo(c_, d_);
+    const QString risultato = CStr(int32_t(a_) * c_) + QLatin1Char('/') + CStr(int32_t(b_) * d_);
+    const double destra = std::max({t.LarghezzaTesto(riga), 10 + t.LarghezzaTesto(Testo(c_, d_)), x + b_ * double(L) + 1,
+                                    x + t.LarghezzaTesto(riga + QLatin1Char('=')), x + t.LarghezzaTesto(risultato)});
+    const double basso = std::max(y + 1, 95.0 + double(d_) * L + t.AltezzaTesto(risultato));
+    return {std::max(LarghezzaImmagine, int(std::ceil(destra))), std::max(AltezzaImmagine, int(std::ceil(basso)))};
 }
 
 void FrmFrazDiFraz::Disegna()

@@ -17,6 +17,10 @@ public:
     // (rounded half to even) over max(b, d), rounded half to even.
     static int Lato(int altezza, int b, int d);
 
+    // Size in pixels of the picture: the designed 327 x 272, or more where
+    // the grids or the texts under them reach further.
+    QSize MisuraDisegno() const;
+
     QImage Istantanea() override;
 
 private:

@@ -178,6 +178,43 @@ TEST_F(FrazioneDi, GrigliaDegenereERisultatoNonRidotto)
     EXPECT_EQ(u.Punto(50, 180), Grigio);
 }
 
+TEST_F(FrazioneDi, ConQuadrettiDiUnPixelIlDisegnoStaTuttoNellImmagine)
+{
+    // A larger denominator from 137 to 271 gives squares of one pixel: the
+    // grids and the texts under them run past the designed 327 x 272.
+    struct Coppia {
+        int a, b, c, d;
+    };
+    for (const Coppia& k : {Coppia{1, 5, 1, 256}, Coppia{1, 256, 1, 5}, Coppia{1, 137, 2, 3}, Coppia{3, 4, 5, 271},
+                            Coppia{199, 200, 49, 50}}) {
+        SCOPED_TRACE(QStringLiteral("%1/%2 di %3/%4").arg(k.a).arg(k.b).arg(k.c).arg(k.d).toStdString());
+        Riga(9, k.a, k.b, 12);
+        Riga(10, k.c, k.d, 9);
+        ApriFrmFrazDiFraz();
+        FrmFrazDiFraz* w = Unica<FrmFrazDiFraz>::SeEsiste();
+        ASSERT_TRUE(w);
+        ASSERT_EQ(FrmFrazDiFraz::Lato(272, k.b, k.d), 1);
+        const Tela& t = *w->Area();
+        const QSize dim = t.DimensionePixel();
+        EXPECT_TRUE(dim.width() >= 327 && dim.height() >= 272);
+        // The window keeps its designed size; copies take the whole picture.
+        EXPECT_EQ(w->size(), QSize(327, 272));
+        EXPECT_EQ(w->Istantanea().size(), dim);
+        // The right grid's corners (squares of one pixel are all white edge).
+        const int x = 20 + k.b, fondo = 70 + k.d;
+        EXPECT_EQ(t.Punto(x + k.b, fondo), Bianco);
+        EXPECT_EQ(t.Punto(x, 70), Bianco);
+        // The line "a/b di c/d=" and the result, whole inside the picture,
+        // the result drawn up to its last digit.
+        const QString risultato = QString::number(k.a * k.c) + QLatin1Char('/') + QString::number(k.b * k.d);
+        const int fine = x + int(t.LarghezzaTesto(risultato)), sotto = 95 + k.d + int(t.AltezzaTesto(risultato));
+        EXPECT_LE(x + t.LarghezzaTesto(QStringLiteral("%1/%2 di %3/%4=").arg(k.a).arg(k.b).arg(k.c).arg(k.d)), dim.width());
+        EXPECT_TRUE(fine <= dim.width() && sotto <= dim.height());
+        EXPECT_TRUE(Contiene(t, x, fondo + 1, x + 20, fondo + 20, QBColor(12)));
+        EXPECT_TRUE(Contiene(t, fine - 12, 96 + k.d, fine - 1, sotto - 1, QBColor(12)));
+    }
+}
+
 TEST_F(FrazioneDi, DalleFrazioniSelezionateEStampa)
 {
     // The first by position is a/b, whatever order the pupil clicked in.

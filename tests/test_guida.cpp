@@ -161,6 +161,8 @@ TEST_F(Guide, TavolaDeiPrimi)
     Scegli("MnuGuidaTavolaPrimi");
     EXPECT_EQ(Unica<FrmTavolaPrimi>::SeEsiste(), w);
     EXPECT_EQ(NumeriDellaTavola(t).size(), 3432);
+    // Only the table shown is kept, not one more for every opening.
+    EXPECT_EQ(t->findChildren<QTextDocument*>().size(), 1);
 
     // The box follows the window: 50 twips narrower, as high; too narrow a
     // window leaves its width alone.

@@ -441,3 +441,122 @@ TEST(Superficie, NascostaDisegnaGiaAllaSuaMisura)
     EXPECT_EQ(s->Punto(270, 150), QColor(255, 0, 0));
     EXPECT_EQ(s->Punto(10, 10), QColor(255, 224, 192));
 }
+
+namespace {
+// The rim of a circle and the end of a radius on it as the surface has
+// always drawn them: the midpoint rim, and for each radius a walk over every
+// rim pixel for the one nearest in angle (the first among equals). The
+// surface now looks at a few rim pixels only; this is what it must match.
+struct BordoDiRiferimento {
+    int r;
+    std::vector<QPoint> punti;
+    std::vector<double> inversi;
+
+    explicit BordoDiRiferimento(int raggio) : r(raggio)
+    {
+        int x = r, y = 0, d = 1 - r;
+        while (x >= y) {
+            for (QPoint p : {QPoint(x, y), QPoint(y, x), QPoint(-y, x), QPoint(-x, y), QPoint(-x, -y), QPoint(-y, -x),
+                             QPoint(y, -x), QPoint(x, -y)})
+                punti.push_back(p);
+            ++y;
+            if (d < 0) {
+                d += 2 * y + 1;
+            } else {
+                --x;
+                d += 2 * (y - x) + 1;
+            }
+        }
+        for (const QPoint& p : punti) {
+            const double l = std::hypot(double(p.x()), double(p.y()));
+            inversi.push_back(l > 0 ? 1.0 / l : 0.0);
+        }
+    }
+    QPoint Fine(double a) const
+    {
+        const double cx = std::cos(a), su = std::sin(a);
+        double migliore = -2;
+        QPoint scelto(r, 0);
+        for (size_t i = 0; i < punti.size(); ++i) {
+            const double coseno = (punti[i].x() * cx - punti[i].y() * su) * inversi[i];
+            if (coseno > migliore) {
+                migliore = coseno;
+                scelto = punti[i];
+            }
+        }
+        return scelto;
+    }
+};
+
+}   // namespace
+
+TEST(Superficie, IRaggiDelleTorteFinisconoSugliStessiPixelDiSempre)
+{
+    // Every radius from 1 to 200 pixels, every angle 2π·k/den that a pie of
+    // denominator 1 to 64 uses: the end pixel, and the picture of the pie's
+    // radii (each in a colour of its own), are those of the reference.
+    const double PiGreco = 4.0 * std::atan(1.0);
+    int puntiDiversi = 0, immaginiDiverse = 0;
+    QString primo;
+    for (int r = 1; r <= 200; ++r) {
+        const BordoDiRiferimento bordo(r);
+        const int lato = 2 * r + 3, c = r + 1;
+        // The radii drawn, and lines from the centre to the reference ends.
+        SuperficieNascosta t, atteso;
+        for (Tela* s : {(Tela*)&t, (Tela*)&atteso}) {
+            s->ImpostaScala(Tela::Scala::Pixel);
+            s->RidimensionaTela(QSize(lato, lato));
+        }
+        for (int den = 1; den <= 64; ++den) {
+            t.Pulisci();
+            atteso.Pulisci();
+            for (int k = 1; k <= den; ++k) {
+                const double a = 2 * PiGreco * k / den;
+                const QPoint fine = bordo.Fine(a);
+                if (FineDelRaggio(r, a) != fine && puntiDiversi++ == 0)
+                    primo = QStringLiteral("r %1, %2/%3").arg(r).arg(k).arg(den);
+                const QColor colore(k * 3, 255 - k * 2, den);
+                t.Raggio(c, c, r, a, colore);
+                atteso.Linea(c, c, c + fine.x(), c + fine.y(), colore);
+            }
+            if (t.Immagine() != atteso.Immagine()) ++immaginiDiverse;
+        }
+    }
+    EXPECT_EQ(puntiDiversi, 0) << "first at " << primo.toStdString();
+    EXPECT_EQ(immaginiDiverse, 0);
+}
+
+TEST(Superficie, OgniDisegnoArrivaSulloSchermoConUnSoloRidisegno)
+{
+    // Drawings after a repaint ask for the next one; many in a row ask once.
+    struct Contatore : QObject {
+        int ridisegni = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            ridisegni += e->type() == QEvent::Paint;
+            return false;
+        }
+    } contatore;
+    QWidget finestra;
+    auto* s = new Superficie(&finestra);
+    s->ImpostaScala(Tela::Scala::Pixel);
+    s->setGeometry(0, 0, 100, 100);
+    s->installEventFilter(&contatore);
+    finestra.resize(100, 100);
+    finestra.show();
+    QApplication::processEvents();
+    for (int volta = 1; volta <= 2; ++volta) {
+        const int prima = contatore.ridisegni;
+        for (int i = 0; i < 50; ++i) s->Linea(i, 0, i, 99, QColor(255, 0, 0));
+        QApplication::processEvents();
+        EXPECT_EQ(contatore.ridisegni, prima + 1);
+    }
+    // Drawn while hidden: painted when shown again.
+    s->hide();
+    s->Linea(0, 50, 99, 50, QColor(0, 0, 255));
+    const int prima = contatore.ridisegni;
+    s->show();
+    QApplication::processEvents();
+    EXPECT_GT(contatore.ridisegni, prima);
+    EXPECT_EQ(s->grab().toImage().pixelColor(60, 50), QColor(0, 0, 255));
+}
