@@ -4,6 +4,7 @@
 #include "workspace/Registro.h"
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -261,4 +262,43 @@ TEST_F(Messaggi, DomandaVeraTreRisposteEChiusura)
         EXPECT_EQ(RispostaDomanda, c.attesa) << (c.bottone ? c.bottone : "chiusura");
     }
     EXPECT_EQ(Suono::Registrati().count(QStringLiteral("bip")), 5);
+}
+
+TEST_F(Messaggi, ChiusoIlBoxLaTastieraTornaAllaFinestraDelCampo)
+{
+    // An exercise window with two fields, the second one in use.
+    QWidget esercizio;
+    auto* primo = new QLineEdit(&esercizio);
+    auto* secondo = new QLineEdit(&esercizio);
+    secondo->move(0, 40);
+    QWidget principale;
+    principale.move(400, 0);
+    principale.show();
+    esercizio.show();
+    esercizio.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&esercizio));
+    secondo->setFocus();
+
+    Modale::Copione(false);
+    for (bool domanda : {false, true}) {
+        // The window manager hands the keyboard to the main window as the box goes.
+        QuandoModale([&](QWidget* box) {
+            box->close();
+            principale.activateWindow();
+        });
+        if (domanda) MostraDomanda(QStringLiteral("Salvare il quaderno ?"), 1, QStringLiteral("Esci"));
+        else MostraMessaggio(QStringLiteral("Devi immettere un multiplo del denominatore"), 3, QStringLiteral("Prova"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &esercizio; })) << domanda;
+        EXPECT_EQ(QApplication::focusWidget(), secondo) << domanda;
+    }
+
+    // The caller names another field once the box is closed: that one wins.
+    QuandoModale([&](QWidget* box) {
+        box->close();
+        principale.activateWindow();
+    });
+    MostraMessaggio(QStringLiteral("Quoziente errato"), 3, QStringLiteral("Prova"));
+    RiportaFuoco(primo);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == primo; }));
+    EXPECT_EQ(QApplication::activeWindow(), &esercizio);
 }
