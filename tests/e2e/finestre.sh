@@ -27,14 +27,18 @@ fine() {
     rm -rf "$lavoro"
 }
 trap fine EXIT
+trap 'exit 1' INT TERM
 
 # aspetta SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
-# fails once SECONDS have gone by.
+# fails, saying what it waited for, once SECONDS have gone by.
 aspetta() {
     local limite=$((SECONDS + $1))
     shift
     until "$@"; do
-        [ "$SECONDS" -ge "$limite" ] && return 1
+        if [ "$SECONDS" -ge "$limite" ]; then
+            echo "  waited in vain for: $*"
+            return 1
+        fi
         sleep 0.1
     done
 }
@@ -88,17 +92,36 @@ chiudi() {
     zefra=""
 }
 principale() { finestra Zefra; }
+# Asks the window manager to activate a window (as a click on it would),
+# without waiting on it for ever.
+in_primo_piano() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
+# Where a window lies in the window manager's stacking order (0 = bottom).
+livello() {
+    local i=0 w
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
+        [ "$((w))" -eq "$1" ] && { echo "$i"; return; }
+        i=$((i + 1))
+    done
+    echo -1
+}
 
+# How many windows of the program are mapped (its menus included).
+aperte() { [ "$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)" -ge "$1" ]; }
 # menu N KEY...: the Nth menu of the menu bar (0 = File) opened from the
-# keyboard, then its items chosen by their underlined letters.
+# keyboard, then its items chosen by their underlined letters, each once the
+# menu it belongs to is on screen.
 menu() {
-    local n=$1
+    local n=$1 prima
     shift
+    prima="$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)"
     xdotool key alt
     for ((i = 0; i < n; i++)); do xdotool key Right; done
     xdotool key Down
-    sleep 0.2
-    for k in "$@"; do xdotool key "$k"; sleep 0.1; done
+    for k in "$@"; do
+        prima=$((prima + 1))
+        aspetta 10 aperte "$prima" || return 1
+        xdotool key "$k"
+    done
 }
 
 # The notebook as one line of numbers, once the program has written it.
@@ -106,10 +129,10 @@ scritto() { [ "$(stat -c %Y "$quaderno")" -gt 946684800 ]; }
 numeri() { tr -s ' \r\n' ' ' <"$quaderno" | sed 's/^ //; s/ $//'; }
 # Saves with Ctrl+S from the main window and compares the notebook.
 salvato_come() {
-    xdotool windowactivate --sync "$(principale)" >/dev/null 2>&1
-    aspetta 5 attiva Zefra || return 1
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
     xdotool key ctrl+s
-    aspetta 5 scritto || { echo "  the notebook was not saved"; return 1; }
+    aspetta 10 scritto || { echo "  the notebook was not saved"; return 1; }
     [ "$(numeri)" = "$1" ] || { echo "  notebook: $(numeri), expected: $1"; return 1; }
 }
 
@@ -126,41 +149,43 @@ disegnato() { awk -v r="$(rosso "$1")" 'BEGIN { exit !(r > 0.03) }'; }
 # box closes with Enter, and BackSpace, Delete, 12, Enter go to the exercise
 # (not to the main window, where Delete cuts the selected fraction).
 caso_frazione_di_un_numero() {
-    menu 7 n
-    aspetta 5 attiva "Frazione di un numero intero" || return 1
+    menu 7 n || return 1
+    aspetta 10 attiva "Frazione di un numero intero" || return 1
     local w
     w="$(finestra "Frazione di un numero intero")"
     xdotool type 7
     xdotool key Return
-    aspetta 5 visibile "Frazione di un numero" || { echo "  no message for 7"; return 1; }
+    aspetta 10 visibile "Frazione di un numero" || { echo "  no message for 7"; return 1; }
     xdotool key Return
-    aspetta 5 assente "Frazione di un numero" || return 1
+    aspetta 10 assente "Frazione di un numero" || return 1
+    aspetta 10 attiva "Frazione di un numero intero" || { echo "  the keyboard did not come back to the exercise"; return 1; }
     xdotool key BackSpace Delete
     xdotool type 12
     xdotool key Return
-    aspetta 5 disegnato "$w" || { echo "  3/4 di 12 not drawn"; return 1; }
+    aspetta 10 disegnato "$w" || { echo "  3/4 di 12 not drawn"; return 1; }
     salvato_come "1 3 4 1 12 0"
 }
 
-# Long division: a wrong quotient, then the right one typed over it from the
-# keyboard; a wrong remainder in the next step proves the first was taken.
+# Long division: a wrong quotient, then the right one typed in its place from
+# the keyboard; a wrong remainder in the next step proves the first was taken.
 caso_divisione() {
     local titolo="Valore decimale della frazione"
     # The message of a wrong step carries the window's own caption.
     due() { [ "$(quante "$titolo")" -eq 2 ]; }
     una() { [ "$(quante "$titolo")" -eq 1 ]; }
-    menu 7 v
-    aspetta 5 attiva "$titolo" || return 1
+    menu 7 v || return 1
+    aspetta 10 attiva "$titolo" || return 1
     xdotool type 1; xdotool key Tab; xdotool type 3; xdotool key Tab space
-    aspetta 5 due || { echo "  no message for the wrong quotient"; return 1; }
+    aspetta 10 due || { echo "  no message for the wrong quotient"; return 1; }
     xdotool key Return
-    aspetta 5 una || return 1
-    xdotool type 0; xdotool key Tab; xdotool type 3; xdotool key Tab space
+    aspetta 10 una || return 1
+    aspetta 10 attiva "$titolo" || { echo "  the keyboard did not come back to the exercise"; return 1; }
+    xdotool key BackSpace; xdotool type 0; xdotool key Tab; xdotool type 3; xdotool key Tab space
     xdotool type 7; xdotool key Tab; xdotool type 1; xdotool key Tab space
-    aspetta 5 due || { echo "  no message for the second step"; return 1; }
+    aspetta 10 due || { echo "  no message for the second step"; return 1; }
     xdotool key Return
-    aspetta 5 una || return 1
-    aspetta 5 grep -q "Resto errato" "$registro" ||
+    aspetta 10 una || return 1
+    aspetta 10 grep -q "Resto errato" "$registro" ||
         { echo "  register: $(grep -c "Errore #" "$registro") errors, no 'Resto errato'"; return 1; }
     [ "$(grep -c "Quoziente errato" "$registro")" -eq 1 ] || { echo "  the corrected quotient was not taken"; return 1; }
 }
@@ -169,13 +194,14 @@ caso_divisione() {
 # the dialog takes the corrected denominator from the keyboard.
 caso_aggiungi() {
     xdotool key ctrl+i
-    aspetta 5 attiva Aggiungi || return 1
+    aspetta 10 attiva Aggiungi || return 1
     xdotool type 3; xdotool key Tab; xdotool type 0; xdotool key Return
-    aspetta 5 visibile "Immissione denominatore" || { echo "  no message for the zero denominator"; return 1; }
+    aspetta 10 visibile "Immissione denominatore" || { echo "  no message for the zero denominator"; return 1; }
     xdotool key Return
-    aspetta 5 assente "Immissione denominatore" || return 1
+    aspetta 10 assente "Immissione denominatore" || return 1
+    aspetta 10 attiva Aggiungi || { echo "  the keyboard did not come back to the dialog"; return 1; }
     xdotool type 4; xdotool key Return
-    aspetta 5 assente Aggiungi || { echo "  the dialog did not take the corrected entry"; return 1; }
+    aspetta 10 assente Aggiungi || { echo "  the dialog did not take the corrected entry"; return 1; }
     salvato_come "2 3 4 1 12 3 4 0 12 0"
 }
 
@@ -183,28 +209,28 @@ caso_aggiungi() {
 # its menu item.
 caso_rappresentazione_ridotta() {
     local titolo="Rappresentazione lineare" w
-    menu 8 l
-    aspetta 5 visibile "$titolo" || return 1
+    menu 8 l || return 1
+    aspetta 10 visibile "$titolo" || return 1
     w="$(finestra "$titolo")"
     xdotool windowminimize "$w"
-    aspetta 5 stato "$w" Iconic || { echo "  not minimised"; return 1; }
-    xdotool windowactivate --sync "$(principale)" >/dev/null 2>&1
-    aspetta 5 attiva Zefra || return 1
-    menu 8 l
-    aspetta 5 stato "$w" Normal || { echo "  still minimised after its menu item"; return 1; }
-    aspetta 5 attiva "$titolo" || { echo "  shown but not in front"; return 1; }
+    aspetta 10 stato "$w" Iconic || { echo "  not minimised"; return 1; }
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
+    menu 8 l || return 1
+    aspetta 10 stato "$w" Normal || { echo "  still minimised after its menu item"; return 1; }
+    aspetta 10 attiva "$titolo" || { echo "  shown but not in front"; return 1; }
 }
 
 # The question at exit answered from the keyboard: Enter is "Sì", the
 # notebook is saved and the program ends.
 caso_domanda_uscita() {
     xdotool key ctrl+i
-    aspetta 5 attiva Aggiungi || return 1
+    aspetta 10 attiva Aggiungi || return 1
     xdotool type 1; xdotool key Tab; xdotool type 2; xdotool key Return
-    aspetta 5 assente Aggiungi || return 1
-    aspetta 5 attiva Zefra || return 1
-    menu 0 e
-    aspetta 5 attiva Esci || { echo "  no question at exit"; return 1; }
+    aspetta 10 assente Aggiungi || return 1
+    aspetta 10 attiva Zefra || return 1
+    menu 0 e || return 1
+    aspetta 10 attiva Esci || { echo "  no question at exit"; return 1; }
     xdotool key Return
     aspetta 10 sh -c "! kill -0 $zefra 2>/dev/null" || { echo "  the program did not end"; return 1; }
     zefra=""
@@ -216,22 +242,25 @@ caso_domanda_uscita() {
 # (under the table's area) closes it.
 caso_costruttore_e_tavola() {
     local tavola costruttore sopra
-    menu 10 t
-    aspetta 5 attiva "Tavola dei numeri primi minori di 32000" || return 1
+    menu 10 t || return 1
+    aspetta 10 attiva "Tavola dei numeri primi minori di 32000" || return 1
     tavola="$(finestra "Tavola dei numeri primi minori di 32000")"
     xdotool windowmove "$tavola" 300 250
-    xdotool windowactivate --sync "$(principale)" >/dev/null 2>&1
-    aspetta 5 attiva Zefra || return 1
-    menu 3 a t
-    aspetta 5 attiva Aggiungi || return 1
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
+    menu 3 a t || return 1
+    aspetta 10 attiva Aggiungi || return 1
     costruttore="$(finestra Aggiungi)"
+    # The table is still where the pupil left it, over the main window.
+    sopra_principale() { [ "$(livello "$tavola")" -gt "$(livello "$(principale)")" ]; }
+    aspetta 10 sopra_principale || { echo "  the table went under the main window"; return 1; }
     xdotool mousemove 380 760 click 1
     sleep 0.5
     sopra="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')"
     [ "$((sopra))" -eq "$costruttore" ] || { echo "  another window is over the builder"; return 1; }
     # Annulla: 3465, 3360 twips in, 1170 x 372 (15 twips a pixel).
     xdotool mousemove --window "$costruttore" 270 236 click 1
-    aspetta 5 assente Aggiungi || { echo "  Annulla did not close the builder"; return 1; }
+    aspetta 10 assente Aggiungi || { echo "  Annulla did not close the builder"; return 1; }
 }
 
 # A modal dialog minimised anyway comes straight back, with the program, and
@@ -239,15 +268,15 @@ caso_costruttore_e_tavola() {
 caso_dialogo_ridotto() {
     local w
     xdotool key ctrl+i
-    aspetta 5 attiva Aggiungi || return 1
+    aspetta 10 attiva Aggiungi || return 1
     w="$(finestra Aggiungi)"
     xdotool windowminimize "$w"
     sleep 0.5
-    aspetta 5 stato "$w" Normal || { echo "  the dialog stays minimised"; return 1; }
-    aspetta 5 stato "$(principale)" Normal || { echo "  the main window stays minimised"; return 1; }
-    aspetta 5 attiva Aggiungi || { echo "  the dialog is back but not active"; return 1; }
+    aspetta 10 stato "$w" Normal || { echo "  the dialog stays minimised"; return 1; }
+    aspetta 10 stato "$(principale)" Normal || { echo "  the main window stays minimised"; return 1; }
+    aspetta 10 attiva Aggiungi || { echo "  the dialog is back but not active"; return 1; }
     xdotool key Escape
-    aspetta 5 assente Aggiungi || { echo "  Escape did not reach the dialog"; return 1; }
+    aspetta 10 assente Aggiungi || { echo "  Escape did not reach the dialog"; return 1; }
 }
 
 passati=0 falliti=0
@@ -258,6 +287,10 @@ for caso in caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappres
         passati=$((passati + 1))
     else
         echo "FAILED $caso"
+        for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            echo "  mapped: $(xdotool getwindowname "$w")"
+        done
+        echo "  active: $(xdotool getactivewindow getwindowname 2>/dev/null)"
         falliti=$((falliti + 1))
     fi
     chiudi
