@@ -54,12 +54,15 @@ void ImpostaSempreSopra(QWidget* w, bool sopra)
 
 // A window manager raises a clicked window within its layer: a top-most
 // tool window would cover the modal one, which the pupil then cannot find.
-// So while a modal window is open it alone (with the boxes it opens) is
-// top-most.
+// So while a modal window is open it alone is top-most, with the windows it
+// belongs to (a box over an exercise window): the window manager keeps a
+// window's own boxes above it.
 void SospendiSempreSopra(const QWidget* modale)
 {
+    QList<const QWidget*> suoi{modale};
+    for (const QWidget* p = modale->parentWidget(); p; p = p->window()->parentWidget()) suoi.append(p->window());
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == modale || w->isModal() || !w->isVisible() || !SempreSopra(w)) continue;
+        if (suoi.contains(w) || w->isModal() || !w->isVisible() || !SempreSopra(w)) continue;
         ImpostaSempreSopra(w, false);
         sospese.append(w);
     }

@@ -35,4 +35,13 @@ TEST_F(Modali, DuranteUnDialogoSoloLuiRestaSopraEPoiTuttoTorna)
     EXPECT_TRUE(visto);
     EXPECT_TRUE(QTest::qWaitFor([&] { return SopraTutte(&tavola); }));
     EXPECT_TRUE(tavola.windowFlags() & Qt::WindowStaysOnTopHint);
+
+    // A box over the top-most window leaves it as it is: the box stays over
+    // its own window anyway.
+    QDialog box(&tavola);
+    QuandoModale([&](QWidget*) {
+        EXPECT_TRUE(SopraTutte(&tavola));
+        box.reject();
+    });
+    box.exec();
 }
