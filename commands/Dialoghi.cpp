@@ -1,7 +1,6 @@
 #include "commands/Dialoghi.h"
 #include "platform/Finestre.h"
 #include "platform/Numeri.h"
-#include <QLineEdit>
 #include <QWidget>
 
 void PosizionaSopraFoglio(QWidget* dialogo, QWidget* foglio, int dxTwip, double frazioneAltezza)
@@ -10,12 +9,4 @@ void PosizionaSopraFoglio(QWidget* dialogo, QWidget* foglio, int dxTwip, double 
     const QPoint posizione = angolo + QPoint(TwipInPixel(dxTwip), Arrotonda32(foglio->height() * frazioneAltezza));
     RendiSempreSopra(dialogo);
     PosizionaSulloSchermo(dialogo, posizione);
-}
-
-void RiportaFuoco(QWidget* campo)
-{
-    campo->window()->activateWindow();
-    campo->setFocus(Qt::OtherFocusReason);
-    // The refused text stays, selected, so that typing replaces it.
-    if (auto* casella = qobject_cast<QLineEdit*>(campo)) casella->selectAll();
 }

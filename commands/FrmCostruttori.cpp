@@ -89,7 +89,7 @@ template <typename T> void Apri(QWidget* (*fuoco)(T*))
 // ---------------------------------------------------------------------------
 
 FrmCostruttore::FrmCostruttore(const QString& nome, const Disegno& d, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, FlagDialogoFisso())
 {
     setObjectName(nome);
     setWindowTitle(QStringLiteral("Aggiungi"));

@@ -56,7 +56,7 @@ constexpr int LarghezzaCasella = 1400, LarghezzaBottone = 1200, Spazio = 120;
 } // namespace
 
 FrmFattore::FrmFattore(ComandoFattore comando, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, FlagDialogoFisso()),
       comando_(comando)
 {
     const Impostazione& imp = Di(comando);

@@ -3,6 +3,7 @@
 #include "commands/Comandi.h"
 #include "commands/Dialoghi.h"
 #include "logica/Decimali.h"
+#include "platform/Finestre.h"
 #include "platform/Unica.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/Fogli.h"
@@ -51,7 +52,7 @@ void InserisciFrazione(uint8_t foglio, int16_t n, int16_t d)
 }
 
 FrmFrazione4::FrmFrazione4(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, FlagDialogoFisso())
 {
     setObjectName(QStringLiteral("FrmFrazione4"));
     setWindowTitle(Titolo);

@@ -43,7 +43,7 @@ QString Testo(int m, int n) { return QString::number(m) + QLatin1Char('/') + QSt
 } // namespace
 
 FrmSeparaDue::FrmSeparaDue(int16_t num, int16_t den, int16_t colore, int16_t posizione, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, FlagDialogoFisso()),
       passi_(num), den_(den), colore_(colore), pos_(posizione)
 {
     aperto = this;

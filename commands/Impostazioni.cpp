@@ -3,6 +3,7 @@
 // the state the check now shows.
 #include "commands/Comandi.h"
 #include "platform/BarraStrumenti.h"
+#include "platform/Finestre.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
@@ -62,7 +63,5 @@ void MnuGuidaInfo_Click()
     // The splash picture, staying until a click, a key or another window.
     FrmSplash* f = Unica<FrmSplash>::Istanza();
     f->Timer1()->stop();
-    f->show();
-    f->raise();
-    f->activateWindow();
+    PortaDavanti(f);
 }

@@ -7,6 +7,21 @@ class QWidget;
 
 // Makes a window stay above the others; call before it is first shown.
 void RendiSempreSopra(QWidget* w);
+// The flags of a fixed-size dialog: a title and a close box, and no
+// minimise or maximise button asked of the window manager (a modal window
+// that goes to the task bar takes the whole program with it).
+Qt::WindowFlags FlagDialogoFisso();
+// Shows a window and brings it to the front, active, for an opener that
+// reuses an open window: one that the pupil minimised comes back in its
+// normal state.
+void PortaDavanti(QWidget* w);
+// Keeps the open modal window (dialog or box) where the pupil can answer
+// it, whatever the window manager does; installed once for the program:
+//  - while one is open, the other top-most windows of the program lose
+//    their top-most state (given back when the last modal one closes), so
+//    that a click on one of them cannot raise it over the modal window;
+//  - one minimised anyway comes straight back.
+void SorvegliaModali();
 // Moves a top-level window to pos (screen coordinates), kept inside the
 // available area of the screen that holds that point.
 void PosizionaSulloSchermo(QWidget* w, QPoint pos);

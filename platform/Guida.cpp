@@ -1,4 +1,5 @@
 #include "platform/Guida.h"
+#include "platform/Finestre.h"
 #include "platform/Unica.h"
 #include <QFile>
 #include <QFileInfo>
@@ -61,9 +62,7 @@ bool Mostra(const QString& percorso, const QString& ancora)
     // scrolled to the anchor below.
     if (p->source().adjusted(QUrl::RemoveFragment) != indirizzo) p->setSource(indirizzo);
     finestra->Intitola();
-    finestra->show();
-    finestra->raise();
-    finestra->activateWindow();
+    PortaDavanti(finestra);
     // Scrolled once shown, when the page is laid out at the window's width.
     if (ancora.isEmpty()) p->verticalScrollBar()->setValue(0);
     else p->scrollToAnchor(ancora);

@@ -2,6 +2,7 @@
 #include "platform/Finestre.h"
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QQueue>
 
 namespace {
@@ -28,6 +29,24 @@ void Azzera()
 }
 }
 
+int EseguiBox(QDialog& box)
+{
+    QPointer<QWidget> finestra = QApplication::activeWindow();
+    // Nothing active yet (the window manager has not answered a window just
+    // shown): the window the box belongs to is the one the pupil works in.
+    if (!finestra && box.parentWidget()) finestra = box.parentWidget()->window();
+    const QPointer<QWidget> campo = finestra ? finestra->focusWidget() : nullptr;
+    const int esito = box.exec();
+    if (finestra && finestra->isVisible()) {
+        finestra->activateWindow();
+        // Taken at once when the window is already active, else as soon as
+        // the window manager makes it active.
+        if (campo && campo->window() == finestra && campo->isVisible() && campo->isEnabled())
+            campo->setFocus(Qt::OtherFocusReason);
+    }
+    return esito;
+}
+
 void BoxPiattaforma(const QString& testo, IconaBox icona)
 {
     const QString titolo = QStringLiteral("Zefra");
@@ -36,5 +55,5 @@ void BoxPiattaforma(const QString& testo, IconaBox icona)
     QMessageBox box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning, titolo, testo,
                     QMessageBox::Ok, QApplication::activeWindow());
     RendiSempreSopra(&box);
-    box.exec();
+    EseguiBox(box);
 }

@@ -25,6 +25,16 @@ const QList<Mostrato>& Mostrati();
 void Azzera();   // forgets what was shown and the queued answers
 }
 
+class QDialog;
+
+// Shows a box modally and, once the pupil has closed it, gives the keyboard
+// back: the window that was active when the box opened is activated again
+// and its focus widget takes the keys (a caller that then names another
+// one with setFocus() gets that one). A window manager left to itself may
+// give the keyboard to the main window, where a Delete cuts the selection.
+// Returns what exec() returns.
+int EseguiBox(QDialog& box);
+
 // The platform's own message box: title "Zefra", OK only, not logged.
 enum class IconaBox { Esclamativo = 1, Critico = 2 };
 void BoxPiattaforma(const QString& testo, IconaBox icona);

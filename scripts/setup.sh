@@ -8,12 +8,15 @@ cd "$(dirname "$0")/.."
 # Compiler and build tools; Qt 6 with its multimedia and test modules, and
 # the OpenGL and Vulkan headers that Qt's CMake files look for (xkbcommon is
 # optional there); GoogleTest and Google Benchmark; the font the drawing
-# surfaces use; Qt's own Italian texts (file dialogs, context menus).
+# surfaces use; Qt's own Italian texts (file dialogs, context menus); for
+# the end-to-end tests an X server in memory, a window manager, the tools
+# that drive and inspect the windows and the one that reads screenshots.
 PACKAGES=(cmake ninja-build g++
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
           libgl-dev libvulkan-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core
+          xvfb openbox xdotool x11-utils imagemagick)
 missing=()
 for p in "${PACKAGES[@]}"; do
   status="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"

@@ -12,9 +12,3 @@ void ColoraSfondo(QWidget* w, const QColor& colore)
     p.setColor(QPalette::Window, colore);
     w->setPalette(p);
 }
-
-void DaiFuoco(QWidget* campo)
-{
-    campo->window()->activateWindow();
-    campo->setFocus(Qt::OtherFocusReason);
-}

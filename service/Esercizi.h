@@ -10,5 +10,3 @@ class QWidget;
 void MostraEsito(const MessaggioDaMostrare& m);
 // Paints a label or frame's background (it fills it from now on).
 void ColoraSfondo(QWidget* w, const QColor& colore);
-// Gives a box the focus again after a message.
-void DaiFuoco(QWidget* campo);

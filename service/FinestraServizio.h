@@ -8,8 +8,10 @@
 //  - ApriFresca<T>(...): the open instance of T (if any) closes, recording
 //    its position, and a new one is created, placed at its pair and shown;
 //  - ApriRiusata<T>(...): T is created at its design place only when absent;
-//    an open one keeps its place and size; both then take the service
-//    background, redraw, show and come to the front.
+//    an open one keeps its place and size (and leaves the minimised state);
+//    both then take the service background, redraw, show and come to the
+//    front.
+#include "platform/Finestre.h"
 #include "platform/Unica.h"
 #include <QColor>
 #include <QPointer>
@@ -117,10 +119,6 @@ T* ApriRiusata(Argomenti&&... argomenti)
     }
     w->AggiornaSfondoERidisegna();
     if (nuova) MostraFinestraServizio(w);
-    else {
-        w->show();
-        w->raise();
-        w->activateWindow();
-    }
+    else PortaDavanti(w);   // minimised by the pupil, it comes back too
     return w;
 }

@@ -125,7 +125,5 @@ void MostraTavolaPrimi()
         else if (QScreen* s = QGuiApplication::primaryScreen()) sopra = s->availableGeometry();
         PosizionaSulloSchermo(w, sopra.center() - QPoint(w->width() / 2, w->height() / 2));
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    PortaDavanti(w);
 }

@@ -5,6 +5,7 @@
 #include "platform/Superficie.h"
 #include "service/Esercizi.h"
 #include "workspace/Aritmetica.h"
+#include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
 #include <QFrame>
 #include <QLabel>
@@ -167,11 +168,11 @@ void FrmValoreDecimale::CmdAvanti_Click()
     }
     const QString q = txtQuoziente_->text(), r = txtResto_->text();
     if (!ControllaIntero(q, QStringLiteral("Quoziente"))) {
-        if (txtQuoziente_->isEnabled()) DaiFuoco(txtQuoziente_);
+        if (txtQuoziente_->isEnabled()) txtQuoziente_->setFocus();
         return;
     }
     if (!divisione_.RestoEsatto(r) && !ControllaIntero(r, QStringLiteral("Resto"))) {
-        if (txtQuoziente_->isEnabled()) DaiFuoco(txtResto_);
+        if (txtQuoziente_->isEnabled()) txtResto_->setFocus();
         return;
     }
     const int32_t dividendo = divisione_.Dividendo();
@@ -180,10 +181,7 @@ void FrmValoreDecimale::CmdAvanti_Click()
         // Back to the box that was wrong (the quotient is judged first),
         // its text selected, so that the pupil can type the number again.
         QLineEdit* sbagliato = q.toLongLong() != dividendo / divisione_.Denominatore() ? txtQuoziente_ : txtResto_;
-        if (sbagliato->isEnabled()) {
-            DaiFuoco(sbagliato);
-            sbagliato->selectAll();
-        }
+        if (sbagliato->isEnabled()) RiportaFuoco(sbagliato);
         return;
     }
     txtQuoziente_->clear();
@@ -194,11 +192,11 @@ void FrmValoreDecimale::CmdAvanti_Click()
         txtQuoziente_->setEnabled(false);
         txtResto_->setEnabled(false);
     }
-    if (txtQuoziente_->isEnabled()) DaiFuoco(txtQuoziente_);
+    if (txtQuoziente_->isEnabled()) txtQuoziente_->setFocus();
 }
 
 void FrmValoreDecimale::CmdControlla_Click()
 {
     MostraEsito(divisione_.Verdetto());
-    if (txtQuoziente_->isEnabled()) DaiFuoco(txtQuoziente_);
+    if (txtQuoziente_->isEnabled()) txtQuoziente_->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "workspace/Registro.h"
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -261,4 +262,33 @@ TEST_F(Messaggi, DomandaVeraTreRisposteEChiusura)
         EXPECT_EQ(RispostaDomanda, c.attesa) << (c.bottone ? c.bottone : "chiusura");
     }
     EXPECT_EQ(Suono::Registrati().count(QStringLiteral("bip")), 5);
+}
+
+TEST_F(Messaggi, ChiusoIlBoxLaTastieraTornaAllaFinestraDelCampo)
+{
+    // An exercise window with two fields, the second one in use.
+    QWidget esercizio, principale;
+    auto* primo = new QLineEdit(&esercizio);
+    auto* secondo = new QLineEdit(&esercizio);
+    principale.show();
+    esercizio.show();
+    esercizio.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&esercizio));
+    secondo->setFocus();
+
+    Modale::Copione(false);
+    for (int caso : {0, 1, 2}) {
+        // The window manager hands the keyboard to the main window as the box goes.
+        QuandoModale([&](QWidget* box) {
+            box->close();
+            principale.activateWindow();
+        });
+        if (caso == 1) MostraDomanda(QStringLiteral("Salvare il quaderno ?"), 1, QStringLiteral("Esci"));
+        else MostraMessaggio(QStringLiteral("Devi immettere un multiplo del denominatore"), 3, QStringLiteral("Prova"));
+        // Last, the caller names another field once the box is closed: that one wins.
+        if (caso == 2) RiportaFuoco(primo);
+        QWidget* atteso = caso == 2 ? primo : secondo;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == atteso; })) << caso;
+        EXPECT_EQ(QApplication::activeWindow(), &esercizio) << caso;
+    }
 }

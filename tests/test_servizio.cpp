@@ -295,6 +295,21 @@ TEST_F(Servizio, RiaperturaRidisegnaSenzaSpostareESfondoAllaProssima)
     EXPECT_TRUE(Aperta<FrmRapprLineare>()->isVisible());
 }
 
+TEST_F(Servizio, ApritoreRiportaLaFinestraRidottaAdIcona)
+{
+    Metti(1, {{3, 4, 1, 12}});
+    RappresentaLinea(1);
+    QPointer<FrmRapprLineare> w = Aperta<FrmRapprLineare>();
+    ASSERT_TRUE(w);
+    w->showMinimized();
+    ASSERT_TRUE(w->isMinimized());
+    RappresentaLinea(1);
+    EXPECT_EQ(Aperta<FrmRapprLineare>(), w.data());
+    EXPECT_FALSE(w->isMinimized());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.data()));
+}
+
 // --- The remembered position -------------------------------------------------------
 
 int16_t altoProva, sinistraProva;

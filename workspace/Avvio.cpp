@@ -1,5 +1,6 @@
 #include "workspace/Avvio.h"
 #include "platform/Colori.h"
+#include "platform/Finestre.h"
 #include "platform/Modale.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
@@ -53,6 +54,7 @@ void InizializzaApplicazione()
 void Main(const QStringList& argomenti)
 {
     QApplication::setWindowIcon(IconaProgramma());
+    SorvegliaModali();
     Princ* p = Unica<Princ>::Istanza();
     // The window fills the screen even where no window manager maximizes it.
     if (QScreen* s = p->screen()) p->setGeometry(s->availableGeometry());

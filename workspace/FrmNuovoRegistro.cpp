@@ -1,4 +1,5 @@
 #include "workspace/FrmNuovoRegistro.h"
+#include "platform/Finestre.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Registro.h"
 #include <QGridLayout>
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 FrmNuovoRegistro::FrmNuovoRegistro(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, FlagDialogoFisso())
 {
     setObjectName(QStringLiteral("FrmNuovoRegistro"));
     setWindowTitle(QStringLiteral("Nuovo registro degli errori"));

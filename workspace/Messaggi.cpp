@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -67,10 +68,12 @@ int AllungaPerTesto(QLabel* label)
     return int(PixelInTwip(manca + StaccoTestoBottoni));
 }
 
-Qt::WindowFlags FlagDialogo()
-{
-    return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
+
+void RiportaFuoco(QWidget* campo)
+{
+    campo->setFocus(Qt::OtherFocusReason);
+    if (auto* casella = qobject_cast<QLineEdit*>(campo)) casella->selectAll();
 }
 
 QWidget* GenitoreModale()
@@ -90,7 +93,7 @@ void CentraDialogo(QWidget* dialogo)
     PosizionaSulloSchermo(dialogo, angolo);
 }
 
-FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent, FlagDialogo())
+FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent, FlagDialogoFisso())
 {
     setObjectName(QStringLiteral("FrmMsg"));
     // The button comes first so that it is first in the tab order.
@@ -122,7 +125,7 @@ void FrmMsg::Prepara(const QString& testo, int tipo, const QString& titolo)
 
 void FrmMsg::CmdOk_Click() { accept(); }
 
-FrmMsgYN::FrmMsgYN(QWidget* parent) : QDialog(parent, FlagDialogo())
+FrmMsgYN::FrmMsgYN(QWidget* parent) : QDialog(parent, FlagDialogoFisso())
 {
     setObjectName(QStringLiteral("FrmMsgYN"));
     cmdYes_ = NuovoBottone("CmdYes", QStringLiteral("Sì"), 414, this);
@@ -183,7 +186,7 @@ void MostraMessaggio(const QString& testo, int tipo, const QString& titolo)
         box.Prepara(testo, tipo, titolo);
         RendiSempreSopra(&box);
         CentraDialogo(&box);
-        box.exec();
+        EseguiBox(box);
     }
     // Errors go to the register only once the pupil has closed the box.
     if (tipo == 1 || tipo == 2) AggiungiAlRegistro(titolo, testo);
@@ -203,5 +206,5 @@ void MostraDomanda(const QString& testo, int tipo, const QString& titolo)
     box.Prepara(testo, tipo, titolo);
     RendiSempreSopra(&box);
     CentraDialogo(&box);
-    box.exec();
+    EseguiBox(box);
 }

@@ -17,6 +17,11 @@ void MostraMessaggio(const QString& testo, int tipo, const QString& titolo);
 // is closed any other way).
 void MostraDomanda(const QString& testo, int tipo, const QString& titolo);
 
+// After a message about the text of a field: the field takes the keys, its
+// refused text selected so that typing replaces it. (The box has already
+// given the keyboard back to the field's window.)
+void RiportaFuoco(QWidget* campo);
+
 // The window a new modal box should belong to, so that it stays above
 // whatever the pupil is looking at (a top-most service window included).
 QWidget* GenitoreModale();

@@ -1,4 +1,5 @@
 #include "workspace/Quaderno.h"
+#include "platform/Finestre.h"
 #include "platform/Modale.h"
 #include "platform/Rtf.h"
 #include "workspace/Aritmetica.h"
@@ -47,6 +48,8 @@ QString DialogoReale(const RichiestaDialogoQuaderno& r)
     d.setLabelText(QFileDialog::Accept, r.Salva ? QStringLiteral("Salva") : QStringLiteral("Apri"));
     d.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
     if (!r.NomeProposto.isEmpty()) d.selectFile(r.NomeProposto);
+    // Above the top-most service windows, like every modal window.
+    RendiSempreSopra(&d);
     if (d.exec() != QDialog::Accepted) return {};
     const QStringList scelti = d.selectedFiles();
     return scelti.isEmpty() ? QString() : scelti.first();

@@ -1,0 +1,299 @@
+#!/usr/bin/env bash
+# The program under a real window manager: its own X server (Xvfb, on a
+# display it finds free) with openbox, driven by real X key and mouse events
+# (xdotool). It checks what the offscreen unit tests cannot see: where the
+# keyboard goes after a box, minimised windows, and which window is on top.
+# Each case starts the program afresh on a small notebook, waits on what it
+# can observe (a window mapped or gone, a title, a file written, pixels) with
+# a bounded wait, and ends with one line "N passed, M failed".
+#
+#   tests/e2e/finestre.sh [path/to/zefra]    (default: build/zefra)
+set -uo pipefail
+
+qui="$(cd "$(dirname "$0")/../.." && pwd)"
+programma="$(readlink -f "${1:-$qui/build/zefra}")"
+origine="$(dirname "$programma")"
+for comando in Xvfb openbox xdotool xprop xwininfo import convert; do
+    command -v "$comando" >/dev/null || { echo "Missing: $comando"; exit 1; }
+done
+[ -x "$programma" ] || { echo "No program at $programma"; exit 1; }
+
+lavoro="$(mktemp -d)"
+xvfb="" openbox="" zefra=""
+fine() {
+    for p in $zefra $openbox $xvfb; do
+        kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
+    done
+    rm -rf "$lavoro"
+}
+trap fine EXIT
+trap 'exit 1' INT TERM
+
+# aspetta SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails, saying what it waited for, once SECONDS have gone by.
+aspetta() {
+    local limite=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        if [ "$SECONDS" -ge "$limite" ]; then
+            echo "  waited in vain for: $*"
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# The program's surroundings: a home and settings of its own, and a copy of
+# the program with its data files, since it writes its register beside
+# itself.
+mkdir -p "$lavoro/casa/.config" "$lavoro/run" "$lavoro/app"
+chmod 700 "$lavoro/run"
+export HOME="$lavoro/casa" XDG_CONFIG_HOME="$lavoro/casa/.config" XDG_RUNTIME_DIR="$lavoro/run"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+cp "$programma" "$lavoro/app/zefra"
+cp "$origine"/*.wav "$origine"/*.html "$origine"/*.rtf "$lavoro/app/" 2>/dev/null
+
+# A display that is free: Xvfb picks it and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
+xvfb=$!
+aspetta 20 grep -q . "$lavoro/display" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$lavoro/display")"
+openbox --sm-disable >"$lavoro/openbox.log" 2>&1 &
+openbox=$!
+aspetta 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "openbox did not start"; exit 1; }
+
+quaderno="$lavoro/quaderno.qdn"
+registro="$lavoro/app/registro.txt"
+
+# --- the program ------------------------------------------------------------
+
+# The id of the window mapped with exactly that title (the first found).
+finestra() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+visibile() { [ -n "$(finestra "$1")" ]; }
+assente() { ! visibile "$1"; }
+# How many windows with exactly that title are mapped.
+quante() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+attiva() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+stato() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: $2"; }
+
+# Starts the program on a notebook holding 3/4, selected, on sheet A (the
+# main window then opens without the splash), and waits for it to be active.
+avvia() {
+    printf ' 1 \r\n 3 \r\n 4 \r\n 1 \r\n 12 \r\n 0 \r\n' >"$quaderno"
+    touch -d '2000-01-01' "$quaderno"
+    rm -f "$registro"
+    (cd "$lavoro/app" && exec ./zefra "$quaderno" >>"$lavoro/zefra.log" 2>&1) &
+    zefra=$!
+    aspetta 20 attiva Zefra
+}
+chiudi() {
+    [ -n "$zefra" ] && kill "$zefra" 2>/dev/null && wait "$zefra" 2>/dev/null
+    zefra=""
+}
+principale() { finestra Zefra; }
+# Asks the window manager to activate a window (as a click on it would),
+# without waiting on it for ever.
+in_primo_piano() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
+# Where a window lies in the window manager's stacking order (0 = bottom).
+livello() {
+    local i=0 w
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
+        [ "$((w))" -eq "$1" ] && { echo "$i"; return; }
+        i=$((i + 1))
+    done
+    echo -1
+}
+
+# How many windows of the program are mapped (its menus included).
+aperte() { [ "$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)" -ge "$1" ]; }
+# menu N KEY...: the Nth menu of the menu bar (0 = File) opened from the
+# keyboard, then its items chosen by their underlined letters, each once the
+# menu it belongs to is on screen.
+menu() {
+    local n=$1 prima
+    shift
+    prima="$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)"
+    xdotool key alt
+    for ((i = 0; i < n; i++)); do xdotool key Right; done
+    xdotool key Down
+    for k in "$@"; do
+        prima=$((prima + 1))
+        aspetta 10 aperte "$prima" || return 1
+        xdotool key "$k"
+    done
+}
+
+# The notebook as one line of numbers, once the program has written it.
+scritto() { [ "$(stat -c %Y "$quaderno")" -gt 946684800 ]; }
+numeri() { tr -s ' \r\n' ' ' <"$quaderno" | sed 's/^ //; s/ $//'; }
+# Saves with Ctrl+S from the main window and compares the notebook.
+salvato_come() {
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
+    xdotool key ctrl+s
+    aspetta 10 scritto || { echo "  the notebook was not saved"; return 1; }
+    [ "$(numeri)" = "$1" ] || { echo "  notebook: $(numeri), expected: $1"; return 1; }
+}
+
+# The share of a window's pixels in pure red (the colour of the fraction).
+rosso() {
+    import -window "$1" png:- 2>/dev/null |
+        convert png:- -fill black +opaque '#ff0000' -fill white -opaque '#ff0000' -format '%[fx:mean]' info:
+}
+disegnato() { awk -v r="$(rosso "$1")" 'BEGIN { exit !(r > 0.03) }'; }
+
+# --- the cases --------------------------------------------------------------
+
+# Fraction of a number, corrected from the keyboard alone: 7 is refused, the
+# box closes with Enter, and BackSpace, Delete, 12, Enter go to the exercise
+# (not to the main window, where Delete cuts the selected fraction).
+caso_frazione_di_un_numero() {
+    menu 7 n || return 1
+    aspetta 10 attiva "Frazione di un numero intero" || return 1
+    local w
+    w="$(finestra "Frazione di un numero intero")"
+    xdotool type 7
+    xdotool key Return
+    aspetta 10 visibile "Frazione di un numero" || { echo "  no message for 7"; return 1; }
+    xdotool key Return
+    aspetta 10 assente "Frazione di un numero" || return 1
+    aspetta 10 attiva "Frazione di un numero intero" || { echo "  the keyboard did not come back to the exercise"; return 1; }
+    xdotool key BackSpace Delete
+    xdotool type 12
+    xdotool key Return
+    aspetta 10 disegnato "$w" || { echo "  3/4 di 12 not drawn"; return 1; }
+    salvato_come "1 3 4 1 12 0"
+}
+
+# Long division: a wrong quotient, then the right one typed in its place from
+# the keyboard; a wrong remainder in the next step proves the first was taken.
+caso_divisione() {
+    local titolo="Valore decimale della frazione"
+    # The message of a wrong step carries the window's own caption.
+    due() { [ "$(quante "$titolo")" -eq 2 ]; }
+    una() { [ "$(quante "$titolo")" -eq 1 ]; }
+    menu 7 v || return 1
+    aspetta 10 attiva "$titolo" || return 1
+    xdotool type 1; xdotool key Tab; xdotool type 3; xdotool key Tab space
+    aspetta 10 due || { echo "  no message for the wrong quotient"; return 1; }
+    xdotool key Return
+    aspetta 10 una || return 1
+    aspetta 10 attiva "$titolo" || { echo "  the keyboard did not come back to the exercise"; return 1; }
+    xdotool key BackSpace; xdotool type 0; xdotool key Tab; xdotool type 3; xdotool key Tab space
+    xdotool type 7; xdotool key Tab; xdotool type 1; xdotool key Tab space
+    aspetta 10 due || { echo "  no message for the second step"; return 1; }
+    xdotool key Return
+    aspetta 10 una || return 1
+    aspetta 10 grep -q "Resto errato" "$registro" ||
+        { echo "  register: $(grep -c "Errore #" "$registro") errors, no 'Resto errato'"; return 1; }
+    [ "$(grep -c "Quoziente errato" "$registro")" -eq 1 ] || { echo "  the corrected quotient was not taken"; return 1; }
+}
+
+# Add by terms: a zero denominator is refused; Enter closes the message and
+# the dialog takes the corrected denominator from the keyboard.
+caso_aggiungi() {
+    xdotool key ctrl+i
+    aspetta 10 attiva Aggiungi || return 1
+    xdotool type 3; xdotool key Tab; xdotool type 0; xdotool key Return
+    aspetta 10 visibile "Immissione denominatore" || { echo "  no message for the zero denominator"; return 1; }
+    xdotool key Return
+    aspetta 10 assente "Immissione denominatore" || return 1
+    aspetta 10 attiva Aggiungi || { echo "  the keyboard did not come back to the dialog"; return 1; }
+    xdotool type 4; xdotool key Return
+    aspetta 10 assente Aggiungi || { echo "  the dialog did not take the corrected entry"; return 1; }
+    salvato_come "2 3 4 1 12 3 4 0 12 0"
+}
+
+# A linear representation minimised with the window manager comes back from
+# its menu item.
+caso_rappresentazione_ridotta() {
+    local titolo="Rappresentazione lineare" w
+    menu 8 l || return 1
+    aspetta 10 visibile "$titolo" || return 1
+    w="$(finestra "$titolo")"
+    xdotool windowminimize "$w"
+    aspetta 10 stato "$w" Iconic || { echo "  not minimised"; return 1; }
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
+    menu 8 l || return 1
+    aspetta 10 stato "$w" Normal || { echo "  still minimised after its menu item"; return 1; }
+    aspetta 10 attiva "$titolo" || { echo "  shown but not in front"; return 1; }
+}
+
+# The question at exit answered from the keyboard: Enter is "Sì", the
+# notebook is saved and the program ends.
+caso_domanda_uscita() {
+    xdotool key ctrl+i
+    aspetta 10 attiva Aggiungi || return 1
+    xdotool type 1; xdotool key Tab; xdotool type 2; xdotool key Return
+    aspetta 10 assente Aggiungi || return 1
+    aspetta 10 attiva Zefra || return 1
+    menu 0 e || return 1
+    aspetta 10 attiva Esci || { echo "  no question at exit"; return 1; }
+    xdotool key Return
+    aspetta 10 sh -c "! kill -0 $zefra 2>/dev/null" || { echo "  the program did not end"; return 1; }
+    zefra=""
+    [ "$(numeri)" = "2 3 4 1 12 1 2 0 12 0" ] || { echo "  notebook: $(numeri)"; return 1; }
+}
+
+# The builder opened while the table of primes covers the middle of the
+# screen; a click on the table leaves the builder on top, and its Annulla
+# (under the table's area) closes it.
+caso_costruttore_e_tavola() {
+    local tavola costruttore sopra
+    menu 10 t || return 1
+    aspetta 10 attiva "Tavola dei numeri primi minori di 32000" || return 1
+    tavola="$(finestra "Tavola dei numeri primi minori di 32000")"
+    xdotool windowmove "$tavola" 300 250
+    in_primo_piano "$(principale)"
+    aspetta 10 attiva Zefra || return 1
+    menu 3 a t || return 1
+    aspetta 10 attiva Aggiungi || return 1
+    costruttore="$(finestra Aggiungi)"
+    # The table is still where the pupil left it, over the main window.
+    sopra_principale() { [ "$(livello "$tavola")" -gt "$(livello "$(principale)")" ]; }
+    aspetta 10 sopra_principale || { echo "  the table went under the main window"; return 1; }
+    xdotool mousemove 380 760 click 1
+    sleep 0.5
+    sopra="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')"
+    [ "$((sopra))" -eq "$costruttore" ] || { echo "  another window is over the builder"; return 1; }
+    # Annulla: 3465, 3360 twips in, 1170 x 372 (15 twips a pixel).
+    xdotool mousemove --window "$costruttore" 270 236 click 1
+    aspetta 10 assente Aggiungi || { echo "  Annulla did not close the builder"; return 1; }
+}
+
+# A modal dialog minimised anyway comes straight back, with the program, and
+# still takes the keyboard.
+caso_dialogo_ridotto() {
+    local w
+    xdotool key ctrl+i
+    aspetta 10 attiva Aggiungi || return 1
+    w="$(finestra Aggiungi)"
+    xdotool windowminimize "$w"
+    sleep 0.5
+    aspetta 10 stato "$w" Normal || { echo "  the dialog stays minimised"; return 1; }
+    aspetta 10 stato "$(principale)" Normal || { echo "  the main window stays minimised"; return 1; }
+    aspetta 10 attiva Aggiungi || { echo "  the dialog is back but not active"; return 1; }
+    xdotool key Escape
+    aspetta 10 assente Aggiungi || { echo "  Escape did not reach the dialog"; return 1; }
+}
+
+passati=0 falliti=0
+for caso in caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappresentazione_ridotta \
+            caso_domanda_uscita caso_costruttore_e_tavola caso_dialogo_ridotto; do
+    if avvia && "$caso"; then
+        echo "ok     $caso"
+        passati=$((passati + 1))
+    else
+        echo "FAILED $caso"
+        for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            echo "  mapped: $(xdotool getwindowname "$w")"
+        done
+        echo "  active: $(xdotool getactivewindow getwindowname 2>/dev/null)"
+        falliti=$((falliti + 1))
+    fi
+    chiudi
+done
+echo "$passati passed, $falliti failed"
+[ "$falliti" -eq 0 ]
