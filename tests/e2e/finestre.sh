@@ -95,15 +95,6 @@ principale() { finestra Zefra; }
 # Asks the window manager to activate a window (as a click on it would),
 # without waiting on it for ever.
 in_primo_piano() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
-# Where a window lies in the window manager's stacking order (0 = bottom).
-livello() {
-    local i=0 w
-    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
-        [ "$((w))" -eq "$1" ] && { echo "$i"; return; }
-        i=$((i + 1))
-    done
-    echo -1
-}
 
 # How many windows of the program are mapped (its menus included).
 aperte() { [ "$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)" -ge "$1" ]; }
@@ -251,9 +242,10 @@ caso_costruttore_e_tavola() {
     menu 3 a t || return 1
     aspetta 10 attiva Aggiungi || return 1
     costruttore="$(finestra Aggiungi)"
-    # The table is still where the pupil left it, over the main window.
-    sopra_principale() { [ "$(livello "$tavola")" -gt "$(livello "$(principale)")" ]; }
-    aspetta 10 sopra_principale || { echo "  the table went under the main window"; return 1; }
+    # While the builder is open the table is no longer top-most, and the
+    # window manager may already have put it under the main window as the
+    # builder came up; either way a click where the table lies must leave
+    # the builder on top.
     xdotool mousemove 380 760 click 1
     sleep 0.5
     sopra="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')"
