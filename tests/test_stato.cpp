@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSoundEffect>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <type_traits>
@@ -435,6 +437,27 @@ TEST_F(Stato, SuoniVeriSenzaDispositivoAudioNonBloccano)
     QCoreApplication::processEvents();
     EXPECT_LT(cronometro.elapsed(), 3000);
     Suono::Registra(true);
+}
+
+TEST_F(Stato, IlLettoreDiUnSuonoEUnoSoloEVaViaConLApplicazione)
+{
+    // Each file has one player, kept for the next time and owned by the
+    // application, which frees it as it goes: nothing is left at exit.
+    Suono::Registra(false);
+    SuonoAbilitato = VERO;
+    CartellaProgramma = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    for (int volta = 0; volta < 3; ++volta) {
+        Suono::Riproduci(QStringLiteral("clic2.wav"));
+        Suono::Bip();
+    }
+    Suono::Registra(true);
+    const auto lettori = QCoreApplication::instance()->findChildren<QSoundEffect*>(Qt::FindDirectChildrenOnly);
+    const auto quanti = [&](const char* file) {
+        return std::count_if(lettori.begin(), lettori.end(),
+                             [&](QSoundEffect* e) { return e->source().fileName() == QLatin1String(file); });
+    };
+    EXPECT_EQ(quanti("clic2.wav"), 1);
+    EXPECT_EQ(quanti("bip.wav"), 1);
 }
 
 TEST(Risorse, ISediciSuoniStannoAccantoAlProgramma)
