@@ -4,6 +4,7 @@
 #include "platform/Numeri.h"
 #include <QAction>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -405,6 +406,22 @@ TEST_F(Stato, BoxEDomandeInCopione)
     EXPECT_EQ(Modale::PrendiRisposta(0), 0);
 }
 
+namespace {
+// Waits until the players have read their files, as they have long before
+// the program ends: Qt's sound layer, ended while it is still reading a
+// file, leaves that reading behind.
+void AttendiLettori()
+{
+    const QDeadlineTimer limite(30000);
+    const auto leggono = [] {
+        const auto lettori = QCoreApplication::instance()->findChildren<QSoundEffect*>(Qt::FindDirectChildrenOnly);
+        return std::any_of(lettori.begin(), lettori.end(),
+                           [](QSoundEffect* e) { return e->status() == QSoundEffect::Loading; });
+    };
+    while (leggono() && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+}   // namespace
+
 TEST_F(Stato, SuonoMancanteNonBloccaNeFallisce)
 {
     Suono::Registra(false);
@@ -437,6 +454,7 @@ TEST_F(Stato, SuoniVeriSenzaDispositivoAudioNonBloccano)
     QCoreApplication::processEvents();
     EXPECT_LT(cronometro.elapsed(), 3000);
     Suono::Registra(true);
+    AttendiLettori();
 }
 
 TEST_F(Stato, IlLettoreDiUnSuonoEUnoSoloEVaViaConLApplicazione)
@@ -458,6 +476,7 @@ TEST_F(Stato, IlLettoreDiUnSuonoEUnoSoloEVaViaConLApplicazione)
     };
     EXPECT_EQ(quanti("clic2.wav"), 1);
     EXPECT_EQ(quanti("bip.wav"), 1);
+    AttendiLettori();
 }
 
 TEST(Risorse, ISediciSuoniStannoAccantoAlProgramma)
