@@ -85,28 +85,25 @@ TEST_F(AperturaEsercizi, DalMenuAllaFinestra)
 
 TEST_F(AperturaEsercizi, TrecentoAperturePoiLaMemoriaResta)
 {
-    FrazioniFinestre[5][CampoNum] = 12;
-    FrazioniFinestre[5][CampoDen] = 18;
+    FrazioniFinestre[5][CampoNum] = FrazioniFinestre[7][CampoNum] = 1;
+    FrazioniFinestre[5][CampoDen] = FrazioniFinestre[7][CampoDen] = 7;
     FrazioniFinestre[6][CampoNum] = 4;
     FrazioniFinestre[6][CampoDen] = 6;
-    FrazioniFinestre[7][CampoNum] = 1;
-    FrazioniFinestre[7][CampoDen] = 7;
     FrazioniAppoggio[1][CampoNum] = 360;
-    // What Qt files the drawing of a button, a box or a picture under: the
-    // same in every window, or each opening leaves its entries behind.
-    using Chiavi = std::array<qint64, 6>;
+    // What Qt files the drawings of the buttons, boxes and pictures under:
+    // the same in every window, or each opening leaves its entries behind.
+    using Chiavi = std::array<qint64, 5>;
     const auto giro = [](Chiavi& chiavi) {
-        FrmValoreDecimale* valore = ApriEDisegna<FrmValoreDecimale>(ApriFrmValoreDecimale);
-        FrmScomponi* mcd = ApriEDisegna<FrmScomponi>(ApriFrmScomponi);
-        FrmScomponi1* mcm = ApriEDisegna<FrmScomponi1>(ApriFrmScomponi1);
-        FrmFattorizza* albero = ApriEDisegna<FrmFattorizza>(ApriFrmFattorizza);
+        auto* valore = ApriEDisegna<FrmValoreDecimale>(ApriFrmValoreDecimale);
+        auto* mcd = ApriEDisegna<FrmScomponi>(ApriFrmScomponi);
+        auto* mcm = ApriEDisegna<FrmScomponi1>(ApriFrmScomponi1);
+        auto* albero = ApriEDisegna<FrmFattorizza>(ApriFrmFattorizza);
         ASSERT_TRUE(valore && mcd && mcm && albero);
         chiavi = {valore->CmdAvanti()->palette().cacheKey(), valore->TxtQuoziente()->palette().cacheKey(),
                   mcd->BottonePrimo(1)->palette().cacheKey(), mcm->BottonePrimo(12)->icon().cacheKey(),
-                  mcm->CmdAnnulla()->palette().cacheKey(), albero->CmdZoomPiu()->icon().cacheKey()};
-        // Closed as the pupil closes them: deleted at the next turn.
+                  albero->CmdZoomPiu()->icon().cacheKey()};
         for (QWidget* w : std::initializer_list<QWidget*>{valore, mcd, mcm, albero}) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);   // gone, as after Alt+F4
     };
     Chiavi prima{}, ora{};
     giro(prima);   // what the first opening builds once for the program's life
@@ -118,5 +115,4 @@ TEST_F(AperturaEsercizi, TrecentoAperturePoiLaMemoriaResta)
     }
     EXPECT_LE(QPixmapCache::totalUsed(), cachePrima);
     EXPECT_EQ(QApplication::allWidgets().size(), widgetPrima);
-    EXPECT_FALSE(Unica<FrmValoreDecimale>::SeEsiste());
 }

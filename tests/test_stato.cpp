@@ -407,18 +407,22 @@ TEST_F(Stato, BoxEDomandeInCopione)
 }
 
 namespace {
+// The sound players the application owns for a file or, given none, those
+// still reading their files.
+qsizetype LettoriDi(const QString& file)
+{
+    const auto tutti = QCoreApplication::instance()->findChildren<QSoundEffect*>(Qt::FindDirectChildrenOnly);
+    return std::count_if(tutti.begin(), tutti.end(), [&](QSoundEffect* e) {
+        return file.isEmpty() ? e->status() == QSoundEffect::Loading : e->source().fileName() == file;
+    });
+}
 // Waits until the players have read their files, as they have long before
-// the program ends: Qt's sound layer, ended while it is still reading a
-// file, leaves that reading behind.
+// the program ends: Qt's sound layer, ended in the middle of a file, leaves
+// that reading behind.
 void AttendiLettori()
 {
     const QDeadlineTimer limite(30000);
-    const auto leggono = [] {
-        const auto lettori = QCoreApplication::instance()->findChildren<QSoundEffect*>(Qt::FindDirectChildrenOnly);
-        return std::any_of(lettori.begin(), lettori.end(),
-                           [](QSoundEffect* e) { return e->status() == QSoundEffect::Loading; });
-    };
-    while (leggono() && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (LettoriDi(QString()) > 0 && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 }   // namespace
 
@@ -454,28 +458,8 @@ TEST_F(Stato, SuoniVeriSenzaDispositivoAudioNonBloccano)
     QCoreApplication::processEvents();
     EXPECT_LT(cronometro.elapsed(), 3000);
     Suono::Registra(true);
-    AttendiLettori();
-}
-
-TEST_F(Stato, IlLettoreDiUnSuonoEUnoSoloEVaViaConLApplicazione)
-{
-    // Each file has one player, kept for the next time and owned by the
-    // application, which frees it as it goes: nothing is left at exit.
-    Suono::Registra(false);
-    SuonoAbilitato = VERO;
-    CartellaProgramma = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    for (int volta = 0; volta < 3; ++volta) {
-        Suono::Riproduci(QStringLiteral("clic2.wav"));
-        Suono::Bip();
-    }
-    Suono::Registra(true);
-    const auto lettori = QCoreApplication::instance()->findChildren<QSoundEffect*>(Qt::FindDirectChildrenOnly);
-    const auto quanti = [&](const char* file) {
-        return std::count_if(lettori.begin(), lettori.end(),
-                             [&](QSoundEffect* e) { return e->source().fileName() == QLatin1String(file); });
-    };
-    EXPECT_EQ(quanti("clic2.wav"), 1);
-    EXPECT_EQ(quanti("bip.wav"), 1);
+    // One player a file, owned by the application, which frees it as it goes.
+    for (const char* file : {"clic1.wav", "bip.wav"}) EXPECT_EQ(LettoriDi(QLatin1String(file)), 1) << file;
     AttendiLettori();
 }
 
