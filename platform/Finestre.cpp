@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHash>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -156,4 +158,52 @@ QFont CarattereConRiserva(const QString& famiglia, double punti, bool grassetto)
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;
+}
+
+const QPalette& PaletteSfondo(const QColor& colore)
+{
+    static QHash<QRgb, QPalette> condivise;
+    static qint64 base = 0;
+    const QPalette applicazione = QGuiApplication::palette();
+    if (applicazione.cacheKey() != base) {
+        // The application's colours changed: the shared ones follow.
+        condivise.clear();
+        base = applicazione.cacheKey();
+    }
+    auto it = condivise.constFind(colore.rgba());
+    if (it == condivise.constEnd()) {
+        QPalette p = applicazione;
+        // Every role set: a widget given this palette keeps it as it is
+        // (the very same instance) instead of a merged copy of its own.
+        for (int g = 0; g < QPalette::NColorGroups; ++g)
+            for (int r = 0; r < QPalette::NColorRoles; ++r)
+                p.setBrush(QPalette::ColorGroup(g), QPalette::ColorRole(r),
+                           applicazione.brush(QPalette::ColorGroup(g), QPalette::ColorRole(r)));
+        p.setColor(QPalette::Window, colore);
+        it = condivise.insert(colore.rgba(), p);
+    }
+    return *it;
+}
+
+namespace {
+void Condividi(QWidget* genitore, const QPalette& prima, const QPalette& dopo)
+{
+    for (QObject* o : genitore->children()) {
+        auto* figlio = qobject_cast<QWidget*>(o);
+        if (!figlio || figlio->isWindow()) continue;
+        // A colour of its own: neither the window's nor one it had from it.
+        if (figlio->testAttribute(Qt::WA_SetPalette) && !figlio->palette().isCopyOf(prima)) continue;
+        figlio->setPalette(dopo);
+        Condividi(figlio, prima, dopo);
+    }
+}
+}
+
+void ColoraFinestra(QWidget* w, const QColor& colore)
+{
+    if (!w) return;
+    const QPalette prima = w->palette();
+    const QPalette& dopo = PaletteSfondo(colore);
+    w->setPalette(dopo);
+    Condividi(w, prima, dopo);
 }

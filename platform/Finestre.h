@@ -1,8 +1,10 @@
 #pragma once
 // Window helpers: top-most windows and placement on the screen.
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+class QPalette;
 class QWidget;
 
 // Makes a window stay above the others; call before it is first shown.
@@ -38,3 +40,16 @@ double PixelInTwip(int pixel);
 QFont CarattereConRiserva(const QString& famiglia);
 // The same at a size in points, bold or not.
 QFont CarattereConRiserva(const QString& famiglia, double punti, bool grassetto = false);
+
+// The application's palette with the window background in the given colour
+// and every other role fixed as it is: one instance per colour, shared by
+// every widget given it. The style caches its pictures of buttons, boxes and
+// scroll bars under the palette's identity, and Qt keeps each cache name
+// for good: a palette made anew for every window would leave a trail of
+// them behind at every opening.
+const QPalette& PaletteSfondo(const QColor& colore);
+// Gives window w that background through the shared palette, and the same
+// palette to each child widget that has no colour of its own (so that the
+// buttons and boxes of every window of that colour share it too). A child
+// with a palette of its own keeps it, with what lies inside it.
+void ColoraFinestra(QWidget* w, const QColor& colore);

@@ -5,6 +5,12 @@
 
 static double ArrotondaPari(double v)
 {
+#ifdef __clang__
+    // Clang otherwise takes the rounding mode as fixed and may round before
+    // the mode is set below (GCC keeps the calls in order, and does not
+    // know this pragma).
+#pragma STDC FENV_ACCESS ON
+#endif
     // std::nearbyint follows the current rounding mode: make sure it is
     // round-to-nearest-even whatever the caller left behind.
     const int modo = std::fegetround();

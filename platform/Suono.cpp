@@ -1,6 +1,8 @@
 #include "platform/Suono.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -15,10 +17,12 @@ QString Percorso(const QString& nomeFile) { return (cartellaSuoni ? cartellaSuon
 void Suona(const QString& percorso)
 {
     if (!QFileInfo::exists(percorso)) return;
-    static QHash<QString, QSoundEffect*> effetti;
-    QSoundEffect*& e = effetti[percorso];
+    // One player per file, kept for the next time. The application owns
+    // them, so they go with it, before the audio layer under them does.
+    static QHash<QString, QPointer<QSoundEffect>> effetti;
+    QPointer<QSoundEffect>& e = effetti[percorso];
     if (!e) {
-        e = new QSoundEffect();
+        e = new QSoundEffect(QCoreApplication::instance());
         e->setSource(QUrl::fromLocalFile(percorso));
     }
     e->stop();

@@ -1,4 +1,5 @@
 #include "service/Esercizi.h"
+#include "platform/Finestre.h"
 #include "workspace/Messaggi.h"
 #include <QPalette>
 #include <QWidget>
@@ -8,7 +9,5 @@ void MostraEsito(const MessaggioDaMostrare& m) { MostraMessaggio(m.testo, m.tipo
 void ColoraSfondo(QWidget* w, const QColor& colore)
 {
     w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colore);
-    w->setPalette(p);
+    w->setPalette(PaletteSfondo(colore));
 }

@@ -37,12 +37,7 @@ QImage FinestraServizio::Istantanea() { return grab().toImage(); }
 
 void FinestraServizio::AggiornaSfondoERidisegna() { ImpostaSfondo(ColoreSfondoServizio()); }
 
-void FinestraServizio::ImpostaSfondo(const QColor& colore)
-{
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colore);
-    setPalette(pal);
-}
+void FinestraServizio::ImpostaSfondo(const QColor& colore) { ColoraFinestra(this, colore); }
 
 void FinestraServizio::RegistraPosizione()
 {

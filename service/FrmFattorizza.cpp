@@ -38,7 +38,7 @@ QIcon Quadratino(const QColor& colore)
 }
 
 // A magnifying glass with a plus or a minus.
-QIcon Lente(bool piu)
+QIcon DisegnaLente(bool piu)
 {
     QPixmap pm(28, 28);
     pm.fill(Qt::transparent);
@@ -53,6 +53,16 @@ QIcon Lente(bool piu)
     p.drawLine(QPointF(7, 11), QPointF(15, 11));
     if (piu) p.drawLine(QPointF(11, 7), QPointF(11, 15));
     return QIcon(pm);
+}
+
+// Every picture here is drawn once for the program's life: Qt files each
+// new picture's scaled copies under its identity and keeps the name of the
+// entry after the window is gone, so a picture drawn for every window
+// leaves a little behind at every opening.
+const QIcon& Lente(bool piu)
+{
+    static const QIcon conPiu = DisegnaLente(true), conMeno = DisegnaLente(false);
+    return piu ? conPiu : conMeno;
 }
 
 const QIcon& QuadratinoVerde()

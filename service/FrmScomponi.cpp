@@ -30,7 +30,7 @@ QFont CarattereLista()
 }
 
 // The picture of a prime's button: the number in its own colour.
-QIcon IconaPrimo(int16_t p, const QFont& carattere)
+QIcon DisegnaPrimo(int16_t p, const QFont& carattere)
 {
     QPixmap pm(LatoPrimo - 8, AltezzaPrimo - 8);
     pm.fill(Qt::transparent);
@@ -39,6 +39,20 @@ QIcon IconaPrimo(int16_t p, const QFont& carattere)
     pt.setPen(QBColor(TrovaColorePrimo(p)));
     pt.drawText(pm.rect(), Qt::AlignCenter, CStr(p));
     return QIcon(pm);
+}
+
+// The picture of button k (1..12), drawn once for the program's life: Qt
+// keeps something of every picture it has shown, so pictures drawn anew for
+// every window would pile up opening after opening.
+const QIcon& IconaPrimo(int k)
+{
+    static const std::array<QIcon, 12> icone = [] {
+        const QFont carattere = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 11, true);
+        std::array<QIcon, 12> tutte;
+        for (int i = 0; i < 12; ++i) tutte[size_t(i)] = DisegnaPrimo(ListeFattori::Primi[i], carattere);
+        return tutte;
+    }();
+    return icone[size_t(k - 1)];
 }
 }
 
@@ -98,11 +112,10 @@ FinestraListeFattori::FinestraListeFattori(const QString& nome, int16_t* alto, i
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("Toolbar1"));
     barra->setGeometry(Margine, y, Contenuto, AltezzaPrimo);
-    const QFont carattereNumeri = CarattereConRiserva(QStringLiteral("MS Sans Serif"), 11, true);
     for (int k = 1; k <= 12; ++k) {
         auto* b = new QToolButton(barra);
         b->setObjectName(QStringLiteral("Primo%1").arg(k));
-        b->setIcon(IconaPrimo(ListeFattori::Primi[k - 1], carattereNumeri));
+        b->setIcon(IconaPrimo(k));
         b->setIconSize(QSize(LatoPrimo - 8, AltezzaPrimo - 8));
         b->setToolTip(CStr(ListeFattori::Primi[k - 1]));
         b->setGeometry((k - 1) * (LatoPrimo + TraPrimi), 0, LatoPrimo, AltezzaPrimo);

@@ -1,12 +1,22 @@
 // The exercise windows reached from the menus, as a pupil reaches them:
 // the selection on the sheet goes through the opener into a fresh window.
+// Qt's pixmap cache shows how much it holds only to tests that ask first.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
 #include "AiutiEsercizi.h"
 #include "AiutiFinestre.h"
 #include "service/FrmFattorizza.h"
 #include "service/FrmScomponi.h"
 #include "service/FrmValoreDecimale.h"
+#include "logica/Frazione.h"
+#include "service/Aperture.h"
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
+#include <array>
 
 namespace {
 class AperturaEsercizi : public ProvaConFoglio {
@@ -19,6 +29,17 @@ protected:
         QCoreApplication::processEvents();
     }
 };
+
+// Opens a window as its opener does and draws all of it, buttons and boxes
+// included, as the screen would.
+template <class T>
+T* ApriEDisegna(void (*apri)())
+{
+    apri();
+    T* w = Unica<T>::SeEsiste();
+    if (w) (void)w->grab();
+    return w;
+}
 }
 
 TEST_F(AperturaEsercizi, DalMenuAllaFinestra)
@@ -60,4 +81,38 @@ TEST_F(AperturaEsercizi, DalMenuAllaFinestra)
     FrmScomponi1* mcm = Unica<FrmScomponi1>::SeEsiste();
     ASSERT_TRUE(mcm);
     EXPECT_EQ(mcm->Liste().Obiettivo(), 18);
+}
+
+TEST_F(AperturaEsercizi, TrecentoAperturePoiLaMemoriaResta)
+{
+    FrazioniFinestre[5][CampoNum] = FrazioniFinestre[7][CampoNum] = 1;
+    FrazioniFinestre[5][CampoDen] = FrazioniFinestre[7][CampoDen] = 7;
+    FrazioniFinestre[6][CampoNum] = 4;
+    FrazioniFinestre[6][CampoDen] = 6;
+    FrazioniAppoggio[1][CampoNum] = 360;
+    // What Qt files the drawings of the buttons, boxes and pictures under:
+    // the same in every window, or each opening leaves its entries behind.
+    using Chiavi = std::array<qint64, 5>;
+    const auto giro = [](Chiavi& chiavi) {
+        auto* valore = ApriEDisegna<FrmValoreDecimale>(ApriFrmValoreDecimale);
+        auto* mcd = ApriEDisegna<FrmScomponi>(ApriFrmScomponi);
+        auto* mcm = ApriEDisegna<FrmScomponi1>(ApriFrmScomponi1);
+        auto* albero = ApriEDisegna<FrmFattorizza>(ApriFrmFattorizza);
+        ASSERT_TRUE(valore && mcd && mcm && albero);
+        chiavi = {valore->CmdAvanti()->palette().cacheKey(), valore->TxtQuoziente()->palette().cacheKey(),
+                  mcd->BottonePrimo(1)->palette().cacheKey(), mcm->BottonePrimo(12)->icon().cacheKey(),
+                  albero->CmdZoomPiu()->icon().cacheKey()};
+        for (QWidget* w : std::initializer_list<QWidget*>{valore, mcd, mcm, albero}) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);   // gone, as after Alt+F4
+    };
+    Chiavi prima{}, ora{};
+    giro(prima);   // what the first opening builds once for the program's life
+    const int cachePrima = QPixmapCache::totalUsed();
+    const qsizetype widgetPrima = QApplication::allWidgets().size();
+    for (int volta = 2; volta <= 300; ++volta) {
+        giro(ora);
+        ASSERT_EQ(ora, prima) << "opening " << volta;
+    }
+    EXPECT_LE(QPixmapCache::totalUsed(), cachePrima);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetPrima);
 }

@@ -45,7 +45,7 @@ int Didascalia(uint8_t s)
                                     QPoint(TwipInPixel(c.x()), TwipInPixel(c.y() + g.R + 2 * g.G) - 1)));
 }
 
-class Impostazioni : public ProvaConFoglio {
+class MenuImposta : public ProvaConFoglio {
 protected:
     void SetUp() override
     {
@@ -62,7 +62,7 @@ protected:
 
 }   // namespace
 
-TEST_F(Impostazioni, MostraValoriRidisponeEntrambiIFogli)
+TEST_F(MenuImposta, MostraValoriRidisponeEntrambiIFogli)
 {
     // Three columns; two rows fit only while the values are hidden.
     Fogli::Istanza(1)->setGeometry(0, 0, 400, 290);
@@ -90,7 +90,7 @@ TEST_F(Impostazioni, MostraValoriRidisponeEntrambiIFogli)
     EXPECT_LE(g.Centro(6).y() + g.R, Fogli::Istanza(1)->AltezzaInterna());
 }
 
-TEST_F(Impostazioni, SuonoSpentoTaceMaIlBipResta)
+TEST_F(MenuImposta, SuonoSpentoTaceMaIlBipResta)
 {
     Scegli("MnuImpostaAbilitaSuono");
     Suono::Riproduci(QStringLiteral("aggiungi.wav"));
@@ -100,7 +100,7 @@ TEST_F(Impostazioni, SuonoSpentoTaceMaIlBipResta)
     EXPECT_EQ(Suono::Registrati(), (QStringList{QStringLiteral("bip"), QStringLiteral("zoom.wav")}));
 }
 
-TEST_F(Impostazioni, FogliBianchiSubitoAncheChiusiConLaSelezione)
+TEST_F(MenuImposta, FogliBianchiSubitoAncheChiusiConLaSelezione)
 {
     Metti(1, {{1, 2, 1}});
     Metti(2, {{2, 3, 1}});
@@ -114,7 +114,7 @@ TEST_F(Impostazioni, FogliBianchiSubitoAncheChiusiConLaSelezione)
     EXPECT_EQ(Fogli::Istanza(2)->Area()->Immagine().pixelColor(2, 2), TintaFoglioB);
 }
 
-TEST_F(Impostazioni, BottoniEBarra3D)
+TEST_F(MenuImposta, BottoniEBarra3D)
 {
     QToolBar* barra = Unica<Princ>::Istanza()->Toolbar1();
     // How many buttons are flat, and whether the left edge is darker than
@@ -142,7 +142,7 @@ TEST_F(Impostazioni, BottoniEBarra3D)
     EXPECT_FALSE(bordo());
 }
 
-TEST_F(Impostazioni, FinestreServizioBiancheAvvisaNeiDueSensi)
+TEST_F(MenuImposta, FinestreServizioBiancheAvvisaNeiDueSensi)
 {
     const QByteArray registro = LeggiRegistro();
     FinestraServizio aperta(QStringLiteral("FrmProva"));
@@ -162,7 +162,7 @@ TEST_F(Impostazioni, FinestreServizioBiancheAvvisaNeiDueSensi)
     EXPECT_EQ(LeggiRegistro(), registro);
 }
 
-TEST_F(Impostazioni, InformazioniRestaFinoAUnClic)
+TEST_F(MenuImposta, InformazioniRestaFinoAUnClic)
 {
     Scegli("MnuGuidaInfo");
     FrmSplash* f = Unica<FrmSplash>::SeEsiste();
