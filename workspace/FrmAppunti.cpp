@@ -54,10 +54,11 @@ protected:
     }
     bool canInsertFromMimeData(const QMimeData* dati) const override
     {
-        return !Rtf::DaAppunti(dati).isEmpty() || QTextEdit::canInsertFromMimeData(dati);
+        return !Rtf::DaAppunti(dati).isEmpty() || (Utilizzabili(dati) && QTextEdit::canInsertFromMimeData(dati));
     }
     // Rich text first; what cannot be read as RTF goes in as the text box
-    // takes it by itself.
+    // takes it by itself. Data it cannot use changes nothing: Qt's own paste
+    // does not survive data without any format (an empty clipboard).
     void insertFromMimeData(const QMimeData* dati) override
     {
         const QByteArray rtf = Rtf::DaAppunti(dati);
@@ -67,7 +68,15 @@ protected:
             ensureCursorVisible();
             return;
         }
-        QTextEdit::insertFromMimeData(dati);
+        if (Utilizzabili(dati)) QTextEdit::insertFromMimeData(dati);
+    }
+
+private:
+    // Text the box can take by itself: plain text, HTML or its own rich text.
+    static bool Utilizzabili(const QMimeData* dati)
+    {
+        return dati && !dati->formats().isEmpty()
+               && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QStringLiteral("application/x-qrichtext")));
     }
 };
 
