@@ -64,6 +64,49 @@ QTextBlockFormat FormatoBlocco(uint8_t allinea)
     return f;
 }
 
+// What makes a document costly to show, counted character by character in
+// the same way by the writer (for each character it writes) and the reader
+// (for each character it keeps): a file within the bounds as the writer
+// counts it is within them as the reader counts it.
+class Misura {
+public:
+    // One character of text; nuovoPezzo when it begins a run (the first
+    // character of a paragraph, or one whose formatting differs from the
+    // character before it). False once a bound is passed.
+    bool Carattere(char16_t u, bool nuovoPezzo)
+    {
+        if (nuovoPezzo) ++elementi;
+        ++caratteriParagrafo;
+        if (u == ' ' || u == '\t' || u == 0x2028) {
+            caratteriParola = pezziParola = 0;
+        } else {
+            if (caratteriParola++ == 0 || nuovoPezzo) ++pezziParola;
+            superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi
+                       || pezziParola > Rtf::PezziParolaMassimi;
+        }
+        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
+        return Entro();
+    }
+    // The end of a paragraph (the last one too, with or without \par).
+    bool FineParagrafo()
+    {
+        ++elementi;
+        caratteriParagrafo = caratteriParola = pezziParola = 0;
+        return Entro();
+    }
+    bool Entro() const { return !superata && elementi <= Rtf::ElementiMassimi; }
+
+private:
+    qsizetype elementi = 0;
+    int caratteriParagrafo = 0, caratteriParola = 0, pezziParola = 0;
+    bool superata = false;
+};
+
+// Characters of the document that are no text of the notes: the object
+// placeholder (objects are not carried), and the paragraph separator and
+// frame markers that the text box makes into paragraphs of their own.
+bool NonTesto(char16_t u) { return u == 0xFFFC || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1; }
+
 // ---------------------------------------------------------------------------
 // Writer
 // ---------------------------------------------------------------------------
@@ -73,6 +116,7 @@ struct FormatoScritto {
     int colore = 0;   // index in the colour table, 0 = automatic
     int font = 0;     // index in the font table
     int mezziPunti = MezziPuntiPredefiniti;
+    bool operator==(const FormatoScritto&) const = default;
 };
 
 class Scrittore {
@@ -103,6 +147,8 @@ public:
             // An empty paragraph keeps the formatting of what is typed in it.
             if (vuoto) Cambia(Efficace(b.charFormat()));
             Parola("par");
+            misura.FineParagrafo();
+            inizioParagrafo = true;
             corpo += "\r\n";
             spazio = false;
         }
@@ -124,6 +170,9 @@ public:
         rtf += "}\r\n\\uc1\r\n" + corpo + "}\r\n";
         return rtf;
     }
+
+    // Whether what Esegui wrote stays within the reader's bounds.
+    bool Entro(const QByteArray& rtf) const { return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima; }
 
 private:
     FormatoScritto Efficace(const QTextCharFormat& f)
@@ -202,7 +251,7 @@ private:
             else if (c == 0x00A0 && !nomeFont) Simbolo("\\~");
             else if (c == 0x00AD && !nomeFont) Simbolo("\\-");
             else if (c == 0x2011 && !nomeFont) Simbolo("\\_");
-            else if (c < 0x20 || c == 0xFFFC) continue;
+            else if (c < 0x20 || NonTesto(c)) continue;
             else if (c < 0x80) {
                 if (spazio) corpo += ' ';
                 corpo += char(c);
@@ -211,7 +260,17 @@ private:
                 corpo += "\\u" + QByteArray::number(int(int16_t(c))) + '?';
                 spazio = false;
             }
+            if (!nomeFont) Conta(c);
         }
+    }
+
+    // Every character of text goes through here once it is written, in
+    // the formatting now in force.
+    void Conta(char16_t c)
+    {
+        misura.Carattere(c, inizioParagrafo || !(attuale == ultimo));
+        inizioParagrafo = false;
+        ultimo = attuale;
     }
 
     const QTextDocument& documento;
@@ -220,6 +279,9 @@ private:
     QList<QRgb> colori;
     QByteArray corpo;
     FormatoScritto attuale;
+    FormatoScritto ultimo;          // of the last character of text written
+    bool inizioParagrafo = true;    // no character of text in this paragraph yet
+    Misura misura;
     bool spazio = false;   // a control word was just written: text needs a blank first
 };
 
@@ -385,10 +447,6 @@ public:
                 Carattere1252(b);
             }
         }
-        if (troppi) {
-            errore = TestoTroppoGrande;
-            return false;
-        }
         if (!chiuso) {
             // Truncated: accepted unless it stops inside the font or colour table.
             bool inTabella = st.dest == Destinazione::Font || st.dest == Destinazione::Colori;
@@ -399,10 +457,16 @@ public:
                 return false;
             }
         }
-        // The last paragraph counts when it has text, or when it is the only one.
-        if (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty()) {
+        // The last paragraph counts when it has text, or when it is the only
+        // one, against the bounds too: the writer closes it with \par.
+        if (!troppi && (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty())) {
+            if (!misura.FineParagrafo()) troppi = true;
             corrente.fine = st.car;
             c->paragrafi.push_back(corrente);
+        }
+        if (troppi) {
+            errore = TestoTroppoGrande;
+            return false;
         }
         SistemaSurrogati();
         return true;
@@ -595,19 +659,23 @@ private:
             return;
         }
         auto& pezzi = c->pezzi;
-        if (pezzi.size() > corrente.primoPezzo && pezzi.back().car == st.car) {
-            ++pezzi.back().lunghezza;
-        } else {
-            if (!PostoPerUnAltro()) return;
-            pezzi.push_back({c->testo.size(), 1, st.car});
+        const bool nuovoPezzo = pezzi.size() == corrente.primoPezzo || !(pezzi.back().car == st.car);
+        if (!misura.Carattere(u, nuovoPezzo)) {
+            troppi = true;
+            return;
         }
+        if (nuovoPezzo) pezzi.push_back({c->testo.size(), 1, st.car});
+        else ++pezzi.back().lunghezza;
         c->testo.append(QChar(u));
         corrente.allinea = st.allinea;
     }
 
     void FineParagrafo()
     {
-        if (!PostoPerUnAltro()) return;
+        if (!misura.FineParagrafo()) {
+            troppi = true;
+            return;
+        }
         corrente.fine = st.car;
         corrente.allinea = st.allinea;
         c->paragrafi.push_back(corrente);
@@ -622,16 +690,6 @@ private:
             c->font.insert(fontCorrente, nome);
         nomeFont.clear();
         fontCorrente = -1;
-    }
-
-    // Each paragraph and each run costs the document far more memory than
-    // the few bytes that make it in the source: past the limit the input is
-    // refused rather than built.
-    bool PostoPerUnAltro()
-    {
-        if (c->pezzi.size() + c->paragrafi.size() < size_t(Rtf::ElementiMassimi)) return true;
-        troppi = true;
-        return false;
     }
 
     // Halves of surrogate pairs that come alone become U+FFFD. The two halves
@@ -674,7 +732,8 @@ private:
     QString nomeFont;
     int rosso = 0, verde = 0, blu = 0;
     bool componenti = false;
-    bool troppi = false;   // more paragraphs and runs than ElementiMassimi
+    Misura misura;
+    bool troppi = false;   // past one of the bounds
 };
 
 // Puts the content in at the cursor. The first paragraph goes into the
@@ -713,6 +772,14 @@ namespace Rtf {
 QByteArray Scrivi(const QTextDocument& documento)
 {
     return Scrittore(documento).Esegui();
+}
+
+std::optional<QByteArray> ScriviEntroLimiti(const QTextDocument& documento)
+{
+    Scrittore s(documento);
+    QByteArray rtf = s.Esegui();
+    if (!s.Entro(rtf)) return std::nullopt;
+    return rtf;
 }
 
 QByteArray Scrivi(const QTextDocumentFragment& frammento, const QFont& carattereBase)
@@ -767,7 +834,12 @@ bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
 
 bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore)
 {
-    if (!ScriviFileIntero(percorso, Scrivi(documento))) {
+    const std::optional<QByteArray> rtf = ScriviEntroLimiti(documento);
+    if (!rtf) {
+        if (errore) *errore = TestoTroppoGrande;
+        return false;
+    }
+    if (!ScriviFileIntero(percorso, *rtf)) {
         if (errore) *errore = QStringLiteral("Impossibile scrivere il file ") + percorso;
         return false;
     }

@@ -369,3 +369,27 @@ void SvuotaAppunti()
 {
     CaricaAppunti([](QTextEdit* t) { t->clear(); });
 }
+
+std::unique_ptr<QTextDocument> NuovoDocumentoAppunti()
+{
+    const QTextDocument* proprio = TxtAppunti()->document();
+    auto d = std::make_unique<QTextDocument>();
+    d->setDefaultFont(proprio->defaultFont());
+    d->setDefaultTextOption(proprio->defaultTextOption());
+    d->setDocumentMargin(proprio->documentMargin());
+    return d;
+}
+
+void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento)
+{
+    CaricaAppunti([&documento](QTextEdit* t) {
+        // The box deletes by itself only the document it made; one put in
+        // here earlier goes once the box has let go of it.
+        const QPointer<QTextDocument> vecchio = t->document();
+        documento->setParent(t);
+        t->setDocument(documento.release());
+        if (vecchio && vecchio != t->document()) delete vecchio.data();
+        QTextCursor inizio(t->document());
+        t->setTextCursor(inizio);
+    });
+}
