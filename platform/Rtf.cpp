@@ -75,7 +75,10 @@ public:
     // character before it). False once a bound is passed.
     bool Carattere(char16_t u, bool nuovoPezzo)
     {
-        if (nuovoPezzo) ++elementi;
+        if (nuovoPezzo) {
+            ++elementi;
+            ++pezziParagrafo;
+        }
         ++caratteriParagrafo;
         if (u == ' ' || u == '\t' || u == 0x2028) {
             caratteriParola = pezziParola = 0;
@@ -84,21 +87,22 @@ public:
             superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi
                        || pezziParola > Rtf::PezziParolaMassimi;
         }
-        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
+        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi
+                   || pezziParagrafo > Rtf::PezziParagrafoMassimi;
         return Entro();
     }
     // The end of a paragraph (the last one too, with or without \par).
     bool FineParagrafo()
     {
         ++elementi;
-        caratteriParagrafo = caratteriParola = pezziParola = 0;
+        caratteriParagrafo = pezziParagrafo = caratteriParola = pezziParola = 0;
         return Entro();
     }
     bool Entro() const { return !superata && elementi <= Rtf::ElementiMassimi; }
 
 private:
     qsizetype elementi = 0;
-    int caratteriParagrafo = 0, caratteriParola = 0, pezziParola = 0;
+    int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
     bool superata = false;
 };
 

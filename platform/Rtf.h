@@ -73,15 +73,17 @@ inline constexpr qsizetype DimensioneMassima = 32 * 1024 * 1024;
 //   closing \par counts as one with it); each costs the document far more
 //   memory than its bytes;
 inline constexpr int ElementiMassimi = 250'000;
-// - the characters of one paragraph: the box lays a whole paragraph out
-//   again at every key typed in it;
-inline constexpr int CaratteriParagrafoMassimi = 1'000'000;
+// - the characters and the runs of one paragraph: the box lays a whole
+//   paragraph out again at every key typed in it, at a cost that grows with
+//   both;
+inline constexpr int CaratteriParagrafoMassimi = 200'000;
+inline constexpr int PezziParagrafoMassimi = 50'000;
 // - the characters and the runs of one unbroken word (a stretch without a
 //   blank, tab or line break): the box breaks a word too long for its line
 //   at a cost that grows with the square of its length, and far faster
 //   with every change of formatting inside it.
-inline constexpr int CaratteriParolaMassimi = 20'000;
-inline constexpr int PezziParolaMassimi = 2'000;
+inline constexpr int CaratteriParolaMassimi = 5'000;
+inline constexpr int PezziParolaMassimi = 500;
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.
 inline const QString TipoMime = QStringLiteral("text/rtf");

@@ -644,6 +644,10 @@ void PezziAPagine(QTextCursor& c, int n)
         ++nelParagrafo;
     }
 }
+void PezziBrevi(QTextCursor& c, int n)
+{
+    for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 12));
+}
 void ColoriInUnaParola(QTextCursor& c, int n)
 {
     for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("a"), Fmt(false, false, false, QColor::fromHsv(i % 300, 255, 200), 12));
@@ -725,6 +729,7 @@ TEST(Rtf, CioCheSiScriveSiRilegge)
     // Paragraphs and runs together: empty paragraphs, then runs.
     AlLimite(Vuote, Rtf::ElementiMassimi, "paragrafi");
     AlLimite(PezziAPagine, Rtf::ElementiMassimi, "pezzi");
+    AlLimite(PezziBrevi, Rtf::PezziParagrafoMassimi, "pezzi in un paragrafo");
     AlLimite(ColoriInUnaParola, Rtf::PezziParolaMassimi, "pezzi in una parola");
     AlLimite([](QTextCursor& c, int n) { c.insertText(QString(n, QLatin1Char('a'))); }, Rtf::CaratteriParolaMassimi,
              "caratteri di una parola");
