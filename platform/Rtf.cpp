@@ -14,8 +14,10 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -349,6 +351,9 @@ struct Contenuto {
 constexpr size_t VociTabelleMassime = 4096;
 constexpr int LunghezzaNomeFontMassima = 200;
 
+// Bytes that stand for themselves in the text of a document.
+bool TestoSemplice(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}'; }
+
 bool Lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool Cifra(char c) { return c >= '0' && c <= '9'; }
 int Esadecimale(char c)
@@ -403,6 +408,8 @@ public:
             errore = TestoTroppoGrande;
             return false;
         }
+        // The text is never longer than its source.
+        c->testo.reserve(dati.size());
         p = dati.constData() + InizioRtf(dati.constData(), dati.size());
         fine = dati.constData() + dati.size();
         if (fine - p < 5 || std::memcmp(p, "{\\rtf", 5) != 0 || (fine - p > 5 && Lettera(p[5]))) {
@@ -437,6 +444,10 @@ public:
                 Controllo();
             } else if (b == '\r' || b == '\n') {
                 ++p;
+            } else if (TestoSemplice(b) && daSaltare == 0 && st.dest == Destinazione::Testo && !st.car.nascosto) {
+                const char* da = p;
+                while (p < fine && TestoSemplice(static_cast<unsigned char>(*p))) ++p;
+                AggiungiTesto(da, p);
             } else {
                 ++p;
                 if (b < 0x20 && b != '\t' && b != '\f') {
@@ -571,10 +582,8 @@ private:
             componenti = false;
             return;
         }
-        if (DaSaltare(w)) {
-            st.dest = Destinazione::Salta;
-            return;
-        }
+        // The most frequent word of all in a text beyond ASCII, before the
+        // long list of destinations.
         if (w == "u") {
             const int u = n < 0 ? n + 65536 : n;
             if (u > 0 && u <= 0xFFFF) Aggiungi(char16_t(u));
@@ -583,6 +592,10 @@ private:
         }
         if (w == "uc") {
             st.uc = std::clamp(haParametro ? n : 1, 0, 16);
+            return;
+        }
+        if (DaSaltare(w)) {
+            st.dest = Destinazione::Salta;
             return;
         }
         const bool acceso = !haParametro || n != 0;
@@ -670,8 +683,26 @@ private:
         }
         if (nuovoPezzo) pezzi.push_back({c->testo.size(), 1, st.car});
         else ++pezzi.back().lunghezza;
+        surrogati = surrogati || QChar::isSurrogate(u);
         c->testo.append(QChar(u));
         corrente.allinea = st.allinea;
+    }
+
+    // A stretch of plain text: what Aggiungi does for each of its bytes, at
+    // once (most of a large document is such text).
+    void AggiungiTesto(const char* da, const char* a)
+    {
+        Aggiungi(char16_t(static_cast<unsigned char>(*da)));
+        if (troppi) return;
+        const char* q = da + 1;
+        for (; q < a; ++q) {
+            if (!misura.Carattere(char16_t(static_cast<unsigned char>(*q)), false)) {
+                troppi = true;
+                break;
+            }
+        }
+        c->testo.append(QLatin1String(da + 1, q - da - 1));
+        c->pezzi.back().lunghezza += q - da - 1;
     }
 
     void FineParagrafo()
@@ -701,6 +732,7 @@ private:
     // one paragraph becomes one character of the first run.
     void SistemaSurrogati()
     {
+        if (!surrogati) return;
         QString& t = c->testo;
         auto& pezzi = c->pezzi;
         std::vector<bool> inizioParagrafo(size_t(t.size()) + 1, false);
@@ -737,6 +769,7 @@ private:
     int rosso = 0, verde = 0, blu = 0;
     bool componenti = false;
     Misura misura;
+    bool surrogati = false;   // some text is a half of a surrogate pair
     bool troppi = false;   // past one of the bounds
 };
 
@@ -744,18 +777,29 @@ private:
 // cursor's block; in an emptied document it also gives that block its format.
 void Applica(const Contenuto& k, QTextCursor& cursore, bool documentoIntero)
 {
+    // A document holds few formats among many runs: each is made once.
+    std::map<std::tuple<int, int, int, int>, QTextCharFormat> fatti;
+    auto formato = [&](const Carattere& car) -> const QTextCharFormat& {
+        const int segni = car.grassetto | car.corsivo << 1 | car.sottolineato << 2 | car.barrato << 3 | car.nascosto << 4;
+        const auto chiave = std::make_tuple(car.font, car.mezziPunti, car.colore, segni);
+        auto it = fatti.find(chiave);
+        if (it == fatti.end()) it = fatti.emplace(chiave, k.Formato(car)).first;
+        return it->second;
+    };
     for (size_t i = 0; i < k.paragrafi.size(); ++i) {
         const Paragrafo& par = k.paragrafi[i];
         if (i > 0) {
-            cursore.insertBlock(FormatoBlocco(par.allinea), k.Formato(par.fine));
+            cursore.insertBlock(FormatoBlocco(par.allinea), formato(par.fine));
         } else if (documentoIntero) {
             cursore.setBlockFormat(FormatoBlocco(par.allinea));
-            cursore.setBlockCharFormat(k.Formato(par.fine));
+            cursore.setBlockCharFormat(formato(par.fine));
         }
         const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
         for (size_t j = par.primoPezzo; j < ultimo; ++j) {
             const Pezzo& pz = k.pezzi[j];
-            cursore.insertText(k.testo.mid(pz.inizio, pz.lunghezza), k.Formato(pz.car));
+            // The document copies the text: no copy of our own on the way.
+            const QString t = QString::fromRawData(k.testo.constData() + pz.inizio, pz.lunghezza);
+            cursore.insertText(t, formato(pz.car));
         }
     }
 }

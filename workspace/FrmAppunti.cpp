@@ -252,7 +252,7 @@ void FrmAppunti::Form_Activate()
     if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
     // Typing into empty notes starts in black, whatever colour the palette
     // gave last. Not a change of the notes.
-    if (txt_->toPlainText().isEmpty()) {
+    if (txt_->document()->isEmpty()) {
         const Silenzio silenzio(silenzio_);
         txt_->setTextColor(QBColor(0));
     }

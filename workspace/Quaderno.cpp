@@ -232,10 +232,9 @@ bool CaricaQuaderno(const QString& percorso)
     NascondiFoglio(2);
     NascondiFoglio(1);
     premi(3, true);
-    if (appunti)
-        MettiDocumentoAppunti(std::move(appunti));
-    else
-        SvuotaAppunti();
+    // New notes go in once their box has its place and size: laid out
+    // only once.
+    SvuotaAppunti();
     AggiornaScorrimento(2);
     AggiornaScorrimento(1);
     MostraAppunti();
@@ -254,6 +253,7 @@ bool CaricaQuaderno(const QString& percorso)
         MostraFoglio(1);
     }
     if (p) p->Affianca();
+    if (appunti) MettiDocumentoAppunti(std::move(appunti));
     // A sheet left hidden shows the new notebook when it is opened again,
     // and both sum labels follow the new fractions.
     RidisegnaFoglio(2);
