@@ -84,6 +84,7 @@ inline constexpr int PezziParagrafoMassimi = 50'000;
 //   with every change of formatting inside it.
 inline constexpr int CaratteriParolaMassimi = 5'000;
 inline constexpr int PezziParolaMassimi = 500;
+// Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.
 inline const QString TipoMime = QStringLiteral("text/rtf");
