@@ -2,6 +2,7 @@
 // Files read and written whole, within one procedure.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class QSaveFile;
 
@@ -15,3 +16,12 @@ bool ScriviFileIntero(const QString& percorso, const QByteArray& dati);
 // Reads the whole file percorso into dati; false when it cannot be opened or
 // read, or is larger than massimo bytes.
 bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati);
+// Writes the file primo with datiPrimo and, beside it, writes secondo with
+// *datiSecondo or, when datiSecondo holds nothing, deletes secondo if it is
+// there: both take effect or neither does. Something other than a file at
+// either name (a folder) fails before anything is written. On failure both
+// old files stay byte for byte as they were and no temporary file is left.
+// An old primo larger than massimoPrimo cannot be kept to be put back: that
+// fails too, before anything is written.
+bool ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, const QString& secondo,
+                  const std::optional<QByteArray>& datiSecondo, qint64 massimoPrimo);

@@ -14,8 +14,10 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -64,6 +66,53 @@ QTextBlockFormat FormatoBlocco(uint8_t allinea)
     return f;
 }
 
+// What makes a document costly to show, counted character by character in
+// the same way by the writer (for each character it writes) and the reader
+// (for each character it keeps): a file within the bounds as the writer
+// counts it is within them as the reader counts it.
+class Misura {
+public:
+    // One character of text; nuovoPezzo when it begins a run (the first
+    // character of a paragraph, or one whose formatting differs from the
+    // character before it). False once a bound is passed.
+    bool Carattere(char16_t u, bool nuovoPezzo)
+    {
+        if (nuovoPezzo) {
+            ++elementi;
+            ++pezziParagrafo;
+        }
+        ++caratteriParagrafo;
+        if (u == ' ' || u == '\t' || u == 0x2028) {
+            caratteriParola = pezziParola = 0;
+        } else {
+            if (caratteriParola++ == 0 || nuovoPezzo) ++pezziParola;
+            superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi
+                       || pezziParola > Rtf::PezziParolaMassimi;
+        }
+        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi
+                   || pezziParagrafo > Rtf::PezziParagrafoMassimi;
+        return Entro();
+    }
+    // The end of a paragraph (the last one too, with or without \par).
+    bool FineParagrafo()
+    {
+        ++elementi;
+        caratteriParagrafo = pezziParagrafo = caratteriParola = pezziParola = 0;
+        return Entro();
+    }
+    bool Entro() const { return !superata && elementi <= Rtf::ElementiMassimi; }
+
+private:
+    qsizetype elementi = 0;
+    int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
+    bool superata = false;
+};
+
+// Characters of the document that are no text of the notes: the object
+// placeholder (objects are not carried), and the paragraph separator and
+// frame markers that the text box makes into paragraphs of their own.
+bool NonTesto(char16_t u) { return u == 0xFFFC || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1; }
+
 // ---------------------------------------------------------------------------
 // Writer
 // ---------------------------------------------------------------------------
@@ -73,6 +122,7 @@ struct FormatoScritto {
     int colore = 0;   // index in the colour table, 0 = automatic
     int font = 0;     // index in the font table
     int mezziPunti = MezziPuntiPredefiniti;
+    bool operator==(const FormatoScritto&) const = default;
 };
 
 class Scrittore {
@@ -103,6 +153,8 @@ public:
             // An empty paragraph keeps the formatting of what is typed in it.
             if (vuoto) Cambia(Efficace(b.charFormat()));
             Parola("par");
+            misura.FineParagrafo();
+            inizioParagrafo = true;
             corpo += "\r\n";
             spazio = false;
         }
@@ -124,6 +176,9 @@ public:
         rtf += "}\r\n\\uc1\r\n" + corpo + "}\r\n";
         return rtf;
     }
+
+    // Whether what Esegui wrote stays within the reader's bounds.
+    bool Entro(const QByteArray& rtf) const { return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima; }
 
 private:
     FormatoScritto Efficace(const QTextCharFormat& f)
@@ -202,7 +257,7 @@ private:
             else if (c == 0x00A0 && !nomeFont) Simbolo("\\~");
             else if (c == 0x00AD && !nomeFont) Simbolo("\\-");
             else if (c == 0x2011 && !nomeFont) Simbolo("\\_");
-            else if (c < 0x20 || c == 0xFFFC) continue;
+            else if (c < 0x20 || NonTesto(c)) continue;
             else if (c < 0x80) {
                 if (spazio) corpo += ' ';
                 corpo += char(c);
@@ -211,7 +266,17 @@ private:
                 corpo += "\\u" + QByteArray::number(int(int16_t(c))) + '?';
                 spazio = false;
             }
+            if (!nomeFont) Conta(c);
         }
+    }
+
+    // Every character of text goes through here once it is written, in
+    // the formatting now in force.
+    void Conta(char16_t c)
+    {
+        misura.Carattere(c, inizioParagrafo || !(attuale == ultimo));
+        inizioParagrafo = false;
+        ultimo = attuale;
     }
 
     const QTextDocument& documento;
@@ -220,6 +285,9 @@ private:
     QList<QRgb> colori;
     QByteArray corpo;
     FormatoScritto attuale;
+    FormatoScritto ultimo;          // of the last character of text written
+    bool inizioParagrafo = true;    // no character of text in this paragraph yet
+    Misura misura;
     bool spazio = false;   // a control word was just written: text needs a blank first
 };
 
@@ -283,6 +351,9 @@ struct Contenuto {
 constexpr size_t VociTabelleMassime = 4096;
 constexpr int LunghezzaNomeFontMassima = 200;
 
+// Bytes that stand for themselves in the text of a document.
+bool TestoSemplice(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}'; }
+
 bool Lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool Cifra(char c) { return c >= '0' && c <= '9'; }
 int Esadecimale(char c)
@@ -337,6 +408,8 @@ public:
             errore = TestoTroppoGrande;
             return false;
         }
+        // The text is never longer than its source.
+        c->testo.reserve(dati.size());
         p = dati.constData() + InizioRtf(dati.constData(), dati.size());
         fine = dati.constData() + dati.size();
         if (fine - p < 5 || std::memcmp(p, "{\\rtf", 5) != 0 || (fine - p > 5 && Lettera(p[5]))) {
@@ -371,6 +444,10 @@ public:
                 Controllo();
             } else if (b == '\r' || b == '\n') {
                 ++p;
+            } else if (TestoSemplice(b) && daSaltare == 0 && st.dest == Destinazione::Testo && !st.car.nascosto) {
+                const char* da = p;
+                while (p < fine && TestoSemplice(static_cast<unsigned char>(*p))) ++p;
+                AggiungiTesto(da, p);
             } else {
                 ++p;
                 if (b < 0x20 && b != '\t' && b != '\f') {
@@ -385,10 +462,6 @@ public:
                 Carattere1252(b);
             }
         }
-        if (troppi) {
-            errore = TestoTroppoGrande;
-            return false;
-        }
         if (!chiuso) {
             // Truncated: accepted unless it stops inside the font or colour table.
             bool inTabella = st.dest == Destinazione::Font || st.dest == Destinazione::Colori;
@@ -399,10 +472,16 @@ public:
                 return false;
             }
         }
-        // The last paragraph counts when it has text, or when it is the only one.
-        if (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty()) {
+        // The last paragraph counts when it has text, or when it is the only
+        // one, against the bounds too: the writer closes it with \par.
+        if (!troppi && (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty())) {
+            if (!misura.FineParagrafo()) troppi = true;
             corrente.fine = st.car;
             c->paragrafi.push_back(corrente);
+        }
+        if (troppi) {
+            errore = TestoTroppoGrande;
+            return false;
         }
         SistemaSurrogati();
         return true;
@@ -503,10 +582,8 @@ private:
             componenti = false;
             return;
         }
-        if (DaSaltare(w)) {
-            st.dest = Destinazione::Salta;
-            return;
-        }
+        // The most frequent word of all in a text beyond ASCII, before the
+        // long list of destinations.
         if (w == "u") {
             const int u = n < 0 ? n + 65536 : n;
             if (u > 0 && u <= 0xFFFF) Aggiungi(char16_t(u));
@@ -515,6 +592,10 @@ private:
         }
         if (w == "uc") {
             st.uc = std::clamp(haParametro ? n : 1, 0, 16);
+            return;
+        }
+        if (DaSaltare(w)) {
+            st.dest = Destinazione::Salta;
             return;
         }
         const bool acceso = !haParametro || n != 0;
@@ -595,19 +676,41 @@ private:
             return;
         }
         auto& pezzi = c->pezzi;
-        if (pezzi.size() > corrente.primoPezzo && pezzi.back().car == st.car) {
-            ++pezzi.back().lunghezza;
-        } else {
-            if (!PostoPerUnAltro()) return;
-            pezzi.push_back({c->testo.size(), 1, st.car});
+        const bool nuovoPezzo = pezzi.size() == corrente.primoPezzo || !(pezzi.back().car == st.car);
+        if (!misura.Carattere(u, nuovoPezzo)) {
+            troppi = true;
+            return;
         }
+        if (nuovoPezzo) pezzi.push_back({c->testo.size(), 1, st.car});
+        else ++pezzi.back().lunghezza;
+        surrogati = surrogati || QChar::isSurrogate(u);
         c->testo.append(QChar(u));
         corrente.allinea = st.allinea;
     }
 
+    // A stretch of plain text: what Aggiungi does for each of its bytes, at
+    // once (most of a large document is such text).
+    void AggiungiTesto(const char* da, const char* a)
+    {
+        Aggiungi(char16_t(static_cast<unsigned char>(*da)));
+        if (troppi) return;
+        const char* q = da + 1;
+        for (; q < a; ++q) {
+            if (!misura.Carattere(char16_t(static_cast<unsigned char>(*q)), false)) {
+                troppi = true;
+                break;
+            }
+        }
+        c->testo.append(QLatin1String(da + 1, q - da - 1));
+        c->pezzi.back().lunghezza += q - da - 1;
+    }
+
     void FineParagrafo()
     {
-        if (!PostoPerUnAltro()) return;
+        if (!misura.FineParagrafo()) {
+            troppi = true;
+            return;
+        }
         corrente.fine = st.car;
         corrente.allinea = st.allinea;
         c->paragrafi.push_back(corrente);
@@ -624,21 +727,12 @@ private:
         fontCorrente = -1;
     }
 
-    // Each paragraph and each run costs the document far more memory than
-    // the few bytes that make it in the source: past the limit the input is
-    // refused rather than built.
-    bool PostoPerUnAltro()
-    {
-        if (c->pezzi.size() + c->paragrafi.size() < size_t(Rtf::ElementiMassimi)) return true;
-        troppi = true;
-        return false;
-    }
-
     // Halves of surrogate pairs that come alone become U+FFFD. The two halves
     // of a pair must lie in one paragraph; a pair split between two runs of
     // one paragraph becomes one character of the first run.
     void SistemaSurrogati()
     {
+        if (!surrogati) return;
         QString& t = c->testo;
         auto& pezzi = c->pezzi;
         std::vector<bool> inizioParagrafo(size_t(t.size()) + 1, false);
@@ -674,25 +768,38 @@ private:
     QString nomeFont;
     int rosso = 0, verde = 0, blu = 0;
     bool componenti = false;
-    bool troppi = false;   // more paragraphs and runs than ElementiMassimi
+    Misura misura;
+    bool surrogati = false;   // some text is a half of a surrogate pair
+    bool troppi = false;   // past one of the bounds
 };
 
 // Puts the content in at the cursor. The first paragraph goes into the
 // cursor's block; in an emptied document it also gives that block its format.
 void Applica(const Contenuto& k, QTextCursor& cursore, bool documentoIntero)
 {
+    // A document holds few formats among many runs: each is made once.
+    std::map<std::tuple<int, int, int, int>, QTextCharFormat> fatti;
+    auto formato = [&](const Carattere& car) -> const QTextCharFormat& {
+        const int segni = car.grassetto | car.corsivo << 1 | car.sottolineato << 2 | car.barrato << 3 | car.nascosto << 4;
+        const auto chiave = std::make_tuple(car.font, car.mezziPunti, car.colore, segni);
+        auto it = fatti.find(chiave);
+        if (it == fatti.end()) it = fatti.emplace(chiave, k.Formato(car)).first;
+        return it->second;
+    };
     for (size_t i = 0; i < k.paragrafi.size(); ++i) {
         const Paragrafo& par = k.paragrafi[i];
         if (i > 0) {
-            cursore.insertBlock(FormatoBlocco(par.allinea), k.Formato(par.fine));
+            cursore.insertBlock(FormatoBlocco(par.allinea), formato(par.fine));
         } else if (documentoIntero) {
             cursore.setBlockFormat(FormatoBlocco(par.allinea));
-            cursore.setBlockCharFormat(k.Formato(par.fine));
+            cursore.setBlockCharFormat(formato(par.fine));
         }
         const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
         for (size_t j = par.primoPezzo; j < ultimo; ++j) {
             const Pezzo& pz = k.pezzi[j];
-            cursore.insertText(k.testo.mid(pz.inizio, pz.lunghezza), k.Formato(pz.car));
+            // The document copies the text: no copy of our own on the way.
+            const QString t = QString::fromRawData(k.testo.constData() + pz.inizio, pz.lunghezza);
+            cursore.insertText(t, formato(pz.car));
         }
     }
 }
@@ -713,6 +820,14 @@ namespace Rtf {
 QByteArray Scrivi(const QTextDocument& documento)
 {
     return Scrittore(documento).Esegui();
+}
+
+std::optional<QByteArray> ScriviEntroLimiti(const QTextDocument& documento)
+{
+    Scrittore s(documento);
+    QByteArray rtf = s.Esegui();
+    if (!s.Entro(rtf)) return std::nullopt;
+    return rtf;
 }
 
 QByteArray Scrivi(const QTextDocumentFragment& frammento, const QFont& carattereBase)
@@ -767,7 +882,12 @@ bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
 
 bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore)
 {
-    if (!ScriviFileIntero(percorso, Scrivi(documento))) {
+    const std::optional<QByteArray> rtf = ScriviEntroLimiti(documento);
+    if (!rtf) {
+        if (errore) *errore = TestoTroppoGrande;
+        return false;
+    }
+    if (!ScriviFileIntero(percorso, *rtf)) {
         if (errore) *errore = QStringLiteral("Impossibile scrivere il file ") + percorso;
         return false;
     }

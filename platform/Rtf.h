@@ -7,8 +7,8 @@
 // colour, the font size, the font family and the paragraph alignment (left,
 // centre, right, justified). Line breaks inside a paragraph are \line
 // (U+2028 in the document), tabs \tab, non-breaking space \~, soft hyphen \-,
-// non-breaking hyphen \_. Pictures and other objects are neither written nor
-// read.
+// non-breaking hyphen \_. Pictures and other objects, and the markers of
+// tables and frames, are neither written nor read.
 //
 // Writer: ASCII only. `{\rtf1\ansi\ansicpg1252\deff0`, a font table (font 0
 // is the document's default font), a colour table whose entry 0 is the
@@ -40,8 +40,7 @@
 // the document untouched):
 // - input that does not begin with `{\rtf` (a UTF-8 byte-order mark, blanks
 //   and line ends before it are allowed);
-// - input larger than DimensioneMassima, or holding more paragraphs and
-//   runs of formatting together than ElementiMassimi;
+// - input past one of the bounds above;
 // - groups nested deeper than ProfonditaMassima (skipped groups included);
 // - raw control bytes such as NUL, which no RTF writer puts outside \bin data;
 // - input that ends inside the font or colour table.
@@ -53,6 +52,7 @@
 // linearly with the input.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class QFont;
 class QMimeData;
@@ -61,17 +61,39 @@ class QTextDocument;
 class QTextDocumentFragment;
 
 namespace Rtf {
-inline constexpr qsizetype DimensioneMassima = 64 * 1024 * 1024;
+// The bounds of what the reader takes in, against hostile or damaged files
+// that would freeze the box showing them. The writer keeps the same bounds,
+// counted the same way (ScriviEntroLimiti), so that whatever it writes opens
+// again. Measured on a box a few hundred pixels wide, a document at any one
+// of them shows in under two seconds; a pupil's notes stay far below them:
+// - the size of the input in bytes (about 30 million characters of plain
+//   text in paragraphs of ordinary length);
+inline constexpr qsizetype DimensioneMassima = 32 * 1024 * 1024;
+// - paragraphs and runs of formatting together (a paragraph without its
+//   closing \par counts as one with it); each costs the document far more
+//   memory than its bytes;
+inline constexpr int ElementiMassimi = 250'000;
+// - the characters and the runs of one paragraph: the box lays a whole
+//   paragraph out again at every key typed in it, at a cost that grows with
+//   both;
+inline constexpr int CaratteriParagrafoMassimi = 200'000;
+inline constexpr int PezziParagrafoMassimi = 50'000;
+// - the characters and the runs of one unbroken word (a stretch without a
+//   blank, tab or line break): the box breaks a word too long for its line
+//   at a cost that grows with the square of its length, and far faster
+//   with every change of formatting inside it.
+inline constexpr int CaratteriParolaMassimi = 5'000;
+inline constexpr int PezziParolaMassimi = 500;
+// Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
-// A pupil's notes are a few pages. The text box needs about a second to lay
-// out this many runs of formatting in one unbroken word, the worst case; any
-// more and opening the notebook would freeze the program.
-inline constexpr int ElementiMassimi = 20'000;
 // The clipboard's rich-text format.
 inline const QString TipoMime = QStringLiteral("text/rtf");
 
 // The whole document as RTF.
 QByteArray Scrivi(const QTextDocument& documento);
+// The same, or nothing when the document goes past one of the bounds above
+// (the reader would refuse it): the notes file is written with this.
+std::optional<QByteArray> ScriviEntroLimiti(const QTextDocument& documento);
 // A fragment as RTF; carattereBase stands for the font of the document the
 // fragment comes from (its text without a font or size of its own uses it).
 QByteArray Scrivi(const QTextDocumentFragment& frammento, const QFont& carattereBase);
@@ -89,7 +111,8 @@ bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore = nu
 bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore = nullptr);
 
 // Whole-file helpers. Saving replaces the file only once all of it has been
-// written. A missing or unreadable file is an error.
+// written, and refuses a document past the bounds. A missing or unreadable
+// file is an error.
 bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore = nullptr);
 bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* errore = nullptr);
 

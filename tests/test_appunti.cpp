@@ -382,3 +382,30 @@ TEST_F(Note, LaFinestraInCimaDiventaAttivaQuandoLAttivaSiChiude)
     EXPECT_FALSE(Unica<Princ>::Istanza()->BottoneToolbar1(1)->isEnabled());
     EXPECT_TRUE(Unica<Princ>::Istanza()->BottoneToolbar1(12)->isEnabled());
 }
+
+// Pasting with nothing usable on the clipboard (nothing owns it yet, or it
+// holds only a picture) leaves the notes as they were, by every road.
+TEST_F(Note, IncollareSenzaNullaDiUtileNonCambiaNulla)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("parola")); });
+    MettiInFondo(t);
+    QClipboard* appunti = QGuiApplication::clipboard();
+    auto soloImmagine = [] {
+        auto* d = new QMimeData;
+        d->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
+        return d;
+    };
+    for (QMimeData* dati : {new QMimeData, soloImmagine()}) {
+        appunti->setMimeData(dati);
+        appunti->setMimeData(new QMimeData, QClipboard::Selection);
+        QuadernoModificato = FALSO;
+        QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(t, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::mouseClick(t->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+        EXPECT_EQ(t->toPlainText(), QStringLiteral("parola"));
+        EXPECT_EQ(QuadernoModificato, FALSO);
+    }
+    appunti->clear();
+}

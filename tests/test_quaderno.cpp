@@ -8,6 +8,7 @@
 #include "workspace/FrmAppunti.h"
 #include "workspace/Quaderno.h"
 #include "platform/Rtf.h"
+#include <QApplication>
 #include <QTextDocument>
 #include <QDir>
 #include <QFile>
@@ -211,6 +212,65 @@ TEST_F(Quaderno, SalvataggioFallitoAvvisaTieneIlFlagEIlVecchioFile)
     EXPECT_TRUE(Unica<Princ>::Istanza()->isVisible());
     EXPECT_EQ(QuadernoModificato, VERO);
     Salvataggio_Fallito();
+}
+
+// Notes the reader would refuse are not written: the save fails as on a full
+// disk, with the reason on a second line, and nothing on the disk changes.
+TEST_F(Quaderno, AppuntiTroppoLunghiNonSiSalvano)
+{
+    NomeQuaderno = Percorso("prova.qdn");
+    ScriviTutto(NomeQuaderno, DieciRighe);
+    ScriviTutto(Percorso("prova.rtf"), "{\\rtf1 vecchi}");
+    // One word with a colour for every letter, one run past the bound.
+    CaricaAppunti([](QTextEdit* e) {
+        QTextCursor c(e->document());
+        c.beginEditBlock();
+        for (int i = 0; i <= Rtf::PezziParolaMassimi; ++i) {
+            QTextCharFormat f;
+            f.setForeground(QColor::fromHsv(i % 300, 255, 200));
+            c.insertText(QStringLiteral("a"), f);
+        }
+        c.endEditBlock();
+    });
+    const QString appunti = TxtAppunti()->toPlainText();
+    QuadernoModificato = VERO;
+    MnuFileSalva_Click();
+    const auto m = Mostrati("piattaforma");
+    ASSERT_EQ(m.size(), 1);
+    EXPECT_EQ(m[0].testo, QStringLiteral("Impossibile salvare il file\nGli appunti sono troppo lunghi"));
+    EXPECT_EQ(m[0].tipo, 2);
+    EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
+    EXPECT_EQ(LeggiTutto(Percorso("prova.rtf")), QByteArray("{\\rtf1 vecchi}"));
+    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"prova.qdn", "prova.rtf"}));
+    EXPECT_EQ(TxtAppunti()->toPlainText(), appunti);
+    EXPECT_EQ(QuadernoModificato, VERO);
+
+    // One run fewer fits: saved, and it opens again the same.
+    QTextCursor c(TxtAppunti()->document());
+    c.movePosition(QTextCursor::End);
+    c.deletePreviousChar();
+    ASSERT_TRUE(SalvaQuaderno());
+    SvuotaAppunti();
+    ASSERT_TRUE(CaricaQuaderno(NomeQuaderno));
+    EXPECT_EQ(TxtAppunti()->toPlainText(), appunti.left(appunti.size() - 1));
+    EXPECT_EQ(QuadernoModificato, FALSO);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A folder where the notes file goes can be neither replaced nor deleted:
+// the save fails before the notebook is written.
+TEST_F(Quaderno, CartellaAlPostoDegliAppuntiNonScriveNulla)
+{
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("nuovo.rtf"));
+    NomeQuaderno = Percorso("nuovo.qdn");
+    Esempio();
+    ScriviAppunti(QString());
+    QuadernoModificato = VERO;
+    EXPECT_FALSE(SalvaQuaderno());
+    Salvataggio_Fallito();
+    EXPECT_FALSE(QFile::exists(NomeQuaderno));
+    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList());
+    EXPECT_EQ(QuadernoModificato, VERO);
 }
 
 // --- Save as ---------------------------------------------------------------------

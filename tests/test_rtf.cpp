@@ -20,16 +20,19 @@ std::string S(const QString& s) { return s.toStdString(); }
 
 // One line per run of equal formatting, with the text of the run, and "|"
 // between paragraphs: "[b i u #ff0000 14] testo".
+QString Formato(const QTextDocument& d, const QTextCharFormat& f)
+{
+    const QFont q = f.font().resolve(d.defaultFont());
+    const QString colore = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
+                                                                 : f.foreground().color().name();
+    return QString(QLatin1Char('[')) + QLatin1Char(q.bold() ? 'b' : '-') + QLatin1Char(q.italic() ? 'i' : '-')
+           + QLatin1Char(f.fontUnderline() ? 'u' : '-') + QLatin1Char(' ') + colore + QLatin1Char(' ')
+           + QString::number(q.pointSizeF()) + QStringLiteral("] ");
+}
+
 QString Descrivi(const QTextDocument& d)
 {
-    auto formato = [&d](const QTextCharFormat& f) {
-        const QFont q = f.font().resolve(d.defaultFont());
-        const QString colore = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
-                                                                     : f.foreground().color().name();
-        return QString(QLatin1Char('[')) + QLatin1Char(q.bold() ? 'b' : '-') + QLatin1Char(q.italic() ? 'i' : '-')
-               + QLatin1Char(f.fontUnderline() ? 'u' : '-') + QLatin1Char(' ') + colore + QLatin1Char(' ')
-               + QString::number(q.pointSizeF()) + QStringLiteral("] ");
-    };
+    auto formato = [&d](const QTextCharFormat& f) { return Formato(d, f); };
     QStringList parti;
     for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
         QString par;
@@ -586,4 +589,180 @@ TEST(Rtf, LetturaEScritturaConcordano)
     QTextDocument d6, d7;
     EXPECT_FALSE(Rtf::Leggi(par, d7));
     EXPECT_FALSE(Rtf::Leggi(molti, d6));
+}
+
+namespace {
+
+// The runs of each paragraph as the format carries them, neighbours that
+// look the same taken as one: "[b-- auto 12] testo" joined by " | ".
+QString RunsUniti(const QTextDocument& d)
+{
+    QStringList parti;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QString par, ultimo;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QString f = Formato(d, it.fragment().charFormat());
+            if (f != ultimo) par += f;
+            ultimo = f;
+            par += it.fragment().text();
+        }
+        parti << par;
+    }
+    return parti.join(QStringLiteral(" | "));
+}
+
+// A document of n pieces of one shape, made as a pupil makes them.
+using Forma = void (*)(QTextCursor&, int);
+void Righe(QTextCursor& c, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) c.insertBlock();
+        c.insertText(QStringLiteral("riga %1 degli appunti").arg(i));
+    }
+}
+void Vuote(QTextCursor& c, int n)
+{
+    for (int i = 1; i < n; ++i) c.insertBlock();
+}
+// Words alternately bold, one run each.
+void PezziBrevi(QTextCursor& c, int n)
+{
+    for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 12));
+}
+// n paragraphs and runs together, 999 runs a paragraph.
+void PezziAPagine(QTextCursor& c, int n)
+{
+    for (int i = 1; i < n; ++i) {
+        if (i % 1000 == 0) c.insertBlock();
+        else c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 12));
+    }
+}
+void ColoriInUnaParola(QTextCursor& c, int n)
+{
+    for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("a"), Fmt(false, false, false, QColor::fromHsv(i % 300, 255, 200), 12));
+}
+// Paragraphs of a web page, pasted as the text box pastes HTML.
+void PaginaWeb(QTextCursor& c, int n)
+{
+    QString html;
+    for (int i = 0; i < n; ++i)
+        html += QStringLiteral("<p>Le frazioni <b>equivalenti</b> hanno lo <i>stesso</i> <span style=\"color:#0000ff\">valore</span>:"
+                               " <u>1/2</u> = <b><i>2/4</i></b> %1</p>").arg(i);
+    c.insertFragment(QTextDocumentFragment::fromHtml(html, c.document()));
+}
+void FuoriDalPianoBase(QTextCursor& c, int n)
+{
+    const QString chiave = QString::fromUtf8("\xF0\x9D\x84\x9E \xF0\x9F\x8D\x95 ");   // 𝄞 🍕
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) c.insertBlock();
+        c.insertText(chiave + QString::number(i), Fmt(i % 3 == 0, false, false, {}, 12));
+    }
+}
+
+// In one edit block, as a paste is: the cursor does not lay the paragraph
+// out again after every piece.
+void Componi(QTextDocument& d, Forma forma, int n)
+{
+    QTextCursor c(&d);
+    c.beginEditBlock();
+    forma(c, n);
+    c.endEditBlock();
+}
+
+// Written within the bounds, read back the same: text, paragraphs and runs.
+void TornaUguale(Forma forma, int n, const char* nome)
+{
+    QTextDocument d;
+    Componi(d, forma, n);
+    const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+    ASSERT_TRUE(rtf.has_value()) << nome;
+    QTextDocument letto;
+    QString errore;
+    ASSERT_TRUE(Rtf::Leggi(*rtf, letto, &errore)) << nome << ' ' << S(errore);
+    EXPECT_EQ(letto.blockCount(), d.blockCount()) << nome;
+    EXPECT_TRUE(letto.toPlainText() == d.toPlainText()) << nome;
+    EXPECT_TRUE(RunsUniti(letto) == RunsUniti(d)) << nome;
+}
+
+// At the bound the writer writes and the reader reads; one piece more and
+// the writer refuses, as the reader does with what would have been written.
+void AlLimite(Forma forma, int limite, const char* nome)
+{
+    TornaUguale(forma, limite, nome);
+    QTextDocument oltre, letto;
+    Componi(oltre, forma, limite + 1);
+    EXPECT_FALSE(Rtf::ScriviEntroLimiti(oltre).has_value()) << nome;
+    EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(oltre), letto)) << nome;
+}
+
+}   // namespace
+
+// Whatever notes the writer writes, the reader reads back the same, and the
+// writer never writes what the reader refuses.
+TEST(Rtf, CioCheSiScriveSiRilegge)
+{
+    TornaUguale(Righe, 12'000, "righe");
+    TornaUguale(Vuote, 20'001, "vuote");
+    TornaUguale(PezziBrevi, 20'000, "grassetti");
+    TornaUguale(ColoriInUnaParola, Rtf::PezziParolaMassimi, "colori");
+    TornaUguale(PaginaWeb, 3'000, "pagina web");
+    TornaUguale(FuoriDalPianoBase, 2'000, "fuori dal piano base");
+
+    // Paragraphs and runs together: empty paragraphs, then runs.
+    AlLimite(Vuote, Rtf::ElementiMassimi, "paragrafi");
+    AlLimite(PezziAPagine, Rtf::ElementiMassimi, "pezzi");
+    AlLimite(PezziBrevi, Rtf::PezziParagrafoMassimi, "pezzi in un paragrafo");
+    AlLimite(ColoriInUnaParola, Rtf::PezziParolaMassimi, "pezzi in una parola");
+    AlLimite([](QTextCursor& c, int n) { c.insertText(QString(n, QLatin1Char('a'))); }, Rtf::CaratteriParolaMassimi,
+             "caratteri di una parola");
+    AlLimite([](QTextCursor& c, int n) {
+        QString t(n, QLatin1Char('a'));
+        for (int i = 9; i < n; i += 10) t[i] = QLatin1Char(' ');
+        c.insertText(t);
+    }, Rtf::CaratteriParagrafoMassimi, "caratteri di un paragrafo");
+}
+
+// A last paragraph without \par counts as the writer will write it: a file
+// just within the bound opens, and written again still opens.
+TEST(Rtf, UltimoParagrafoSenzaParContato)
+{
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < Rtf::ElementiMassimi - 2; ++i) rtf += "\\par ";
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi(rtf + "x}", d));   // E-2 paragraphs, a run, the last paragraph
+    const std::optional<QByteArray> scritto = Rtf::ScriviEntroLimiti(d);
+    ASSERT_TRUE(scritto.has_value());
+    QTextDocument di;
+    EXPECT_TRUE(Rtf::Leggi(*scritto, di));
+    EXPECT_EQ(di.blockCount(), d.blockCount());
+    EXPECT_FALSE(Rtf::Leggi(rtf + "\\par x}", d));
+}
+
+// The byte bound: at it the writer writes, one byte past it refuses.
+TEST(Rtf, LimiteDiByte)
+{
+    // Paragraphs of words of plain letters (one byte each) up to just below
+    // the bound, then the last one grown or cut to reach it exactly.
+    QString paragrafo;
+    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaaaaaaa ");
+    QTextDocument d;
+    QTextCursor c(&d);
+    c.beginEditBlock();
+    const qsizetype quanti = Rtf::DimensioneMassima / (paragrafo.size() + 16) - 1;
+    for (qsizetype i = 0; i < quanti; ++i) {
+        c.insertText(paragrafo);
+        c.insertBlock();
+    }
+    c.insertText((paragrafo + paragrafo).left(int(Rtf::DimensioneMassima - Rtf::Scrivi(d).size())));
+    const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
+    if (scarto > 0) c.insertText(QString(scarto, QLatin1Char('b')));
+    for (qsizetype i = 0; i < -scarto; ++i) c.deletePreviousChar();
+    const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+    ASSERT_TRUE(rtf.has_value());
+    ASSERT_EQ(rtf->size(), Rtf::DimensioneMassima);
+    QTextDocument letto;
+    EXPECT_TRUE(Rtf::Leggi(*rtf, letto));
+    c.insertText(QStringLiteral("b"));
+    EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
+    EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
 }

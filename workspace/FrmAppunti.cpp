@@ -54,10 +54,11 @@ protected:
     }
     bool canInsertFromMimeData(const QMimeData* dati) const override
     {
-        return !Rtf::DaAppunti(dati).isEmpty() || QTextEdit::canInsertFromMimeData(dati);
+        return !Rtf::DaAppunti(dati).isEmpty() || (Utilizzabili(dati) && QTextEdit::canInsertFromMimeData(dati));
     }
     // Rich text first; what cannot be read as RTF goes in as the text box
-    // takes it by itself.
+    // takes it by itself. Data it cannot use changes nothing: Qt's own paste
+    // does not survive data without any format (an empty clipboard).
     void insertFromMimeData(const QMimeData* dati) override
     {
         const QByteArray rtf = Rtf::DaAppunti(dati);
@@ -67,7 +68,15 @@ protected:
             ensureCursorVisible();
             return;
         }
-        QTextEdit::insertFromMimeData(dati);
+        if (Utilizzabili(dati)) QTextEdit::insertFromMimeData(dati);
+    }
+
+private:
+    // Text the box can take by itself: plain text, HTML or its own rich text.
+    static bool Utilizzabili(const QMimeData* dati)
+    {
+        return dati && !dati->formats().isEmpty()
+               && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QStringLiteral("application/x-qrichtext")));
     }
 };
 
@@ -243,7 +252,7 @@ void FrmAppunti::Form_Activate()
     if (Princ* p = Unica<Princ>::SeEsiste()) p->ImpostaPannello(2, QStringLiteral("Foglio: appunti   "));
     // Typing into empty notes starts in black, whatever colour the palette
     // gave last. Not a change of the notes.
-    if (txt_->toPlainText().isEmpty()) {
+    if (txt_->document()->isEmpty()) {
         const Silenzio silenzio(silenzio_);
         txt_->setTextColor(QBColor(0));
     }
@@ -359,4 +368,28 @@ void CaricaAppunti(const std::function<void(QTextEdit*)>& carica)
 void SvuotaAppunti()
 {
     CaricaAppunti([](QTextEdit* t) { t->clear(); });
+}
+
+std::unique_ptr<QTextDocument> NuovoDocumentoAppunti()
+{
+    const QTextDocument* proprio = TxtAppunti()->document();
+    auto d = std::make_unique<QTextDocument>();
+    d->setDefaultFont(proprio->defaultFont());
+    d->setDefaultTextOption(proprio->defaultTextOption());
+    d->setDocumentMargin(proprio->documentMargin());
+    return d;
+}
+
+void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento)
+{
+    CaricaAppunti([&documento](QTextEdit* t) {
+        // The box deletes by itself only the document it made; one put in
+        // here earlier goes once the box has let go of it.
+        const QPointer<QTextDocument> vecchio = t->document();
+        documento->setParent(t);
+        t->setDocument(documento.release());
+        if (vecchio && vecchio != t->document()) delete vecchio.data();
+        QTextCursor inizio(t->document());
+        t->setTextCursor(inizio);
+    });
 }

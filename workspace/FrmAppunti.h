@@ -7,8 +7,10 @@
 #include "platform/Unica.h"
 #include <QMdiSubWindow>
 #include <functional>
+#include <memory>
 
 class QAction;
+class QTextDocument;
 class QTextEdit;
 class QToolBar;
 
@@ -89,3 +91,10 @@ void ChiudiAppunti();
 void CaricaAppunti(const std::function<void(QTextEdit*)>& carica);
 // Empties the notes the same way.
 void SvuotaAppunti();
+// A document set up as the notes' own (default font and layout options),
+// apart from the box: a large text is built in it far faster than in a
+// document the box is showing.
+std::unique_ptr<QTextDocument> NuovoDocumentoAppunti();
+// Puts such a document in the notes box in place of the old one, which goes,
+// as CaricaAppunti does (not marked modified, no undo history).
+void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento);

@@ -11,13 +11,11 @@
 #include "workspace/Princ.h"
 #include "workspace/StatoComandi.h"
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -68,23 +66,31 @@ QString MostraDialogo(bool salva, const QString& titolo)
 
 // --- Writing ---------------------------------------------------------------------
 
-// Both files are written in full before either replaces its old version, so
-// a failure while writing leaves the old notebook and notes as they were.
-bool ScriviQuaderno(const QString& percorso)
+// Why a save failed, for the second line of its message (empty when the
+// reason is the disk's).
+const QString AppuntiTroppoLunghi = QStringLiteral("Gli appunti sono troppo lunghi");
+
+// The largest old notebook file kept in memory while the new one is put in
+// place, to be written back should the notes not follow: far more than a
+// notebook of two full sheets takes.
+constexpr qint64 QuadernoMassimo = 1024 * 1024;
+
+// The notebook and its notes file are written together or not at all. Notes
+// that could not be read back (past the bounds of the rich-text reader) are
+// not written: the save fails with motivo set.
+bool ScriviQuaderno(const QString& percorso, QString& motivo)
 {
     if (percorso.isEmpty()) return false;
     const QTextEdit* txt = TxtAppunti();
-    const bool appuntiVuoti = AppuntiVuoti(txt->toPlainText());
-    const QString nomeAppunti = NomeFileAppunti(percorso);
-
-    QSaveFile fileQuaderno(percorso);
-    if (!PreparaScrittura(fileQuaderno, ComponiBytesQuaderno())) return false;
-    QSaveFile fileAppunti(nomeAppunti);
-    if (!appuntiVuoti && !PreparaScrittura(fileAppunti, Rtf::Scrivi(*txt->document()))) return false;
-
-    if (!fileQuaderno.commit()) return false;
-    if (appuntiVuoti) return !QFileInfo::exists(nomeAppunti) || QFile::remove(nomeAppunti);
-    return fileAppunti.commit();
+    std::optional<QByteArray> rtf;
+    if (!AppuntiVuoti(txt->toPlainText())) {
+        rtf = Rtf::ScriviEntroLimiti(*txt->document());
+        if (!rtf) {
+            motivo = AppuntiTroppoLunghi;
+            return false;
+        }
+    }
+    return ScriviCoppia(percorso, ComponiBytesQuaderno(), NomeFileAppunti(percorso), rtf, QuadernoMassimo);
 }
 
 // --- Reading ---------------------------------------------------------------------
@@ -97,6 +103,14 @@ void AvvioSenzaQuaderno()
     Fogli::Istanza(FoglioB);
     if (Princ* p = Unica<Princ>::SeEsiste()) p->Affianca();
 }
+
+// The wait cursor while a notebook loads (large notes take a moment).
+struct CursoreAttesa {
+    CursoreAttesa() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursoreAttesa() { QApplication::restoreOverrideCursor(); }
+    CursoreAttesa(const CursoreAttesa&) = delete;
+    CursoreAttesa& operator=(const CursoreAttesa&) = delete;
+};
 
 bool DaTenere(const QWidget* w)
 {
@@ -155,8 +169,11 @@ bool SalvaQuaderno() { return SalvaQuaderno(NomeQuaderno); }
 
 bool SalvaQuaderno(const QString& percorso)
 {
-    if (!ScriviQuaderno(percorso)) {
-        BoxPiattaforma(QStringLiteral("Impossibile salvare il file"), IconaBox::Critico);
+    QString motivo;
+    if (!ScriviQuaderno(percorso, motivo)) {
+        QString testo = QStringLiteral("Impossibile salvare il file");
+        if (!motivo.isEmpty()) testo += QLatin1Char('\n') + motivo;
+        BoxPiattaforma(testo, IconaBox::Critico);
         return false;
     }
     QuadernoModificato = FALSO;
@@ -192,15 +209,18 @@ bool SalvaOChiediNome() { return NomeQuaderno.isEmpty() ? SalvaQuadernoConNome()
 
 bool CaricaQuaderno(const QString& percorso)
 {
+    const CursoreAttesa attesa;
     // Everything is read and checked before anything changes.
     const std::optional<ContenutoQuaderno> contenuto = LeggiFileQuaderno(percorso);
     if (!contenuto) return false;
     const QString nomeAppunti = NomeFileAppunti(percorso);
     const bool conAppunti = QFileInfo::exists(nomeAppunti);
-    QByteArray rtf;
+    // The notes are built apart and go into their box in one piece.
+    std::unique_ptr<QTextDocument> appunti;
     if (conAppunti) {
-        QTextDocument prova;
-        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, prova)) return false;
+        appunti = NuovoDocumentoAppunti();
+        QByteArray rtf;
+        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, *appunti)) return false;
     }
 
     if (!ApplicaContenutoQuaderno(*contenuto)) return false;
@@ -215,10 +235,9 @@ bool CaricaQuaderno(const QString& percorso)
     NascondiFoglio(2);
     NascondiFoglio(1);
     premi(3, true);
-    if (conAppunti)
-        CaricaAppunti([&rtf](QTextEdit* t) { Rtf::Leggi(rtf, *t->document()); });
-    else
-        SvuotaAppunti();
+    // New notes go in once their box has its place and size: laid out
+    // only once.
+    SvuotaAppunti();
     AggiornaScorrimento(2);
     AggiornaScorrimento(1);
     MostraAppunti();
@@ -237,6 +256,7 @@ bool CaricaQuaderno(const QString& percorso)
         MostraFoglio(1);
     }
     if (p) p->Affianca();
+    if (appunti) MettiDocumentoAppunti(std::move(appunti));
     // A sheet left hidden shows the new notebook when it is opened again,
     // and both sum labels follow the new fractions.
     RidisegnaFoglio(2);

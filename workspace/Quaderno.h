@@ -2,11 +2,14 @@
 // Notebook files: the ".qdn" notebook and its notes file beside it, saved,
 // opened and laid out (the File menu's handlers are in commands/).
 //
-// Saving writes both files completely before either takes the place of the
-// old one, and reports whether it succeeded; a failure shows "Impossibile
-// salvare il file" and leaves the notebook marked modified. Opening reads
-// and checks the whole notebook and its notes first: a file that is refused
-// changes nothing on the screen.
+// Saving puts both files in place together or not at all, and reports
+// whether it succeeded; a failure shows "Impossibile salvare il file" and
+// leaves the notebook marked modified. Notes the notes reader would refuse
+// (past its bounds) are never written: the save fails, with the second line
+// "Gli appunti sono troppo lunghi", and the notes stay in their box. Opening
+// shows the wait cursor, reads and checks the whole notebook and its notes
+// first (a file that is refused changes nothing on the screen), then puts
+// the notes in their box in one piece.
 #include <QString>
 #include <functional>
 

@@ -1,0 +1,275 @@
+// Opening a notebook's notes: the notes file read, its document built and
+// shown in the notes box at a visible size, by the steps opening a notebook
+// takes for them;
+// against the floor of the same document (the same paragraphs, runs and
+// formats) built with bare QTextCursor calls in a bare QTextDocument and set
+// on a bare QTextEdit of the same size, shown the same way. Four notes: 10,000
+// lines, 2,500 formatted paragraphs pasted from a web page, 10 MB of text,
+// and the slowest shape the reader takes at its bounds.
+#include "logica/FileQuaderno.h"
+#include "platform/Rtf.h"
+#include "workspace/Avvio.h"
+#include "workspace/FrmAppunti.h"
+#include "workspace/ModuloGenerale.h"
+#include "workspace/Princ.h"
+#include "workspace/Quaderno.h"
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+QTextCharFormat Formato(bool grassetto, bool corsivo, QColor colore = {})
+{
+    QTextCharFormat f;
+    f.setFontWeight(grassetto ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(corsivo);
+    if (colore.isValid()) f.setForeground(colore);
+    return f;
+}
+
+void Righe(QTextCursor& c)
+{
+    for (int i = 0; i < 10'000; ++i) {
+        if (i > 0) c.insertBlock();
+        c.insertText(QStringLiteral("Riga %1 degli appunti: le frazioni equivalenti").arg(i));
+    }
+}
+
+// Seven runs a paragraph, pasted as the box pastes HTML.
+void PaginaWeb(QTextCursor& c)
+{
+    QString html;
+    for (int i = 0; i < 2'500; ++i)
+        html += QStringLiteral("<p>Le frazioni <b>equivalenti</b> hanno lo stesso <span style=\"color:#0000ff\">valore"
+                               "</span>: per esempio <b><i>1/2 = 2/4</i></b> e così via, fino in fondo %1.</p>").arg(i);
+    c.insertFragment(QTextDocumentFragment::fromHtml(html, c.document()));
+}
+
+// Ten million characters in paragraphs of about 700.
+void DieciMega(QTextCursor& c)
+{
+    const QString frase = QStringLiteral("Questo è un testo lungo incollato negli appunti, con parole normali. ");
+    QString paragrafo;
+    while (paragrafo.size() < 700) paragrafo += frase;
+    for (qsizetype n = 0; n < 10'000'000; n += paragrafo.size()) {
+        if (n > 0) c.insertBlock();
+        c.insertText(paragrafo);
+    }
+}
+
+// The slowest shape within the bounds: paragraphs of the most runs, each
+// run a letter of its own colour inside words of the most runs; as many
+// paragraphs as the bound on paragraphs and runs together allows.
+void AlLimite(QTextCursor& c)
+{
+    const int pezzi = Rtf::PezziParagrafoMassimi - 1;
+    const int paragrafi = Rtf::ElementiMassimi / (pezzi + 1);
+    int k = 0;
+    for (int p = 0; p < paragrafi; ++p) {
+        if (p > 0) c.insertBlock();
+        for (int i = 0; i < pezzi; ++i) {
+            // The blank that ends a word goes with its last letter.
+            const bool fineParola = i % Rtf::PezziParolaMassimi == Rtf::PezziParolaMassimi - 1;
+            c.insertText(fineParola ? QStringLiteral("a ") : QStringLiteral("a"),
+                         Formato(false, false, QColor::fromHsv(k++ % 300, 255, 200)));
+        }
+    }
+}
+
+struct Caso {
+    const char* nome;
+    void (*componi)(QTextCursor&);
+};
+const Caso Casi[] = {{"Righe", Righe}, {"PaginaWeb", PaginaWeb}, {"DieciMega", DieciMega}, {"AlLimite", AlLimite}};
+
+// One paragraph of the floor: its formats and its runs.
+struct Paragrafo {
+    QTextBlockFormat blocco;
+    QTextCharFormat carattere;
+    std::vector<std::pair<QString, QTextCharFormat>> pezzi;
+};
+
+// Everything made once: the program ready with its main window at a size
+// a pupil has, a notebook of each case on the disk (empty sheets, the notes
+// beside), and the document each opens to, as plain paragraphs for the floor.
+struct Preparato {
+    QTemporaryDir cartella;
+    std::map<std::string, QString> quaderni;
+    std::map<std::string, std::vector<Paragrafo>> documenti;
+    bool pronto = false;
+
+    Preparato()
+    {
+        if (!cartella.isValid()) return;
+        InizializzaApplicazione();
+        Princ* p = Unica<Princ>::Istanza();
+        p->resize(1280, 800);
+        p->show();
+        QCoreApplication::processEvents();
+        for (const Caso& caso : Casi) {
+            QTextDocument d;
+            QTextCursor c(&d);
+            c.beginEditBlock();
+            caso.componi(c);
+            c.endEditBlock();
+            const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+            if (!rtf) {
+                std::fprintf(stderr, "%s: past the bounds\n", caso.nome);
+                return;
+            }
+            const QString qdn = cartella.filePath(QString::fromLatin1(caso.nome) + QStringLiteral(".qdn"));
+            QFile q(qdn), a(NomeFileAppunti(qdn));
+            if (!q.open(QIODevice::WriteOnly) || !a.open(QIODevice::WriteOnly)) return;
+            q.write(" 0 \r\n 0 \r\n");
+            a.write(*rtf);
+            q.close();
+            a.close();
+            quaderni[caso.nome] = qdn;
+            if (!CaricaQuaderno(qdn)) {
+                std::fprintf(stderr, "%s: not opened\n", caso.nome);
+                return;
+            }
+            auto& paragrafi = documenti[caso.nome];
+            for (QTextBlock b = TxtAppunti()->document()->begin(); b.isValid(); b = b.next()) {
+                Paragrafo par{b.blockFormat(), b.charFormat(), {}};
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    par.pezzi.emplace_back(it.fragment().text(), it.fragment().charFormat());
+                paragrafi.push_back(std::move(par));
+            }
+        }
+        SvuotaAppunti();
+        pronto = true;
+    }
+};
+
+Preparato& Preparazione()
+{
+    static Preparato p;
+    return p;
+}
+
+// Seconds per iteration of each run, the last run of each benchmark kept.
+std::map<std::string, double>& Tempi()
+{
+    static std::map<std::string, double> t;
+    return t;
+}
+
+template <typename Corpo>
+void Misura(benchmark::State& stato, const std::string& nome, Corpo corpo)
+{
+    const auto inizio = std::chrono::steady_clock::now();
+    for (auto _ : stato) corpo();
+    const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+    if (stato.iterations() > 0) Tempi()[nome] = durata.count() / double(stato.iterations());
+}
+
+// The program's steps for the notes when a notebook opens: the file read
+// whole, the document built apart, handed to the notes box in its place and
+// size, painted.
+void BM_Appunti(benchmark::State& stato, const char* caso)
+{
+    Preparato& p = Preparazione();
+    if (!p.pronto) {
+        stato.SkipWithError("notes not prepared within the bounds");
+        return;
+    }
+    if (!CaricaQuaderno(p.quaderni[caso])) {
+        stato.SkipWithError("notebook refused");
+        return;
+    }
+    const QString nome = NomeFileAppunti(p.quaderni[caso]);
+    Misura(stato, caso, [&] {
+        QByteArray rtf;
+        std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
+        if (!LeggiFileIntero(nome, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, *d)) stato.SkipWithError("notes refused");
+        MettiDocumentoAppunti(std::move(d));
+        TxtAppunti()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    });
+    SvuotaAppunti();
+}
+
+// The floor: the same paragraphs and runs put with a cursor into a bare
+// document, which a bare box of the same size and font takes and paints.
+void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
+{
+    Preparato& p = Preparazione();
+    if (!p.pronto) {
+        stato.SkipWithError("notes not prepared within the bounds");
+        return;
+    }
+    const std::vector<Paragrafo>& paragrafi = p.documenti[caso];
+    QFile file(NomeFileAppunti(p.quaderni[caso]));
+    CaricaQuaderno(p.quaderni[caso]);
+    const QSize dimensione = TxtAppunti()->size();
+    const QFont carattere = TxtAppunti()->font();
+    SvuotaAppunti();
+    QTextEdit box;
+    box.setFont(carattere);
+    box.resize(dimensione);
+    box.show();
+    QCoreApplication::processEvents();
+    Misura(stato, std::string(caso) + "_Pavimento", [&] {
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+        file.close();
+        auto* d = new QTextDocument(&box);
+        d->setDefaultFont(carattere);
+        QTextCursor c(d);
+        c.beginEditBlock();
+        for (size_t i = 0; i < paragrafi.size(); ++i) {
+            if (i > 0) c.insertBlock(paragrafi[i].blocco, paragrafi[i].carattere);
+            for (const auto& [testo, formato] : paragrafi[i].pezzi) c.insertText(testo, formato);
+        }
+        c.endEditBlock();
+        // The box deletes by itself only the document it made.
+        const QPointer<QTextDocument> vecchio = box.document();
+        box.setDocument(d);
+        if (vecchio) delete vecchio.data();
+        box.viewport()->repaint();
+        QCoreApplication::processEvents();
+    });
+}
+
+BENCHMARK_CAPTURE(BM_Appunti, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_Appunti, PaginaWeb, "PaginaWeb")->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, PaginaWeb, "PaginaWeb")->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_Appunti, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Each opening beside its floor, once every benchmark has run.
+struct Resoconto {
+    // The times are made first, so that they outlive the report.
+    Resoconto() { Tempi(); }
+    ~Resoconto()
+    {
+        for (const Caso& caso : Casi) {
+            const auto nostro = Tempi().find(caso.nome);
+            const auto pavimento = Tempi().find(std::string(caso.nome) + "_Pavimento");
+            if (nostro == Tempi().end() || pavimento == Tempi().end() || pavimento->second <= 0) continue;
+            std::printf("Appunti %s: %.1f ms   floor (bare QTextDocument on a bare QTextEdit): %.1f ms   ratio %.2fx "
+                        "(goal <= 1.30x)\n",
+                        caso.nome, nostro->second * 1000.0, pavimento->second * 1000.0, nostro->second / pavimento->second);
+        }
+    }
+} resoconto;
+
+}   // namespace
