@@ -164,9 +164,17 @@ void FinestraRappresentazione::ImpostaSfondo(const QColor& colore)
 
 QImage FinestraRappresentazione::Istantanea() { return area_->Immagine(); }
 
+FinestraRappresentazione::Disegnato FinestraRappresentazione::Attuale() const
+{
+    // The drawing takes the surface's widget size, before the show too.
+    return {area_->size(), frazione_, area_->BackColor, area_->Immagine().cacheKey()};
+}
+
 void FinestraRappresentazione::Disegna()
 {
+    if (disegnato_ == Attuale()) return;
     DisegnaFigura();
+    disegnato_ = Attuale();
 }
 
 void FinestraRappresentazione::resizeEvent(QResizeEvent* e)

@@ -3,9 +3,13 @@
 // as a segmented bar, a regular polygon cut into equal triangles, or a grid
 // of equal squares. Each copies its row of FrazioniFinestre (1, 2, 3) when
 // its opener reopens it, and clears and redraws the whole picture whenever
-// it is activated or resized, in pixels.
+// it is activated or resized, in pixels, unless the picture held is already
+// the one that would be drawn.
 #include "service/FinestraServizio.h"
+#include <QColor>
+#include <QSize>
 #include <cstdint>
+#include <optional>
 
 class Superficie;
 class Tela;
@@ -13,6 +17,7 @@ class Tela;
 // What a representation shows: numerator, denominator and palette colour.
 struct FrazioneRappresentata {
     int16_t num = 0, den = 0, colore = 0;
+    bool operator==(const FrazioneRappresentata&) const = default;
 };
 
 class FinestraRappresentazione : public FinestraServizio {
@@ -26,7 +31,9 @@ public:
     void AggiornaSfondoERidisegna() override;
     void ImpostaSfondo(const QColor& colore) override;
     QImage Istantanea() override;
-    // Clears and draws the whole picture for the current size.
+    // Clears and draws the whole picture for the current size, fraction and
+    // background; when the picture held is the one last drawn from exactly
+    // these, untouched since, it stays as it is.
     void Disegna();
 
 protected:
@@ -42,6 +49,18 @@ protected:
     FrazioneRappresentata frazione_;
 
 private:
+    // What the picture is drawn from, and the picture it left. An opening
+    // loads the row, shows the window (Qt resizes it) and activates it:
+    // three redraws, of which only the first would change a pixel.
+    struct Disegnato {
+        QSize dimensione;
+        FrazioneRappresentata frazione;
+        QColor sfondo;
+        qint64 quadro = 0;   // the image's cache key: any change to it changes the key
+        bool operator==(const Disegnato&) const = default;
+    };
+    Disegnato Attuale() const;
+    std::optional<Disegnato> disegnato_;
     int riga_;
 };
 

@@ -310,6 +310,49 @@ TEST_F(Servizio, ApritoreRiportaLaFinestraRidottaAdIcona)
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.data()));
 }
 
+// Whether w shows what a fresh drawing of its fraction at its size on this
+// background gives.
+bool Fresco(FinestraRappresentazione* w, void (*disegna)(Tela&, const FrazioneRappresentata&), QColor sfondo)
+{
+    SuperficieNascosta t;
+    t.RidimensionaTela(w->Area()->size());
+    t.BackColor = sfondo;
+    disegna(t, w->Frazione());
+    return w->Istantanea() == t.Immagine();
+}
+
+TEST_F(Servizio, RidisegnaSoloUnQuadroCheCambierebbe)
+{
+    Metti(1, {{3, 4, 1, 12}});
+    RappresentaLinea(1);
+    FrmRapprLineare* w = Aperta<FrmRapprLineare>();
+    ASSERT_TRUE(w);
+    const qint64 quadro = w->Area()->Immagine().cacheKey();
+    Unica<Princ>::Istanza()->activateWindow();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(w->Area()->Immagine().cacheKey(), quadro);   // nothing changed, nothing redrawn
+
+    Metti(1, {{2, 5, 1, 9}});
+    RappresentaLinea(1);
+    EXPECT_TRUE(Fresco(w, DisegnaRapprLineare, TintaServizio));
+    w->resize(420, 130);
+    EXPECT_TRUE(Fresco(w, DisegnaRapprLineare, TintaServizio));
+    Unica<Princ>::Istanza()->Azione(QStringLiteral("MnuImpostaFinestreServizioBianche"))->setChecked(true);
+    RappresentaLinea(1);
+    EXPECT_TRUE(Fresco(w, DisegnaRapprLineare, Qt::white));
+    w->Area()->Pulisci();   // drawn over since: the same opening draws it again
+    RappresentaLinea(1);
+    EXPECT_TRUE(Fresco(w, DisegnaRapprLineare, Qt::white));
+
+    // Drawn while it loads, then given another size before it shows.
+    FrmRapprLineare nascosta;
+    nascosta.AggiornaSfondoERidisegna();
+    nascosta.resize(200, 100);
+    nascosta.show();
+    EXPECT_TRUE(Fresco(&nascosta, DisegnaRapprLineare, Qt::white));
+}
+
 // --- The remembered position -------------------------------------------------------
 
 int16_t altoProva, sinistraProva;
