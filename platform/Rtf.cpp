@@ -13,6 +13,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -91,6 +92,47 @@ public:
         }
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi
                    || pezziParagrafo > Rtf::PezziParagrafoMassimi;
+        return Entro();
+    }
+    // A stretch of characters that all go on the run of the character
+    // before them, each a byte of ASCII other than a tab (the plain text of
+    // the reader's input): the same counts as Carattere for each of them,
+    // without the per-character work, which a large document cannot afford.
+    bool Semplice(const char* da, const char* a)
+    {
+        const qsizetype n = a - da;
+        if (n <= 0) return Entro();
+        caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
+        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
+        const void* primo = std::memchr(da, ' ', size_t(n));
+        if (!primo) {
+            // One word, going on from before the stretch. Its runs do not
+            // grow: the stretch is no new run.
+            if (caratteriParola == 0) pezziParola = 1;
+            caratteriParola = int(std::min<qsizetype>(caratteriParola + n, Rtf::DimensioneMassima));
+            superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
+            return Entro();
+        }
+        const char* blank = static_cast<const char*>(primo);
+        const char* ultimo = a - 1;
+        while (*ultimo != ' ') --ultimo;
+        // The word going on from before ends at the first blank ...
+        const qsizetype prima = blank - da;
+        superata = superata || caratteriParola + prima > Rtf::CaratteriParolaMassimi;
+        // ... the words between the first blank and the last can only pass
+        // the bound when they are that far apart ...
+        if (ultimo - blank > Rtf::CaratteriParolaMassimi) {
+            for (const char* q = blank + 1; q < ultimo;) {
+                const char* s = static_cast<const char*>(std::memchr(q, ' ', size_t(ultimo - q)));
+                if (!s) s = ultimo;
+                superata = superata || s - q > Rtf::CaratteriParolaMassimi;
+                q = s + 1;
+            }
+        }
+        // ... and the last word goes on after the stretch, one run so far.
+        caratteriParola = int(a - ultimo - 1);
+        pezziParola = caratteriParola > 0 ? 1 : 0;
+        superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
         return Entro();
     }
     // The end of a paragraph (the last one too, with or without \par).
@@ -352,7 +394,38 @@ constexpr size_t VociTabelleMassime = 4096;
 constexpr int LunghezzaNomeFontMassima = 200;
 
 // Bytes that stand for themselves in the text of a document.
-bool TestoSemplice(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}'; }
+constexpr bool TestoSempliceCalcolato(unsigned char b)
+{
+    return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}';
+}
+// The same as a table: most of a large document is such bytes, and the
+// reader asks about each of them.
+constexpr auto TabellaTestoSemplice = [] {
+    std::array<bool, 256> t{};
+    for (int b = 0; b < 256; ++b) t[size_t(b)] = TestoSempliceCalcolato(static_cast<unsigned char>(b));
+    return t;
+}();
+bool TestoSemplice(unsigned char b) { return TabellaTestoSemplice[b]; }
+
+// Where a stretch of such bytes that begins at da ends. Eight bytes are
+// looked at together while none of them is special, then one by one.
+const char* FineTestoSemplice(const char* da, const char* fine)
+{
+    constexpr uint64_t uni = 0x0101010101010101ull, alti = 0x8080808080808080ull;
+    // Whether some byte of x is zero, or below n (n at most 0x80).
+    const auto qualcheZero = [](uint64_t x) { return ((x - uni) & ~x & alti) != 0; };
+    const auto qualcheSotto = [](uint64_t x, uint64_t n) { return ((x - uni * n) & ~x & alti) != 0; };
+    const char* q = da;
+    for (; fine - q >= 8; q += 8) {
+        uint64_t x;
+        std::memcpy(&x, q, 8);
+        if ((x & alti) || qualcheSotto(x, 0x20) || qualcheZero(x ^ (uni * '\\')) || qualcheZero(x ^ (uni * '{'))
+            || qualcheZero(x ^ (uni * '}')))
+            break;
+    }
+    while (q < fine && TestoSemplice(static_cast<unsigned char>(*q))) ++q;
+    return q;
+}
 
 bool Lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool Cifra(char c) { return c >= '0' && c <= '9'; }
@@ -446,7 +519,7 @@ public:
                 ++p;
             } else if (TestoSemplice(b) && daSaltare == 0 && st.dest == Destinazione::Testo && !st.car.nascosto) {
                 const char* da = p;
-                while (p < fine && TestoSemplice(static_cast<unsigned char>(*p))) ++p;
+                p = FineTestoSemplice(p, fine);
                 AggiungiTesto(da, p);
             } else {
                 ++p;
@@ -694,15 +767,12 @@ private:
     {
         Aggiungi(char16_t(static_cast<unsigned char>(*da)));
         if (troppi) return;
-        const char* q = da + 1;
-        for (; q < a; ++q) {
-            if (!misura.Carattere(char16_t(static_cast<unsigned char>(*q)), false)) {
-                troppi = true;
-                break;
-            }
+        if (!misura.Semplice(da + 1, a)) {
+            troppi = true;
+            return;
         }
-        c->testo.append(QLatin1String(da + 1, q - da - 1));
-        c->pezzi.back().lunghezza += q - da - 1;
+        c->testo.append(QLatin1String(da + 1, a - da - 1));
+        c->pezzi.back().lunghezza += a - da - 1;
     }
 
     void FineParagrafo()

@@ -766,3 +766,33 @@ TEST(Rtf, LimiteDiByte)
     EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
     EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
 }
+
+// The bounds on one word hold however its letters come: in stretches of
+// plain text broken by escapes, the word going on from one stretch to the
+// next, or a long word between the blanks of one stretch.
+TEST(Rtf, ParolaLungaComunqueScritta)
+{
+    const int n = Rtf::CaratteriParolaMassimi;
+    const auto leggi = [](const QByteArray& testo) {
+        QTextDocument d;
+        return Rtf::Leggi("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}" + testo + "}", d);
+    };
+    QByteArray parola;
+    for (int i = 0; i < n; ++i) parola += i % 7 == 3 ? "\\'e8" : i % 11 == 5 ? "\\u233?" : i % 13 == 8 ? "\\{" : "a";
+    EXPECT_TRUE(leggi("x " + parola + " y"));
+    EXPECT_FALSE(leggi("x " + parola + "a y"));
+    EXPECT_FALSE(leggi("x a" + parola + " y"));
+    const QByteArray lunga(n, 'a');
+    EXPECT_TRUE(leggi("b " + lunga + " c d"));
+    EXPECT_FALSE(leggi("b " + lunga + "a c d"));
+    EXPECT_FALSE(leggi("b c " + lunga + "aa d e"));
+    // Many short words together are no long word.
+    QByteArray brevi;
+    for (int i = 0; i < n; ++i) brevi += "ab ";
+    EXPECT_TRUE(leggi(brevi));
+    // Runs of two letters inside one word: the second letter adds no run.
+    QByteArray colori;
+    for (int i = 0; i < Rtf::PezziParolaMassimi; ++i) colori += i % 2 ? "\\cf1 ab" : "\\cf2 ab";
+    EXPECT_TRUE(leggi(colori + " z"));
+    EXPECT_FALSE(leggi(colori + "\\cf2 ab z"));
+}
