@@ -814,33 +814,41 @@ private:
             FineParagrafo();
             return;
         }
-        auto& pezzi = c->pezzi;
-        const bool nuovoPezzo = pezzi.size() == corrente.primoPezzo || !(pezzi.back().car == st.car);
-        if (!misura.Carattere(u, nuovoPezzo)) {
+        const bool nuovo = NuovoPezzo();
+        if (!misura.Carattere(u, nuovo)) {
             troppi = true;
             return;
         }
-        if (nuovoPezzo) pezzi.push_back({c->testo.size(), 1, st.car});
-        else ++pezzi.back().lunghezza;
+        Allunga(nuovo, 1);
         if (uscita) {
             surrogati = surrogati || QChar::isSurrogate(u);
             c->testo.append(QChar(u));
         }
-        corrente.allinea = st.allinea;
     }
 
-    // A stretch of plain text: what Aggiungi does for each of its bytes, at
-    // once (most of a large document is such text).
+    // A stretch of plain text in the text of the document: what Aggiungi
+    // does for each of its bytes, at once (most of a large document is
+    // such text).
     void AggiungiTesto(const char* da, const char* a)
     {
-        Aggiungi(char16_t(static_cast<unsigned char>(*da)));
-        if (troppi) return;
-        if (!misura.Semplice(da + 1, a)) {
+        const bool nuovo = NuovoPezzo();
+        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo) || !misura.Semplice(da + 1, a)) {
             troppi = true;
             return;
         }
-        c->pezzi.back().lunghezza += a - da - 1;
-        if (uscita) c->testo.append(QLatin1String(da + 1, a - da - 1));
+        Allunga(nuovo, a - da);
+        if (uscita) c->testo.append(QLatin1String(da, a - da));
+    }
+
+    // Whether text put now begins a run of its own.
+    bool NuovoPezzo() const { return c->pezzi.size() == corrente.primoPezzo || !(c->pezzi.back().car == st.car); }
+
+    // n characters more in the paragraph, before they go into the text.
+    void Allunga(bool nuovo, qsizetype n)
+    {
+        if (nuovo) c->pezzi.push_back({c->testo.size(), n, st.car});
+        else c->pezzi.back().lunghezza += n;
+        corrente.allinea = st.allinea;
     }
 
     void FineParagrafo()
