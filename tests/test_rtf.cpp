@@ -796,3 +796,37 @@ TEST(Rtf, ParolaLungaComunqueScritta)
     EXPECT_TRUE(leggi(colori + " z"));
     EXPECT_FALSE(leggi(colori + "\\cf2 ab z"));
 }
+
+// Nothing goes into the document before the whole input is accepted: a
+// colour table after the text still colours it, and a refusal found at the
+// very end leaves the text, the selection and the undo history as they were.
+TEST(Rtf, RifiutoAllaFineNonToccaNulla)
+{
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi("{\\rtf1 \\cf1 a\\par\\qc b{\\colortbl;\\red255\\green0\\blue0;}}", d));
+    EXPECT_EQ(S(Descrivi(d)), "[--- #ff0000 12] a | [--- #ff0000 12] b");
+    EXPECT_EQ(d.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    QByteArray lungo = "{\\rtf1 ";
+    for (int i = 0; i < Rtf::ElementiMassimi / 2; ++i) lungo += "a\\par ";
+    lungo += "b}";
+    QTextDocument e;
+    e.setPlainText(QStringLiteral("XY"));
+    QTextCursor c(&e);
+    c.setPosition(1);
+    c.insertText(QStringLiteral("Z"));
+    const int passi = e.availableUndoSteps();
+    c.setPosition(0);
+    c.setPosition(2, QTextCursor::KeepAnchor);
+    EXPECT_FALSE(Rtf::Inserisci(lungo, c));
+    EXPECT_FALSE(Rtf::Leggi(lungo, e));
+    EXPECT_EQ(S(e.toPlainText()), "XZY");
+    EXPECT_EQ(c.selectionStart(), 0);
+    EXPECT_EQ(c.selectionEnd(), 2);
+    EXPECT_EQ(e.availableUndoSteps(), passi);
+    EXPECT_TRUE(e.isUndoRedoEnabled());
+    // Within the bound by one element, the same input is taken whole.
+    lungo.chop(2);
+    ASSERT_TRUE(Rtf::Leggi(lungo + "}", e));
+    EXPECT_EQ(e.blockCount(), Rtf::ElementiMassimi / 2);
+}
