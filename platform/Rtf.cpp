@@ -412,9 +412,9 @@ constexpr auto TabellaTestoSemplice = [] {
 }();
 bool TestoSemplice(unsigned char b) { return TabellaTestoSemplice[b]; }
 
-// Where a stretch of such bytes that begins at da ends. Sixteen bytes (or
-// eight) are looked at together while none of them is special, then one by
-// one.
+// Where a stretch of such bytes that begins at da ends. Where the processor
+// allows it, sixteen bytes are looked at together while none of them is
+// special; then one by one.
 const char* FineTestoSemplice(const char* da, const char* fine)
 {
     const char* q = da;
@@ -427,18 +427,6 @@ const char* FineTestoSemplice(const char* da, const char* fine)
         const __m128i speciali = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(x, blank), _mm_cmpeq_epi8(x, barra)),
                                               _mm_or_si128(_mm_cmpeq_epi8(x, apre), _mm_cmpeq_epi8(x, chiude)));
         if (const int m = _mm_movemask_epi8(speciali)) return q + std::countr_zero(unsigned(m));
-    }
-#else
-    constexpr uint64_t uni = 0x0101010101010101ull, alti = 0x8080808080808080ull;
-    // Whether some byte of x is zero, or below n (n at most 0x80).
-    const auto qualcheZero = [](uint64_t x) { return ((x - uni) & ~x & alti) != 0; };
-    const auto qualcheSotto = [](uint64_t x, uint64_t n) { return ((x - uni * n) & ~x & alti) != 0; };
-    for (; fine - q >= 8; q += 8) {
-        uint64_t x;
-        std::memcpy(&x, q, 8);
-        if ((x & alti) || qualcheSotto(x, 0x20) || qualcheZero(x ^ (uni * '\\')) || qualcheZero(x ^ (uni * '{'))
-            || qualcheZero(x ^ (uni * '}')))
-            break;
     }
 #endif
     while (q < fine && TestoSemplice(static_cast<unsigned char>(*q))) ++q;
