@@ -13,12 +13,17 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <string_view>
 #include <tuple>
 #include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -91,6 +96,47 @@ public:
         }
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi
                    || pezziParagrafo > Rtf::PezziParagrafoMassimi;
+        return Entro();
+    }
+    // A stretch of characters that all go on the run of the character
+    // before them, each a byte of ASCII other than a tab (the plain text of
+    // the reader's input): the same counts as Carattere for each of them,
+    // without the per-character work, which a large document cannot afford.
+    bool Semplice(const char* da, const char* a)
+    {
+        const qsizetype n = a - da;
+        if (n <= 0) return Entro();
+        caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
+        superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
+        const void* primo = std::memchr(da, ' ', size_t(n));
+        if (!primo) {
+            // One word, going on from before the stretch. Its runs do not
+            // grow: the stretch is no new run.
+            if (caratteriParola == 0) pezziParola = 1;
+            caratteriParola = int(std::min<qsizetype>(caratteriParola + n, Rtf::DimensioneMassima));
+            superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
+            return Entro();
+        }
+        const char* blank = static_cast<const char*>(primo);
+        const char* ultimo = a - 1;
+        while (*ultimo != ' ') --ultimo;
+        // The word going on from before ends at the first blank ...
+        const qsizetype prima = blank - da;
+        superata = superata || caratteriParola + prima > Rtf::CaratteriParolaMassimi;
+        // ... the words between the first blank and the last can only pass
+        // the bound when they are that far apart ...
+        if (ultimo - blank > Rtf::CaratteriParolaMassimi) {
+            for (const char* q = blank + 1; q < ultimo;) {
+                const char* s = static_cast<const char*>(std::memchr(q, ' ', size_t(ultimo - q)));
+                if (!s) s = ultimo;
+                superata = superata || s - q > Rtf::CaratteriParolaMassimi;
+                q = s + 1;
+            }
+        }
+        // ... and the last word goes on after the stretch, one run so far.
+        caratteriParola = int(a - ultimo - 1);
+        pezziParola = caratteriParola > 0 ? 1 : 0;
+        superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
         return Entro();
     }
     // The end of a paragraph (the last one too, with or without \par).
@@ -323,8 +369,9 @@ struct Paragrafo {
     uint8_t allinea;
 };
 
-// What a document holds once read: all the text, its runs, its paragraphs
-// (each from its first run to the next paragraph's) and the two tables.
+// What the reader holds: the text, the runs and the paragraphs (each from
+// its first run to the next paragraph's) read and not yet handed on, and the
+// two tables.
 struct Contenuto {
     QString testo;
     std::vector<Pezzo> pezzi;
@@ -352,7 +399,39 @@ constexpr size_t VociTabelleMassime = 4096;
 constexpr int LunghezzaNomeFontMassima = 200;
 
 // Bytes that stand for themselves in the text of a document.
-bool TestoSemplice(unsigned char b) { return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}'; }
+constexpr bool TestoSempliceCalcolato(unsigned char b)
+{
+    return b >= 0x20 && b < 0x80 && b != '\\' && b != '{' && b != '}';
+}
+// The same as a table: most of a large document is such bytes, and the
+// reader asks about each of them.
+constexpr auto TabellaTestoSemplice = [] {
+    std::array<bool, 256> t{};
+    for (int b = 0; b < 256; ++b) t[size_t(b)] = TestoSempliceCalcolato(static_cast<unsigned char>(b));
+    return t;
+}();
+bool TestoSemplice(unsigned char b) { return TabellaTestoSemplice[b]; }
+
+// Where a stretch of such bytes that begins at da ends. Where the processor
+// allows it, sixteen bytes are looked at together while none of them is
+// special; then one by one.
+const char* FineTestoSemplice(const char* da, const char* fine)
+{
+    const char* q = da;
+#ifdef __SSE2__
+    // As signed bytes, those beyond ASCII are negative: below the blank too.
+    const __m128i blank = _mm_set1_epi8(0x20), barra = _mm_set1_epi8('\\'), apre = _mm_set1_epi8('{'),
+                  chiude = _mm_set1_epi8('}');
+    for (; fine - q >= 16; q += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i speciali = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(x, blank), _mm_cmpeq_epi8(x, barra)),
+                                              _mm_or_si128(_mm_cmpeq_epi8(x, apre), _mm_cmpeq_epi8(x, chiude)));
+        if (const int m = _mm_movemask_epi8(speciali)) return q + std::countr_zero(unsigned(m));
+    }
+#endif
+    while (q < fine && TestoSemplice(static_cast<unsigned char>(*q))) ++q;
+    return q;
+}
 
 bool Lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool Cifra(char c) { return c >= '0' && c <= '9'; }
@@ -398,18 +477,66 @@ char16_t CarattereDi(std::string_view p)
     return 0;
 }
 
+// Puts paragraphs read into a document at a cursor, as they come. The first
+// paragraph goes into the cursor's block; in an emptied document it also
+// gives that block its format. The formats come from the tables of the
+// whole input, read before.
+class Applicazione {
+public:
+    Applicazione(QTextCursor& c, bool intero, const Contenuto& t) : cursore(c), documentoIntero(intero), tabelle(t) {}
+
+    void Paragrafi(const Contenuto& k)
+    {
+        for (size_t i = 0; i < k.paragrafi.size(); ++i) {
+            const Paragrafo& par = k.paragrafi[i];
+            if (scritti++ > 0) {
+                cursore.insertBlock(FormatoBlocco(par.allinea), Formato(par.fine));
+            } else if (documentoIntero) {
+                cursore.setBlockFormat(FormatoBlocco(par.allinea));
+                cursore.setBlockCharFormat(Formato(par.fine));
+            }
+            const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
+            for (size_t j = par.primoPezzo; j < ultimo; ++j) {
+                const Pezzo& pz = k.pezzi[j];
+                // The document copies the text: no copy of our own on the way.
+                const QString t = QString::fromRawData(k.testo.constData() + pz.inizio, pz.lunghezza);
+                cursore.insertText(t, Formato(pz.car));
+            }
+        }
+    }
+
+private:
+    // A document holds few formats among many runs: each is made once.
+    const QTextCharFormat& Formato(const Carattere& car)
+    {
+        const int segni = car.grassetto | car.corsivo << 1 | car.sottolineato << 2 | car.barrato << 3 | car.nascosto << 4;
+        const auto chiave = std::make_tuple(car.font, car.mezziPunti, car.colore, segni);
+        auto it = fatti.find(chiave);
+        if (it == fatti.end()) it = fatti.emplace(chiave, tabelle.Formato(car)).first;
+        return it->second;
+    }
+
+    QTextCursor& cursore;
+    const bool documentoIntero;
+    const Contenuto& tabelle;
+    std::map<std::tuple<int, int, int, int>, QTextCharFormat> fatti;
+    size_t scritti = 0;   // paragraphs put in so far
+};
+
 class Lettore {
 public:
-    // Reads the whole input into k; false with errore set when it is refused.
-    bool Analizza(const QByteArray& dati, Contenuto& k, QString& errore)
+    // Reads the whole input, with its tables into k; false with errore set
+    // when it is refused. Each paragraph, once read, goes to uscita with its
+    // text and runs, and then k lets go of them: a large document is never
+    // held twice. Without uscita only the verdict and the tables come out.
+    bool Analizza(const QByteArray& dati, Contenuto& k, QString& errore, Applicazione* destinazione = nullptr)
     {
         c = &k;
+        uscita = destinazione;
         if (dati.size() > Rtf::DimensioneMassima) {
             errore = TestoTroppoGrande;
             return false;
         }
-        // The text is never longer than its source.
-        c->testo.reserve(dati.size());
         p = dati.constData() + InizioRtf(dati.constData(), dati.size());
         fine = dati.constData() + dati.size();
         if (fine - p < 5 || std::memcmp(p, "{\\rtf", 5) != 0 || (fine - p > 5 && Lettera(p[5]))) {
@@ -446,7 +573,7 @@ public:
                 ++p;
             } else if (TestoSemplice(b) && daSaltare == 0 && st.dest == Destinazione::Testo && !st.car.nascosto) {
                 const char* da = p;
-                while (p < fine && TestoSemplice(static_cast<unsigned char>(*p))) ++p;
+                p = FineTestoSemplice(p, fine);
                 AggiungiTesto(da, p);
             } else {
                 ++p;
@@ -474,16 +601,16 @@ public:
         }
         // The last paragraph counts when it has text, or when it is the only
         // one, against the bounds too: the writer closes it with \par.
-        if (!troppi && (c->pezzi.size() > corrente.primoPezzo || c->paragrafi.empty())) {
+        if (!troppi && (c->pezzi.size() > corrente.primoPezzo || paragrafiLetti == 0)) {
             if (!misura.FineParagrafo()) troppi = true;
             corrente.fine = st.car;
             c->paragrafi.push_back(corrente);
+            Consegna();
         }
         if (troppi) {
             errore = TestoTroppoGrande;
             return false;
         }
-        SistemaSurrogati();
         return true;
     }
 
@@ -675,34 +802,41 @@ private:
             FineParagrafo();
             return;
         }
-        auto& pezzi = c->pezzi;
-        const bool nuovoPezzo = pezzi.size() == corrente.primoPezzo || !(pezzi.back().car == st.car);
-        if (!misura.Carattere(u, nuovoPezzo)) {
+        const bool nuovo = NuovoPezzo();
+        if (!misura.Carattere(u, nuovo)) {
             troppi = true;
             return;
         }
-        if (nuovoPezzo) pezzi.push_back({c->testo.size(), 1, st.car});
-        else ++pezzi.back().lunghezza;
-        surrogati = surrogati || QChar::isSurrogate(u);
-        c->testo.append(QChar(u));
-        corrente.allinea = st.allinea;
+        Allunga(nuovo, 1);
+        if (uscita) {
+            surrogati = surrogati || QChar::isSurrogate(u);
+            c->testo.append(QChar(u));
+        }
     }
 
-    // A stretch of plain text: what Aggiungi does for each of its bytes, at
-    // once (most of a large document is such text).
+    // A stretch of plain text in the text of the document: what Aggiungi
+    // does for each of its bytes, at once (most of a large document is
+    // such text).
     void AggiungiTesto(const char* da, const char* a)
     {
-        Aggiungi(char16_t(static_cast<unsigned char>(*da)));
-        if (troppi) return;
-        const char* q = da + 1;
-        for (; q < a; ++q) {
-            if (!misura.Carattere(char16_t(static_cast<unsigned char>(*q)), false)) {
-                troppi = true;
-                break;
-            }
+        const bool nuovo = NuovoPezzo();
+        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo) || !misura.Semplice(da + 1, a)) {
+            troppi = true;
+            return;
         }
-        c->testo.append(QLatin1String(da + 1, q - da - 1));
-        c->pezzi.back().lunghezza += q - da - 1;
+        Allunga(nuovo, a - da);
+        if (uscita) c->testo.append(QLatin1String(da, a - da));
+    }
+
+    // Whether text put now begins a run of its own.
+    bool NuovoPezzo() const { return c->pezzi.size() == corrente.primoPezzo || !(c->pezzi.back().car == st.car); }
+
+    // n characters more in the paragraph, before they go into the text.
+    void Allunga(bool nuovo, qsizetype n)
+    {
+        if (nuovo) c->pezzi.push_back({c->testo.size(), n, st.car});
+        else c->pezzi.back().lunghezza += n;
+        corrente.allinea = st.allinea;
     }
 
     void FineParagrafo()
@@ -714,7 +848,23 @@ private:
         corrente.fine = st.car;
         corrente.allinea = st.allinea;
         c->paragrafi.push_back(corrente);
+        Consegna();
         corrente = Paragrafo{c->pezzi.size(), {}, Sinistra};
+    }
+
+    // The paragraphs read so far go on, and their text and runs are let go
+    // (the memory stays for the next ones).
+    void Consegna()
+    {
+        paragrafiLetti += c->paragrafi.size();
+        if (uscita) {
+            SistemaSurrogati();
+            uscita->Paragrafi(*c);
+        }
+        surrogati = false;
+        c->testo.resize(0);
+        c->pezzi.clear();
+        c->paragrafi.clear();
     }
 
     void ChiudiNomeFont()
@@ -757,6 +907,8 @@ private:
     }
 
     Contenuto* c = nullptr;
+    Applicazione* uscita = nullptr;   // without it, the text is not kept
+    size_t paragrafiLetti = 0;
     const char* p = nullptr;
     const char* fine = nullptr;
     StatoGruppo st;
@@ -773,44 +925,26 @@ private:
     bool troppi = false;   // past one of the bounds
 };
 
-// Puts the content in at the cursor. The first paragraph goes into the
-// cursor's block; in an emptied document it also gives that block its format.
-void Applica(const Contenuto& k, QTextCursor& cursore, bool documentoIntero)
+// The input read twice: once for the verdict and the tables, without
+// keeping its text; when it is accepted, again into the document at the
+// cursor, paragraph by paragraph. Nothing is put in unless all of it can
+// be, and no copy of the whole text is made on the way. prepara readies the
+// cursor once the input is known to be accepted.
+template <typename Prepara>
+bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIntero, QString* errore, Prepara prepara)
 {
-    // A document holds few formats among many runs: each is made once.
-    std::map<std::tuple<int, int, int, int>, QTextCharFormat> fatti;
-    auto formato = [&](const Carattere& car) -> const QTextCharFormat& {
-        const int segni = car.grassetto | car.corsivo << 1 | car.sottolineato << 2 | car.barrato << 3 | car.nascosto << 4;
-        const auto chiave = std::make_tuple(car.font, car.mezziPunti, car.colore, segni);
-        auto it = fatti.find(chiave);
-        if (it == fatti.end()) it = fatti.emplace(chiave, k.Formato(car)).first;
-        return it->second;
-    };
-    for (size_t i = 0; i < k.paragrafi.size(); ++i) {
-        const Paragrafo& par = k.paragrafi[i];
-        if (i > 0) {
-            cursore.insertBlock(FormatoBlocco(par.allinea), formato(par.fine));
-        } else if (documentoIntero) {
-            cursore.setBlockFormat(FormatoBlocco(par.allinea));
-            cursore.setBlockCharFormat(formato(par.fine));
-        }
-        const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
-        for (size_t j = par.primoPezzo; j < ultimo; ++j) {
-            const Pezzo& pz = k.pezzi[j];
-            // The document copies the text: no copy of our own on the way.
-            const QString t = QString::fromRawData(k.testo.constData() + pz.inizio, pz.lunghezza);
-            cursore.insertText(t, formato(pz.car));
-        }
-    }
-}
-
-bool Analizza(const QByteArray& rtf, Contenuto& k, QString* errore)
-{
+    Contenuto tabelle;
     QString e;
-    Lettore l;
-    if (l.Analizza(rtf, k, e)) return true;
-    if (errore) *errore = e;
-    return false;
+    if (!Lettore().Analizza(rtf, tabelle, e)) {
+        if (errore) *errore = e;
+        return false;
+    }
+    prepara();
+    Applicazione uscita(cursore, documentoIntero, tabelle);
+    Contenuto letto;
+    // The same input gives the same verdict.
+    Lettore().Analizza(rtf, letto, e, &uscita);
+    return true;
 }
 
 }   // namespace
@@ -852,18 +986,18 @@ bool SembraRtf(const QByteArray& dati)
 
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 {
-    Contenuto k;
-    if (!Analizza(rtf, k, errore)) return false;
     const bool annulla = documento.isUndoRedoEnabled();
-    documento.setUndoRedoEnabled(false);
     QTextCursor c(&documento);
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
-    c.setBlockFormat(QTextBlockFormat());
-    c.setBlockCharFormat(QTextCharFormat());
-    c.setCharFormat(QTextCharFormat());
-    Applica(k, c, true);
+    const bool letto = LeggiEApplica(rtf, c, true, errore, [&] {
+        documento.setUndoRedoEnabled(false);
+        c.beginEditBlock();
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        c.setBlockFormat(QTextBlockFormat());
+        c.setBlockCharFormat(QTextCharFormat());
+        c.setCharFormat(QTextCharFormat());
+    });
+    if (!letto) return false;
     c.endEditBlock();
     documento.setUndoRedoEnabled(annulla);
     return true;
@@ -871,11 +1005,11 @@ bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 
 bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
 {
-    Contenuto k;
-    if (!Analizza(rtf, k, errore)) return false;
-    cursore.beginEditBlock();
-    cursore.removeSelectedText();
-    Applica(k, cursore, false);
+    const bool letto = LeggiEApplica(rtf, cursore, false, errore, [&] {
+        cursore.beginEditBlock();
+        cursore.removeSelectedText();
+    });
+    if (!letto) return false;
     cursore.endEditBlock();
     return true;
 }

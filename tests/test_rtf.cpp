@@ -766,3 +766,67 @@ TEST(Rtf, LimiteDiByte)
     EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
     EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
 }
+
+// The bounds on one word hold however its letters come: in stretches of
+// plain text broken by escapes, the word going on from one stretch to the
+// next, or a long word between the blanks of one stretch.
+TEST(Rtf, ParolaLungaComunqueScritta)
+{
+    const int n = Rtf::CaratteriParolaMassimi;
+    const auto leggi = [](const QByteArray& testo) {
+        QTextDocument d;
+        return Rtf::Leggi("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}" + testo + "}", d);
+    };
+    QByteArray parola;
+    for (int i = 0; i < n; ++i) parola += i % 7 == 3 ? "\\'e8" : i % 11 == 5 ? "\\u233?" : i % 13 == 8 ? "\\{" : "a";
+    EXPECT_TRUE(leggi("x " + parola + " y"));
+    EXPECT_FALSE(leggi("x " + parola + "a y"));
+    EXPECT_FALSE(leggi("x a" + parola + " y"));
+    const QByteArray lunga(n, 'a');
+    EXPECT_TRUE(leggi("b " + lunga + " c d"));
+    EXPECT_FALSE(leggi("b " + lunga + "a c d"));
+    EXPECT_FALSE(leggi("b c " + lunga + "aa d e"));
+    // Many short words together are no long word.
+    QByteArray brevi;
+    for (int i = 0; i < n; ++i) brevi += "ab ";
+    EXPECT_TRUE(leggi(brevi));
+    // Runs of two letters inside one word: the second letter adds no run.
+    QByteArray colori;
+    for (int i = 0; i < Rtf::PezziParolaMassimi; ++i) colori += i % 2 ? "\\cf1 ab" : "\\cf2 ab";
+    EXPECT_TRUE(leggi(colori + " z"));
+    EXPECT_FALSE(leggi(colori + "\\cf2 ab z"));
+}
+
+// Nothing goes into the document before the whole input is accepted: a
+// colour table after the text still colours it, and a refusal found at the
+// very end leaves the text, the selection and the undo history as they were.
+TEST(Rtf, RifiutoAllaFineNonToccaNulla)
+{
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi("{\\rtf1 \\cf1 a\\par\\qc b{\\colortbl;\\red255\\green0\\blue0;}}", d));
+    EXPECT_EQ(S(Descrivi(d)), "[--- #ff0000 12] a | [--- #ff0000 12] b");
+    EXPECT_EQ(d.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    QByteArray lungo = "{\\rtf1 ";
+    for (int i = 0; i < Rtf::ElementiMassimi / 2; ++i) lungo += "a\\par ";
+    lungo += "b}";
+    QTextDocument e;
+    e.setPlainText(QStringLiteral("XY"));
+    QTextCursor c(&e);
+    c.setPosition(1);
+    c.insertText(QStringLiteral("Z"));
+    const int passi = e.availableUndoSteps();
+    c.setPosition(0);
+    c.setPosition(2, QTextCursor::KeepAnchor);
+    EXPECT_FALSE(Rtf::Inserisci(lungo, c));
+    EXPECT_FALSE(Rtf::Leggi(lungo, e));
+    EXPECT_EQ(S(e.toPlainText()), "XZY");
+    EXPECT_EQ(c.selectionStart(), 0);
+    EXPECT_EQ(c.selectionEnd(), 2);
+    EXPECT_EQ(e.availableUndoSteps(), passi);
+    EXPECT_TRUE(e.isUndoRedoEnabled());
+    // Within the bound by one element, the same input is taken whole.
+    lungo.chop(2);
+    ASSERT_TRUE(Rtf::Leggi(lungo + "}", e));
+    EXPECT_EQ(e.blockCount(), Rtf::ElementiMassimi / 2);
+}
