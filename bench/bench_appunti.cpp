@@ -23,7 +23,6 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -162,22 +161,6 @@ Preparato& Preparazione()
     return p;
 }
 
-// Seconds per iteration of each run, the last run of each benchmark kept.
-std::map<std::string, double>& Tempi()
-{
-    static std::map<std::string, double> t;
-    return t;
-}
-
-template <typename Corpo>
-void Misura(benchmark::State& stato, const std::string& nome, Corpo corpo)
-{
-    const auto inizio = std::chrono::steady_clock::now();
-    for (auto _ : stato) corpo();
-    const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
-    if (stato.iterations() > 0) Tempi()[nome] = durata.count() / double(stato.iterations());
-}
-
 // The program's steps for the notes when a notebook opens: the file read
 // whole, the document built apart, handed to the notes box in its place and
 // size, painted.
@@ -193,7 +176,7 @@ void BM_Appunti(benchmark::State& stato, const char* caso)
         return;
     }
     const QString nome = NomeFileAppunti(p.quaderni[caso]);
-    Misura(stato, caso, [&] {
+    for (auto _ : stato) {
         std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
         {
             // The file's bytes go once the document is built, as when a
@@ -205,7 +188,7 @@ void BM_Appunti(benchmark::State& stato, const char* caso)
         MettiDocumentoAppunti(std::move(d));
         TxtAppunti()->viewport()->repaint();
         QCoreApplication::processEvents();
-    });
+    }
     SvuotaAppunti();
 }
 
@@ -229,7 +212,7 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
     box.resize(dimensione);
     box.show();
     QCoreApplication::processEvents();
-    Misura(stato, std::string(caso) + "_Pavimento", [&] {
+    for (auto _ : stato) {
         file.open(QIODevice::ReadOnly);
         benchmark::DoNotOptimize(file.readAll());
         file.close();
@@ -248,7 +231,7 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
         if (vecchio) delete vecchio.data();
         box.viewport()->repaint();
         QCoreApplication::processEvents();
-    });
+    }
 }
 
 BENCHMARK_CAPTURE(BM_Appunti, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -259,22 +242,5 @@ BENCHMARK_CAPTURE(BM_Appunti, DieciMega, "DieciMega")->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
-
-// Each opening beside its floor, once every benchmark has run.
-struct Resoconto {
-    // The times are made first, so that they outlive the report.
-    Resoconto() { Tempi(); }
-    ~Resoconto()
-    {
-        for (const Caso& caso : Casi) {
-            const auto nostro = Tempi().find(caso.nome);
-            const auto pavimento = Tempi().find(std::string(caso.nome) + "_Pavimento");
-            if (nostro == Tempi().end() || pavimento == Tempi().end() || pavimento->second <= 0) continue;
-            std::printf("Appunti %s: %.1f ms   floor (bare QTextDocument on a bare QTextEdit): %.1f ms   ratio %.2fx "
-                        "(goal <= 1.30x)\n",
-                        caso.nome, nostro->second * 1000.0, pavimento->second * 1000.0, nostro->second / pavimento->second);
-        }
-    }
-} resoconto;
 
 }   // namespace
