@@ -178,13 +178,7 @@ void BM_Appunti(benchmark::State& stato, const char* caso)
     const QString nome = NomeFileAppunti(p.quaderni[caso]);
     for (auto _ : stato) {
         std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
-        {
-            // The file's bytes go once the document is built, as when a
-            // notebook opens.
-            QByteArray rtf;
-            if (!LeggiFileIntero(nome, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, *d))
-                stato.SkipWithError("notes refused");
-        }
+        if (!Rtf::CaricaFile(nome, *d)) stato.SkipWithError("notes refused");
         MettiDocumentoAppunti(std::move(d));
         TxtAppunti()->viewport()->repaint();
         QCoreApplication::processEvents();

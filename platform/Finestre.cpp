@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -120,6 +122,17 @@ void SorvegliaModali()
     sorvegliante = new SorveglianteModali();
     sorvegliante->setParent(qApp);
     qApp->installEventFilter(sorvegliante);
+}
+
+void SostituisciDocumento(QTextEdit* box, QTextDocument* nuovo)
+{
+    // The box deletes by itself only the first document, which it made:
+    // one given to it before is ours, or every replacement would keep one
+    // more document in memory.
+    QTextDocument* vecchio = box->document()->parent() == box ? box->document() : nullptr;
+    nuovo->setParent(box);
+    box->setDocument(nuovo);
+    delete vecchio;
 }
 
 void PosizionaSulloSchermo(QWidget* w, QPoint pos)

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QRect>
 class QPalette;
+class QTextDocument;
+class QTextEdit;
 class QWidget;
 
 // Makes a window stay above the others; call before it is first shown.
@@ -24,6 +26,9 @@ void PortaDavanti(QWidget* w);
 //    that a click on one of them cannot raise it over the modal window;
 //  - one minimised anyway comes straight back.
 void SorvegliaModali();
+// Gives the box a document built apart (read while the box went on showing
+// the old one), which the box then owns; a document given to it earlier goes.
+void SostituisciDocumento(QTextEdit* box, QTextDocument* nuovo);
 // Moves a top-level window to pos (screen coordinates), kept inside the
 // available area of the screen that holds that point.
 void PosizionaSulloSchermo(QWidget* w, QPoint pos);

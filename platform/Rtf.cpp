@@ -793,13 +793,11 @@ private:
         }
         if (st.dest != Destinazione::Testo || st.car.nascosto) return;
         if (u < 0x20 && u != '\t') return;
-        // The object placeholder goes as the objects themselves go (the
-        // writer never writes it back).
-        if (u == 0xFFFC) return;
-        // The text box makes a new paragraph of these: they end one here,
+        // The object placeholder goes as the objects themselves go; the
+        // others the text box would make a paragraph of: they end one here,
         // so that they count against the bound like any paragraph end.
-        if (u == 0x2029 || u == 0xFDD0 || u == 0xFDD1) {
-            FineParagrafo();
+        if (NonTesto(u)) {
+            if (u != 0xFFFC) FineParagrafo();
             return;
         }
         const bool nuovo = NuovoPezzo();

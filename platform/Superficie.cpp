@@ -306,11 +306,6 @@ void Tela::Prepara()
 {
     const QSize voluta = DimensioneVoluta();
     if (voluta.isValid() && voluta != img_.size()) RidimensionaTela(voluta);
-    PreparaFormato();
-}
-
-void Tela::PreparaFormato()
-{
     const QImage::Format f = img_.format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) {
         ChiudiPittore();
@@ -342,14 +337,6 @@ QImage& Tela::Immagine()
 {
     ChiudiPittore();
     return img_;
-}
-
-void Tela::ImpostaImmagine(const QImage& immagine)
-{
-    ChiudiPittore();
-    img_ = immagine.isNull() ? ImmagineVuota(QSize(1, 1), BackColor) : immagine.convertToFormat(QImage::Format_RGB32);
-    PreparaFormato();
-    Disegnato();
 }
 
 void Tela::RidimensionaTela(QSize pixel)

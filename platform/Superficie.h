@@ -92,8 +92,6 @@ public:
     // The persistent drawing. Take it again after drawing more.
     const QImage& Immagine() const;
     QImage& Immagine();
-    // Replaces the drawing (the surface takes the picture's size).
-    void ImpostaImmagine(const QImage& immagine);
 
 protected:
     // Called after every drawing operation (the widget schedules a repaint).
@@ -120,9 +118,6 @@ private:
     int InPixel(double v) const;
     // Makes the image ready for drawing (32-bit pixels, 96 dots per inch).
     void Prepara();
-    // Only the pixel format and resolution part of Prepara (a picture handed
-    // in keeps its own size).
-    void PreparaFormato();
     QPainter& Pittore();
     void ChiudiPittore() const { pittore_.Chiudi(); }
 

@@ -56,13 +56,14 @@ QSize FrmFrazDiFraz::MisuraDisegno() const
     const Tela& t = *area_;
     const int L = Lato(AltezzaImmagine, b_, d_);
     // Both corners of a box are drawn: the last pixel of the right grid is
-    // at 20 + 2b·L, and of both grids at 70 + d·L.
-    const double x = 20.0 + double(b_) * L, y = 70.0 + double(d_) * L;
-    const QString riga = Testo(a_, b_) + QStringLiteral(" di ") + Testo(c_, d_);
-    const QString risultato = CStr(int32_t(a_) * c_) + QLatin1Char('/') + CStr(int32_t(b_) * d_);
-    const double destra = std::max({t.LarghezzaTesto(riga), 10 + t.LarghezzaTesto(Testo(c_, d_)), x + b_ * double(L) + 1,
-                                    x + t.LarghezzaTesto(riga + QLatin1Char('=')), x + t.LarghezzaTesto(risultato)});
-    const double basso = std::max(y + 1, 95.0 + double(d_) * L + t.AltezzaTesto(risultato));
+    // at 20 + 2b·L. The texts under the grids start at x, and reach further
+    // than the heading and the grids' own labels above them.
+    const double x = 20.0 + double(b_) * L;
+    const QString riga = Testo(a_, b_) + QStringLiteral(" di ") + Testo(c_, d_) + QLatin1Char('=');
+    const QString risultato = Risultato();
+    const double destra =
+        std::max({x + b_ * double(L) + 1, x + t.LarghezzaTesto(riga), x + t.LarghezzaTesto(risultato)});
+    const double basso = 95.0 + double(d_) * L + t.AltezzaTesto(risultato);
     return {std::max(LarghezzaImmagine, int(std::ceil(destra))), std::max(AltezzaImmagine, int(std::ceil(basso)))};
 }
 
@@ -111,7 +112,12 @@ void FrmFrazDiFraz::Disegna()
     scrivi(QStringLiteral("="), 0);
     t.CurrentX = x;
     t.CurrentY = 95.0 + double(d_) * L;
-    scrivi(CStr(int32_t(a_) * c_) + QLatin1Char('/') + CStr(int32_t(b_) * d_), colore1_);
+    scrivi(Risultato(), colore1_);
+}
+
+QString FrmFrazDiFraz::Risultato() const
+{
+    return CStr(int32_t(a_) * c_) + QLatin1Char('/') + CStr(int32_t(b_) * d_);
 }
 
 QImage FrmFrazDiFraz::Istantanea() { return area_->Immagine(); }

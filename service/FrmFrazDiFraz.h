@@ -17,13 +17,14 @@ public:
     // (rounded half to even) over max(b, d), rounded half to even.
     static int Lato(int altezza, int b, int d);
 
-    // Size in pixels of the picture: the designed 327 x 272, or more where
-    // the grids or the texts under them reach further.
-    QSize MisuraDisegno() const;
-
     QImage Istantanea() override;
 
 private:
+    // Size in pixels of the picture: the designed 327 x 272, or more where
+    // the grids or the texts under them reach further.
+    QSize MisuraDisegno() const;
+    // The product "a·c/b·d", in 32 bits.
+    QString Risultato() const;
     void Disegna();
     Superficie* area_;
     int16_t a_, b_, colore1_, c_, d_, colore2_;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
+#include <array>
 
 namespace {
 // Design, in pixels of the client area.

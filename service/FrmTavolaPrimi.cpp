@@ -80,12 +80,7 @@ bool FrmTavolaPrimi::Carica(const QString& percorso, QString* errore)
     QTextOption opzione = txt_->document()->defaultTextOption();
     opzione.setTabStopDistance(std::ceil(m.horizontalAdvance(QStringLiteral("00000")) + m.averageCharWidth() * 2.5));
     nuovo->setDefaultTextOption(opzione);
-    // The box drops the document it showed for the new one, but deletes only
-    // its own first one: a table read before is ours to delete, or each
-    // opening of the open window would keep one more table in memory.
-    QTextDocument* vecchio = txt_->document()->parent() == txt_ ? txt_->document() : nullptr;
-    txt_->setDocument(nuovo);
-    delete vecchio;
+    SostituisciDocumento(txt_, nuovo);
     // The pupil starts reading from the heading.
     txt_->moveCursor(QTextCursor::Start);
     txt_->verticalScrollBar()->setValue(0);

@@ -13,7 +13,6 @@
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPainter>
-#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -383,12 +382,7 @@ std::unique_ptr<QTextDocument> NuovoDocumentoAppunti()
 void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento)
 {
     CaricaAppunti([&documento](QTextEdit* t) {
-        // The box deletes by itself only the document it made; one put in
-        // here earlier goes once the box has let go of it.
-        const QPointer<QTextDocument> vecchio = t->document();
-        documento->setParent(t);
-        t->setDocument(documento.release());
-        if (vecchio && vecchio != t->document()) delete vecchio.data();
+        SostituisciDocumento(t, documento.release());
         QTextCursor inizio(t->document());
         t->setTextCursor(inizio);
     });

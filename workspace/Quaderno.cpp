@@ -214,13 +214,11 @@ bool CaricaQuaderno(const QString& percorso)
     const std::optional<ContenutoQuaderno> contenuto = LeggiFileQuaderno(percorso);
     if (!contenuto) return false;
     const QString nomeAppunti = NomeFileAppunti(percorso);
-    const bool conAppunti = QFileInfo::exists(nomeAppunti);
     // The notes are built apart and go into their box in one piece.
     std::unique_ptr<QTextDocument> appunti;
-    if (conAppunti) {
+    if (QFileInfo::exists(nomeAppunti)) {
         appunti = NuovoDocumentoAppunti();
-        QByteArray rtf;
-        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf) || !Rtf::Leggi(rtf, *appunti)) return false;
+        if (!Rtf::CaricaFile(nomeAppunti, *appunti)) return false;
     }
 
     if (!ApplicaContenutoQuaderno(*contenuto)) return false;
