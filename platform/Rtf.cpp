@@ -19,7 +19,6 @@
 #include <map>
 #include <optional>
 #include <string_view>
-#include <tuple>
 #include <vector>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -346,7 +345,7 @@ struct Carattere {
     int mezziPunti = MezziPuntiPredefiniti;
     int colore = 0;
     bool grassetto = false, corsivo = false, sottolineato = false, barrato = false, nascosto = false;
-    bool operator==(const Carattere&) const = default;
+    auto operator<=>(const Carattere&) const = default;
 };
 
 enum class Destinazione : uint8_t { Testo, Font, Colori, Salta };
@@ -509,17 +508,15 @@ private:
     // A document holds few formats among many runs: each is made once.
     const QTextCharFormat& Formato(const Carattere& car)
     {
-        const int segni = car.grassetto | car.corsivo << 1 | car.sottolineato << 2 | car.barrato << 3 | car.nascosto << 4;
-        const auto chiave = std::make_tuple(car.font, car.mezziPunti, car.colore, segni);
-        auto it = fatti.find(chiave);
-        if (it == fatti.end()) it = fatti.emplace(chiave, tabelle.Formato(car)).first;
+        auto it = fatti.find(car);
+        if (it == fatti.end()) it = fatti.emplace(car, tabelle.Formato(car)).first;
         return it->second;
     }
 
     QTextCursor& cursore;
     const bool documentoIntero;
     const Contenuto& tabelle;
-    std::map<std::tuple<int, int, int, int>, QTextCharFormat> fatti;
+    std::map<Carattere, QTextCharFormat> fatti;
     size_t scritti = 0;   // paragraphs put in so far
 };
 

@@ -18,8 +18,7 @@ namespace {
 // Texts compared as std::string, so that failures print them readably.
 std::string S(const QString& s) { return s.toStdString(); }
 
-// One line per run of equal formatting, with the text of the run, and "|"
-// between paragraphs: "[b i u #ff0000 14] testo".
+// The formatting of a run: "[b i u #ff0000 14] ".
 QString Formato(const QTextDocument& d, const QTextCharFormat& f)
 {
     const QFont q = f.font().resolve(d.defaultFont());
@@ -30,16 +29,23 @@ QString Formato(const QTextDocument& d, const QTextCharFormat& f)
            + QString::number(q.pointSizeF()) + QStringLiteral("] ");
 }
 
-QString Descrivi(const QTextDocument& d)
+// Each run's formatting followed by its text, and "|" between paragraphs:
+// "[b i u #ff0000 14] testo". With unisci, neighbours that look the same
+// are taken as one run, and an empty paragraph is just empty (as the file
+// format carries them).
+QString Descrivi(const QTextDocument& d, bool unisci = false)
 {
-    auto formato = [&d](const QTextCharFormat& f) { return Formato(d, f); };
     QStringList parti;
     for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
-        QString par;
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            par += formato(it.fragment().charFormat()) + it.fragment().text();
+        QString par, ultimo;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QString f = Formato(d, it.fragment().charFormat());
+            if (!unisci || f != ultimo) par += f;
+            ultimo = f;
+            par += it.fragment().text();
+        }
         // An empty paragraph: the formatting of what is typed into it.
-        if (b.length() == 1) par = QStringLiteral("vuoto ") + formato(b.charFormat());
+        if (!unisci && b.length() == 1) par = QStringLiteral("vuoto ") + Formato(d, b.charFormat());
         parti << par;
     }
     return parti.join(QStringLiteral(" | "));
@@ -593,24 +599,6 @@ TEST(Rtf, LetturaEScritturaConcordano)
 
 namespace {
 
-// The runs of each paragraph as the format carries them, neighbours that
-// look the same taken as one: "[b-- auto 12] testo" joined by " | ".
-QString RunsUniti(const QTextDocument& d)
-{
-    QStringList parti;
-    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
-        QString par, ultimo;
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QString f = Formato(d, it.fragment().charFormat());
-            if (f != ultimo) par += f;
-            ultimo = f;
-            par += it.fragment().text();
-        }
-        parti << par;
-    }
-    return parti.join(QStringLiteral(" | "));
-}
-
 // A document of n pieces of one shape, made as a pupil makes them.
 using Forma = void (*)(QTextCursor&, int);
 void Righe(QTextCursor& c, int n)
@@ -681,7 +669,7 @@ void TornaUguale(Forma forma, int n, const char* nome)
     ASSERT_TRUE(Rtf::Leggi(*rtf, letto, &errore)) << nome << ' ' << S(errore);
     EXPECT_EQ(letto.blockCount(), d.blockCount()) << nome;
     EXPECT_TRUE(letto.toPlainText() == d.toPlainText()) << nome;
-    EXPECT_TRUE(RunsUniti(letto) == RunsUniti(d)) << nome;
+    EXPECT_TRUE(Descrivi(letto, true) == Descrivi(d, true)) << nome;
 }
 
 // At the bound the writer writes and the reader reads; one piece more and
