@@ -25,7 +25,6 @@ void Concludi(int s, const char* suono)
 {
     Ridisegna(s);
     Suono::Riproduci(QLatin1String(suono));
-    AggiornaSommaFoglio(uint8_t(s));
     QuadernoModificato = VERO;
 }
 
@@ -51,7 +50,6 @@ void MoltiplicaTermini(uint8_t foglio)
             MostraMessaggio(TroppoGrandi, 3, titolo);
             if (selezionate > 0) {
                 Ridisegna(s);
-                AggiornaSommaFoglio(uint8_t(s));
                 QuadernoModificato = VERO;
             }
             return;

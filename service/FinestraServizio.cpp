@@ -81,8 +81,7 @@ void MostraFinestraServizio(FinestraServizio* w)
     // Before the first show the frame is not known yet: a window placed at
     // the screen's edge may stick out by its frame, so place it once more.
     if (w->HaPosizione()) PosizionaSulloSchermo(w, w->frameGeometry().topLeft());
-    w->raise();
-    w->activateWindow();
+    PortaDavanti(w);
 }
 
 void ChiudiSubito(FinestraServizio* w)

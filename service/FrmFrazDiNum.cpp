@@ -104,14 +104,6 @@ int FrmFrazDiNum::Lato(int altezza, int q, int b)
     return std::max(0, Arrotonda32(double(h) / m));
 }
 
-void FrmFrazDiNum::ImpostaSfondo(const QColor& colore)
-{
-    FinestraServizio::ImpostaSfondo(colore);
-    QPalette p = picture1_->palette();
-    p.setColor(QPalette::Window, colore);
-    picture1_->setPalette(p);
-}
-
 void FrmFrazDiNum::CmdOk_Click()
 {
     // The background of the moment, used only by a drawing that goes ahead:

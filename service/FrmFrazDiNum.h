@@ -35,7 +35,6 @@ public:
 
     QImage Istantanea() override;
     QWidget* NascondiInStampa() const override { return picture1_; }
-    void ImpostaSfondo(const QColor& colore) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -117,6 +117,9 @@ FrmValoreDecimale::FrmValoreDecimale(int16_t numeratore, int16_t denominatore)
     setTabOrder(cmdAvanti_, cmdControlla_);
     setTabOrder(cmdControlla_, cmdAnnulla_);
 
+    // Painted in the window's colour, which they take from it.
+    for (QWidget* w : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(label2_), scorrimento_->viewport()})
+        w->setAutoFillBackground(true);
     ImpostaSfondo(ColoreSfondoServizio());
     txtQuoziente_->setFocus();
 }
@@ -124,11 +127,8 @@ FrmValoreDecimale::FrmValoreDecimale(int16_t numeratore, int16_t denominatore)
 void FrmValoreDecimale::ImpostaSfondo(const QColor& colore)
 {
     FinestraServizio::ImpostaSfondo(colore);
-    ColoraSfondo(label1_, colore);
-    ColoraSfondo(label2_, colore);
     picture1_->BackColor = colore;
     picture2_->BackColor = colore;
-    ColoraSfondo(scorrimento_->viewport(), colore);
     DisegnaRiga();
     DisegnaDivisione();
 }

@@ -38,14 +38,6 @@ FrmVerificaTesto::FrmVerificaTesto(const QString& nome, const QString& didascali
 
 QString FrmVerificaTesto::TestoCopia() const { return label1_->text(); }
 
-void FrmVerificaTesto::ImpostaSfondo(const QColor& colore)
-{
-    FinestraServizio::ImpostaSfondo(colore);
-    QPalette pal = label1_->palette();
-    pal.setColor(QPalette::Window, colore);
-    label1_->setPalette(pal);
-}
-
 FrmUguali::FrmUguali(const QString& testo)
     : FrmVerificaTesto(QStringLiteral("FrmUguali"), DidascaliaVerifica(RegolaVerifica::Uguali), &AltoUguali,
                        &SinistraUguali, 6, testo)

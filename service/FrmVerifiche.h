@@ -13,7 +13,6 @@ public:
     QString TestoCopia() const override;
     // A text window: the pop-up offers no bitmap copy.
     bool ConsenteCopiaBitmap() const override { return false; }
-    void ImpostaSfondo(const QColor& colore) override;
 
 protected:
     FrmVerificaTesto(const QString& nome, const QString& didascalia, int16_t* alto, int16_t* sinistra,
