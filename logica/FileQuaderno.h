@@ -47,11 +47,11 @@ QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto);
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
 
 
-// The largest notebook file the program can write: both sheets full (two
-// counts and 4 values for each of 2 x 128 fractions), every value at its
-// widest ("-32768 " and CR LF, 9 bytes). A larger file is no notebook of
-// this program and is refused before it is read.
-inline constexpr qint64 DimensioneMassimaQuaderno = (2 + 4 * 2 * MaxFrazioni) * 9;
+// The largest notebook file the program can write: both sheets full, their
+// two counts at most " 128 " and CR LF (7 bytes) and the 4 values of each of
+// 2 x 128 fractions at their widest ("-32768 " and CR LF, 9 bytes). A larger
+// file is no notebook of this program and is refused before it is read.
+inline constexpr qint64 DimensioneMassimaQuaderno = 2 * 7 + 4 * 2 * MaxFrazioni * 9;
 
 // Reads a notebook by the sequential-input rules (blanks before a value
 // skipped; a value ends at a blank, a comma or the line end; the blanks and
