@@ -108,7 +108,7 @@ bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati)
     if (d.fd < 0 || ::fstat(d.fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_size > massimo) return false;
     // The size only sizes the buffer: a file that grows while it is read is
     // still read no further than one byte past the bound.
-    QByteArray b(qsizetype(s.st_size) + 1, Qt::Uninitialized);
+    QByteArray b(qsizetype(std::min<qint64>(s.st_size, massimo)) + 1, Qt::Uninitialized);
     qsizetype letti = 0;
     for (;;) {
         if (letti == b.size()) {
@@ -133,7 +133,7 @@ void RimuoviTemporanei(const QString& percorso)
     const QString base = info.fileName();
     QDir cartella = info.absoluteDir();
     // No name filter: the name may hold the filter's own wildcards.
-    const QStringList nomi = cartella.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const QStringList nomi = cartella.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& nome : nomi)
         if (NomeDiTemporaneo(nome, base)) cartella.remove(nome);
 }
