@@ -66,8 +66,9 @@ QString MostraDialogo(bool salva, const QString& titolo)
 
 // --- Writing ---------------------------------------------------------------------
 
-// Why a save failed, for the second line of its message (empty when the
-// reason is the disk's).
+// The second line of a failed save's message: why it failed, or that the
+// notebook file changed without its notes (empty when the disk refused and
+// nothing changed).
 const QString AppuntiTroppoLunghi = QStringLiteral("Gli appunti sono troppo lunghi");
 const QString SoloQuadernoCambiato = QStringLiteral("Il quaderno sul disco è cambiato, gli appunti no");
 
@@ -88,16 +89,9 @@ bool ScriviQuaderno(const QString& percorso, QString& motivo)
             return false;
         }
     }
-    switch (ScriviCoppia(percorso, ComponiBytesQuaderno(), NomeFileAppunti(percorso), rtf)) {
-    case EsitoCoppia::Fatto:
-        return true;
-    case EsitoCoppia::SoloPrimo:
-        motivo = SoloQuadernoCambiato;
-        return false;
-    case EsitoCoppia::NienteCambiato:
-        break;
-    }
-    return false;
+    const EsitoCoppia esito = ScriviCoppia(percorso, ComponiBytesQuaderno(), NomeFileAppunti(percorso), rtf);
+    if (esito == EsitoCoppia::SoloPrimo) motivo = SoloQuadernoCambiato;
+    return esito == EsitoCoppia::Fatto;
 }
 
 // --- Reading ---------------------------------------------------------------------
