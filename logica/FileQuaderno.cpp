@@ -1,9 +1,6 @@
 #include "logica/FileQuaderno.h"
 #include "logica/Frazione.h"
 #include "platform/Numeri.h"
-#include <QBuffer>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -41,27 +38,26 @@ void AggiungiFoglio(QByteArray& out, const std::vector<RecordFrazione>& righe)
     }
 }
 
-// Sequential reading of whole numbers from a text source.
+// Sequential reading of whole numbers from the bytes of a file.
 class LettoreValori {
 public:
-    explicit LettoreValori(QIODevice& d) : sorgente(d) {}
+    explicit LettoreValori(QByteArrayView b) : bytes(b) {}
 
     // The next value, or nothing when it is missing, empty, not a whole
     // number or outside the 16-bit range.
     std::optional<int16_t> Leggi()
     {
         SaltaSpazi();
-        char c;
         bool negativo = false;
-        if (Guarda(c) && (c == '-' || c == '+')) {
-            negativo = c == '-';
-            Avanza();
+        if (Resta() && (Ora() == '-' || Ora() == '+')) {
+            negativo = Ora() == '-';
+            ++pos;
         }
         long long valore = 0;
         int cifre = 0;
-        while (Guarda(c) && !FineValore(c)) {
+        for (; Resta() && !FineValore(Ora()); ++pos) {
+            const char c = Ora();
             if (c < '0' || c > '9') return std::nullopt;
-            Avanza();
             ++cifre;
             if (valore <= 32768) valore = valore * 10 + (c - '0');
         }
@@ -75,32 +71,27 @@ public:
 private:
     static bool Spazio(char c) { return c == ' ' || c == '\t'; }
     static bool FineValore(char c) { return Spazio(c) || c == ',' || c == '\r' || c == '\n'; }
-    bool Guarda(char& c) { return sorgente.peek(&c, 1) == 1; }
-    void Avanza()
-    {
-        char c;
-        sorgente.getChar(&c);
-    }
+    bool Resta() const { return pos < bytes.size(); }
+    char Ora() const { return bytes[pos]; }
     void SaltaSpazi()
     {
-        char c;
-        while (Guarda(c) && Spazio(c)) Avanza();
+        while (Resta() && Spazio(Ora())) ++pos;
     }
     // The blanks after a value, then one comma or one line end.
     void ConsumaSeparatore()
     {
         SaltaSpazi();
-        char c;
-        if (!Guarda(c)) return;
-        if (c == ',' || c == '\n') {
-            Avanza();
-        } else if (c == '\r') {
-            Avanza();
-            if (Guarda(c) && c == '\n') Avanza();
+        if (!Resta()) return;
+        if (Ora() == ',' || Ora() == '\n') {
+            ++pos;
+        } else if (Ora() == '\r') {
+            ++pos;
+            if (Resta() && Ora() == '\n') ++pos;
         }
     }
 
-    QIODevice& sorgente;
+    QByteArrayView bytes;
+    qsizetype pos = 0;
 };
 
 std::optional<std::vector<RecordFrazione>> LeggiFoglio(LettoreValori& lettore)
@@ -149,9 +140,9 @@ bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& conten
     return ScriviFileIntero(percorso, ComponiBytesQuaderno(contenuto));
 }
 
-std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente)
+std::optional<ContenutoQuaderno> LeggiBytesQuaderno(QByteArrayView bytes)
 {
-    LettoreValori lettore(sorgente);
+    LettoreValori lettore(bytes);
     auto foglioA = LeggiFoglio(lettore);
     if (!foglioA) return std::nullopt;
     auto foglioB = LeggiFoglio(lettore);
@@ -159,23 +150,11 @@ std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente)
     return ContenutoQuaderno{std::move(*foglioA), std::move(*foglioB)};
 }
 
-std::optional<ContenutoQuaderno> LeggiBytesQuaderno(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly)) return std::nullopt;
-    return LeggiContenutoQuaderno(buffer);
-}
-
 std::optional<ContenutoQuaderno> LeggiFileQuaderno(const QString& percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    auto contenuto = LeggiContenutoQuaderno(file);
-    const bool erroreLettura = file.error() != QFileDevice::NoError;
-    file.close();
-    if (erroreLettura) return std::nullopt;
-    return contenuto;
+    QByteArray bytes;
+    if (!LeggiFileIntero(percorso, DimensioneMassimaQuaderno, bytes)) return std::nullopt;
+    return LeggiBytesQuaderno(bytes);
 }
 
 bool FiniscePerQdn(const QString& nome) { return nome.endsWith(EstensioneQuaderno, Qt::CaseSensitive); }

@@ -7,15 +7,15 @@
 // negative value), the digits, one blank and CR LF. First the count of
 // sheet A, then numerator, denominator, selected flag and colour of each of
 // its fractions; then the same for sheet B.
+#include "logica/Frazione.h"
 #include "platform/FileInteri.h"
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-class QIODevice;
 
 // One fraction of a sheet as the file holds it.
 struct RecordFrazione {
@@ -47,6 +47,12 @@ QByteArray ComponiBytesQuaderno(const ContenutoQuaderno& contenuto);
 bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& contenuto);
 
 
+// The largest notebook file the program can write: both sheets full, their
+// two counts at most " 128 " and CR LF (7 bytes) and the 4 values of each of
+// 2 x 128 fractions at their widest ("-32768 " and CR LF, 9 bytes). A larger
+// file is no notebook of this program and is refused before it is read.
+inline constexpr qint64 DimensioneMassimaQuaderno = 2 * 7 + 4 * 2 * MaxFrazioni * 9;
+
 // Reads a notebook by the sequential-input rules (blanks before a value
 // skipped; a value ends at a blank, a comma or the line end; the blanks and
 // the one comma or line end after it are consumed; anything after the last
@@ -55,9 +61,9 @@ bool ScriviFileQuaderno(const QString& percorso, const ContenutoQuaderno& conten
 // that ends too early, a count outside 0..128, a fraction that is not
 // 1 <= numerator <= denominator or a colour outside 0..15 give nothing.
 // A selected flag other than 1 is read as 0 (not selected).
-std::optional<ContenutoQuaderno> LeggiContenutoQuaderno(QIODevice& sorgente);
-std::optional<ContenutoQuaderno> LeggiBytesQuaderno(const QByteArray& bytes);
-// Also gives nothing when the file is missing or cannot be read.
+std::optional<ContenutoQuaderno> LeggiBytesQuaderno(QByteArrayView bytes);
+// Also gives nothing when the file is missing, cannot be read, is not a
+// regular file or is larger than DimensioneMassimaQuaderno.
 std::optional<ContenutoQuaderno> LeggiFileQuaderno(const QString& percorso);
 
 // True when the name ends in exactly ".qdn" (case counts).

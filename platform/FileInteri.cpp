@@ -1,7 +1,84 @@
 #include "platform/FileInteri.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::function<bool(PassoCoppia)> guasto;
+
+bool Riesce(PassoCoppia passo) { return !guasto || guasto(passo); }
+
+// Closes a descriptor on every way out.
+struct Descrittore {
+    int fd;
+    ~Descrittore()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+bool FileRegolare(const QByteArray& nome)
+{
+    struct stat s {};
+    return ::stat(nome.constData(), &s) == 0 && S_ISREG(s.st_mode);
+}
+
+// The six letters that end a temporary's name, as the file library's own
+// temporaries end.
+constexpr int LettereTemporaneo = 6;
+
+QString NomeTemporaneo(const QString& percorso)
+{
+    QString nome = percorso + QLatin1Char('.');
+    for (int i = 0; i < LettereTemporaneo; ++i) {
+        const int n = int(QRandomGenerator::global()->bounded(52));
+        nome += QLatin1Char(char(n < 26 ? 'A' + n : 'a' + n - 26));
+    }
+    return nome;
+}
+
+bool NomeDiTemporaneo(const QString& nome, const QString& base)
+{
+    if (nome.size() != base.size() + 1 + LettereTemporaneo || !nome.startsWith(base)
+        || nome.at(base.size()) != QLatin1Char('.'))
+        return false;
+    return std::all_of(nome.begin() + base.size() + 1, nome.end(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    });
+}
+
+// A second name for the file percorso, under which it survives being
+// replaced: a hard link costs nothing whatever the file's size; a copy
+// serves where the file system has no links. Empty on failure.
+QString SecondoNome(const QString& percorso)
+{
+    const QByteArray da = QFile::encodeName(percorso);
+    for (int prova = 0; prova < 100; ++prova) {
+        const QString nome = NomeTemporaneo(percorso);
+        if (::link(da.constData(), QFile::encodeName(nome).constData()) == 0) return nome;
+        if (errno == EEXIST) continue;
+        return QFile::copy(percorso, nome) ? nome : QString();
+    }
+    return {};
+}
+
+// The file a name stands for: a link is followed to its target.
+QString Risolto(const QString& percorso)
+{
+    const QFileInfo i(percorso);
+    return i.isSymLink() && i.exists() ? i.canonicalFilePath() : percorso;
+}
+
+} // namespace
 
 bool PreparaScrittura(QSaveFile& f, const QByteArray& dati)
 {
@@ -20,35 +97,100 @@ bool ScriviFileIntero(const QString& percorso, const QByteArray& dati)
 
 bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati)
 {
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > massimo) return false;
-    dati = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    const QByteArray nome = QFile::encodeName(percorso);
+    // A device or a pipe is never opened: opening some of them has effects,
+    // and one may give bytes without end.
+    if (percorso.isEmpty() || massimo < 0 || !FileRegolare(nome)) return false;
+    // Non-blocking, should a pipe take the file's place after the check:
+    // the second check, on what was opened, then refuses it.
+    const Descrittore d{::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    struct stat s {};
+    if (d.fd < 0 || ::fstat(d.fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_size > massimo) return false;
+    // The size only sizes the buffer: a file that grows while it is read is
+    // still read no further than one byte past the bound.
+    QByteArray b(qsizetype(std::min<qint64>(s.st_size, massimo)) + 1, Qt::Uninitialized);
+    qsizetype letti = 0;
+    for (;;) {
+        if (letti == b.size()) {
+            if (letti > massimo) break;
+            b.resize(qsizetype(std::min<qint64>(2 * qint64(b.size()), massimo + 1)));
+        }
+        const ssize_t n = ::read(d.fd, b.data() + letti, size_t(b.size() - letti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        letti += n;
+    }
+    if (letti > massimo) return false;
+    b.truncate(letti);
+    dati = std::move(b);
+    return true;
 }
 
-bool ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, const QString& secondo,
-                  const std::optional<QByteArray>& datiSecondo, qint64 massimoPrimo)
+void RimuoviTemporanei(const QString& percorso)
+{
+    const QFileInfo info(Risolto(percorso));
+    const QString base = info.fileName();
+    QDir cartella = info.absoluteDir();
+    // No name filter: the name may hold the filter's own wildcards.
+    const QStringList nomi = cartella.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& nome : nomi)
+        if (NomeDiTemporaneo(nome, base)) cartella.remove(nome);
+}
+
+EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, const QString& secondoDato,
+                         const std::optional<QByteArray>& datiSecondo)
 {
     const auto nonUnFile = [](const QString& p) {
         const QFileInfo i(p);
         return i.exists() && !i.isFile();
     };
-    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo)) return false;
-    // The old first file, to put back should the second not follow it.
-    std::optional<QByteArray> vecchio;
-    if (QFileInfo::exists(primo)) {
-        QByteArray b;
-        if (!LeggiFileIntero(primo, massimoPrimo, b)) return false;
-        vecchio = std::move(b);
-    }
+    if (primoDato.isEmpty() || secondoDato.isEmpty()) return EsitoCoppia::NienteCambiato;
+    const QString primo = Risolto(primoDato);
+    const QString secondo = Risolto(secondoDato);
+    if (nonUnFile(primo) || nonUnFile(secondo)) return EsitoCoppia::NienteCambiato;
+    RimuoviTemporanei(primo);
+    RimuoviTemporanei(secondo);
+
     QSaveFile filePrimo(primo);
-    if (!PreparaScrittura(filePrimo, datiPrimo)) return false;
+    if (!PreparaScrittura(filePrimo, datiPrimo)) return EsitoCoppia::NienteCambiato;
     QSaveFile fileSecondo(secondo);
-    if (datiSecondo && !PreparaScrittura(fileSecondo, *datiSecondo)) return false;
-    if (!filePrimo.commit()) return false;
-    const bool fatto = datiSecondo ? fileSecondo.commit() : (!QFileInfo::exists(secondo) || QFile::remove(secondo));
-    if (fatto) return true;
-    if (vecchio) ScriviFileIntero(primo, *vecchio);
-    else QFile::remove(primo);
-    return false;
+    if (datiSecondo && !PreparaScrittura(fileSecondo, *datiSecondo)) return EsitoCoppia::NienteCambiato;
+    // The old first file, to put back should the second not follow it.
+    QString vecchio;
+    if (QFileInfo::exists(primo)) {
+        vecchio = SecondoNome(primo);
+        if (vecchio.isEmpty()) return EsitoCoppia::NienteCambiato;
+    }
+    const auto scarta = [&vecchio] {
+        if (!vecchio.isEmpty()) QFile::remove(vecchio);
+    };
+
+    if (!Riesce(PassoCoppia::ConfermaPrimo)) filePrimo.cancelWriting();
+    if (!filePrimo.commit()) {
+        scarta();
+        return EsitoCoppia::NienteCambiato;
+    }
+    bool fatto = false;
+    if (datiSecondo) {
+        if (!Riesce(PassoCoppia::ConfermaSecondo)) fileSecondo.cancelWriting();
+        fatto = fileSecondo.commit();
+    } else {
+        fatto = !QFileInfo::exists(secondo) || (Riesce(PassoCoppia::RimuoviSecondo) && QFile::remove(secondo));
+    }
+    if (fatto) {
+        scarta();
+        return EsitoCoppia::Fatto;
+    }
+    bool rimesso = false;
+    if (Riesce(PassoCoppia::RipristinaPrimo))
+        rimesso = vecchio.isEmpty() ? QFile::remove(primo)
+                                    : std::rename(QFile::encodeName(vecchio).constData(),
+                                                  QFile::encodeName(primo).constData())
+                                          == 0;
+    if (rimesso) return EsitoCoppia::NienteCambiato;
+    scarta();
+    return EsitoCoppia::SoloPrimo;
 }
+
+void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce) { guasto = std::move(riesce); }

@@ -2,6 +2,7 @@
 // Files read and written whole, within one procedure.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QSaveFile;
@@ -14,14 +15,44 @@ bool PreparaScrittura(QSaveFile& f, const QByteArray& dati);
 // only by a complete new one.
 bool ScriviFileIntero(const QString& percorso, const QByteArray& dati);
 // Reads the whole file percorso into dati; false when it cannot be opened or
-// read, or is larger than massimo bytes.
+// read, is larger than massimo bytes, or is not a regular file (a folder, a
+// device, a pipe: a link to a regular file is followed). Whatever size the
+// file system gives, at most massimo + 1 bytes are read, and opening never
+// waits for a pipe's writer. On failure dati is left as it was.
 bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati);
+
+// What ScriviCoppia did to the disk.
+enum class EsitoCoppia {
+    Fatto,            // both files are the new ones
+    NienteCambiato,   // both files are byte for byte the old ones
+    SoloPrimo,        // primo is the new one, secondo still the old one
+};
 // Writes the file primo with datiPrimo and, beside it, writes secondo with
 // *datiSecondo or, when datiSecondo holds nothing, deletes secondo if it is
-// there: both take effect or neither does. Something other than a file at
-// either name (a folder) fails before anything is written. On failure both
-// old files stay byte for byte as they were and no temporary file is left.
-// An old primo larger than massimoPrimo cannot be kept to be put back: that
-// fails too, before anything is written.
-bool ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, const QString& secondo,
-                  const std::optional<QByteArray>& datiSecondo, qint64 massimoPrimo);
+// there. Something other than a file at either name (a folder) fails before
+// anything is written. A name that is a link acts on the file it points to.
+//
+// Both new files are written in full beside the old ones first; then the
+// old primo gets a second name (a hard link, or a copy where the file
+// system has no links), the new primo takes its place, and only then the
+// new secondo takes its own (or secondo is deleted). Should that last step
+// fail, the old primo is renamed back: NienteCambiato. Should that fail
+// too, SoloPrimo. The two renames are two steps: a process that dies
+// between them leaves the new primo beside the old secondo, and the new
+// secondo in a temporary beside it.
+//
+// Temporaries are named as the file they stand for, a dot and six letters
+// ("prova.rtf.AbcDef"); those left by an earlier save that did not finish
+// are deleted at the start of the next one (see RimuoviTemporanei).
+EsitoCoppia ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, const QString& secondo,
+                         const std::optional<QByteArray>& datiSecondo);
+// Deletes the temporaries that a save of percorso may have left (regular
+// files named percorso, a dot and six ASCII letters), and nothing else.
+void RimuoviTemporanei(const QString& percorso);
+
+// The steps of ScriviCoppia that change the disk, in the order they run.
+enum class PassoCoppia { ConfermaPrimo, ConfermaSecondo, RimuoviSecondo, RipristinaPrimo };
+// Tests make a step fail as a disk would: when the function gives false the
+// step is not done and counts as failed. An empty function (the default)
+// lets every step run.
+void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce);

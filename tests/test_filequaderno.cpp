@@ -2,8 +2,13 @@
 #include "workspace/ContenutoFogli.h"
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using FileQuaderno = ProvaZefra;
 
@@ -27,6 +32,16 @@ bool ScriviTutto(const QString& percorso, const QByteArray& bytes)
 {
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Bytes this process has taken with read() so far (all its threads).
+qint64 ByteLettiDalProcesso()
+{
+    QFile f(QStringLiteral("/proc/self/io"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& riga : f.readAll().split('\n'))
+        if (riga.startsWith("rchar:")) return riga.mid(6).trimmed().toLongLong();
+    return -1;
 }
 
 // Sheet A 3/4 selected colour 12, then 1/2 not selected colour 1; B empty.
@@ -243,4 +258,166 @@ TEST_F(FileQuaderno, RigaDiComando)
     EXPECT_EQ(PercorsoRigaComandi({"\"\"x.qdn\"\""}), QStringLiteral("\"x.qdn\""));
     EXPECT_EQ(PercorsoRigaComandi({"a\"b.qdn"}), QStringLiteral("a\"b.qdn"));
     EXPECT_EQ(PercorsoRigaComandi({}), QString());
+}
+
+// Whatever the file system says of a file's size, a read takes no more than
+// the bound allows, and what is not a regular file is not read at all.
+TEST_F(FileQuaderno, LetturaSoloDiFileRegolariEntroIlLimite)
+{
+    constexpr qint64 limite = 1000;
+    const QByteArray pieno(limite, 'x');
+    ASSERT_TRUE(ScriviTutto(Percorso("pieno"), pieno));
+    ASSERT_TRUE(ScriviTutto(Percorso("oltre"), pieno + 'x'));
+    ASSERT_TRUE(QFile::link(Percorso("pieno"), Percorso("collegamento")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Percorso("zeri")));
+    {
+        QFile rado(Percorso("rado"));   // 1 GiB that takes no disk
+        ASSERT_TRUE(rado.open(QIODevice::WriteOnly) && rado.resize(qint64(1) << 30));
+    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(Percorso("muto")).constData(), 0600), 0);
+    // A pipe that holds more than the bound, its bytes waiting.
+    ASSERT_EQ(mkfifo(QFile::encodeName(Percorso("pieno di byte")).constData(), 0600), 0);
+    const int scrittore = ::open(QFile::encodeName(Percorso("pieno di byte")).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(scrittore, 0);
+    const QByteArray blocco(4096, 'y');
+    qint64 offerti = 0;
+    for (ssize_t n; (n = ::write(scrittore, blocco.constData(), size_t(blocco.size()))) > 0;) offerti += n;
+    ASSERT_GT(offerti, limite);
+
+    const struct {
+        const char* nome;
+        bool letto;
+    } casi[] = {{"pieno", true},  {"collegamento", true}, {"oltre", false},       {"rado", false},
+                {"zeri", false},  {"muto", false},        {"pieno di byte", false}, {"manca", false},
+                {"", false}};   // the folder itself
+    for (const auto& c : casi) {
+        QByteArray dati("prima");
+        const qint64 primaDi = ByteLettiDalProcesso();
+        // A pipe without a writer would hold this call for good.
+        EXPECT_EQ(LeggiFileIntero(Percorso(c.nome), limite, dati), c.letto) << c.nome;
+        EXPECT_EQ(dati, c.letto ? pieno : QByteArray("prima")) << c.nome;
+        EXPECT_LT(ByteLettiDalProcesso() - primaDi, 64 * 1024) << c.nome;
+    }
+    int inAttesa = 0;
+    ASSERT_EQ(ioctl(scrittore, FIONREAD, &inAttesa), 0);
+    EXPECT_EQ(inAttesa, offerti);   // not one byte taken from the pipe
+    ::close(scrittore);
+}
+
+// The bound on a notebook file is the largest the writer makes; a notebook
+// with blanks after it up to the bound reads, one byte more is refused
+// unread.
+TEST_F(FileQuaderno, QuadernoOltreIlLimiteRifiutato)
+{
+    ContenutoQuaderno largo;
+    largo.FoglioA.assign(MaxFrazioni, {-32768, -32768, -32768, -32768});
+    largo.FoglioB = largo.FoglioA;
+    EXPECT_EQ(ComponiBytesQuaderno(largo).size(), DimensioneMassimaQuaderno);
+
+    ContenutoQuaderno pieno;
+    pieno.FoglioA.assign(MaxFrazioni, {32767, 32767, 1, 15});
+    pieno.FoglioB = pieno.FoglioA;
+    const QByteArray bytes = ComponiBytesQuaderno(pieno);
+    for (qint64 coda : {qint64(0), DimensioneMassimaQuaderno - bytes.size(), DimensioneMassimaQuaderno - bytes.size() + 1,
+                        qint64(2) << 20}) {
+        ASSERT_TRUE(ScriviTutto(Percorso("q.qdn"), bytes + QByteArray(coda, coda % 2 ? '\t' : ' ')));
+        const qint64 primaDi = ByteLettiDalProcesso();
+        const auto letto = LeggiFileQuaderno(Percorso("q.qdn"));
+        const bool entro = bytes.size() + coda <= DimensioneMassimaQuaderno;
+        EXPECT_EQ(letto.has_value(), entro) << coda;
+        if (entro) EXPECT_EQ(*letto, pieno);
+        else EXPECT_LT(ByteLettiDalProcesso() - primaDi, 64 * 1024) << coda;
+    }
+}
+
+namespace {
+
+// What ScriviCoppia's steps do while a test makes one of them fail.
+struct GuastoCoppia {
+    explicit GuastoCoppia(std::function<bool(PassoCoppia)> f) { ImpostaGuastoCoppia(std::move(f)); }
+    ~GuastoCoppia() { ImpostaGuastoCoppia({}); }
+    GuastoCoppia(const GuastoCoppia&) = delete;
+    GuastoCoppia& operator=(const GuastoCoppia&) = delete;
+};
+
+} // namespace
+
+// Every way the pair save can fail, with old files or without, notes
+// written or deleted: the result says which files changed, the disk holds
+// exactly that, and no temporary is left.
+TEST_F(FileQuaderno, CoppiaDiceCosaHaFatto)
+{
+    enum class Guasto { Nessuno, Primo, Secondo, SecondoERipristino };
+    const QString q = Percorso("q.qdn");
+    const QString a = Percorso("q.rtf");
+    for (Guasto g : {Guasto::Nessuno, Guasto::Primo, Guasto::Secondo, Guasto::SecondoERipristino})
+        for (bool vecchioQ : {false, true})
+            for (bool vecchiA : {false, true})
+                for (bool nuoviA : {false, true}) {
+                    const std::string caso = std::to_string(int(g)) + "/" + std::to_string(vecchioQ) + "/"
+                                             + std::to_string(vecchiA) + "/" + std::to_string(nuoviA);
+                    QFile::remove(q);
+                    QFile::remove(a);
+                    ASSERT_TRUE(!vecchioQ || ScriviTutto(q, "vecchio"));
+                    ASSERT_TRUE(!vecchiA || ScriviTutto(a, "vecchi appunti"));
+                    const QByteArray primaQ = LeggiTutto(q), primaA = LeggiTutto(a);
+                    const GuastoCoppia guasto([g](PassoCoppia p) {
+                        switch (p) {
+                        case PassoCoppia::ConfermaPrimo: return g != Guasto::Primo;
+                        case PassoCoppia::RipristinaPrimo: return g != Guasto::SecondoERipristino;
+                        default: return g == Guasto::Nessuno || g == Guasto::Primo;
+                        }
+                    });
+                    const std::optional<QByteArray> appunti =
+                        nuoviA ? std::optional<QByteArray>("nuovi appunti") : std::nullopt;
+                    const EsitoCoppia esito = ScriviCoppia(q, "nuovo", a, appunti);
+
+                    // Deleting notes that are not there cannot fail.
+                    const bool secondoFallisce =
+                        (g == Guasto::Secondo || g == Guasto::SecondoERipristino) && (nuoviA || vecchiA);
+                    const EsitoCoppia atteso = g == Guasto::Primo ? EsitoCoppia::NienteCambiato
+                                               : !secondoFallisce ? EsitoCoppia::Fatto
+                                               : g == Guasto::Secondo ? EsitoCoppia::NienteCambiato
+                                                                      : EsitoCoppia::SoloPrimo;
+                    EXPECT_EQ(esito, atteso) << caso;
+                    const bool nuovoQ = atteso != EsitoCoppia::NienteCambiato;
+                    EXPECT_EQ(LeggiTutto(q), nuovoQ ? QByteArray("nuovo") : primaQ) << caso;
+                    const QByteArray nuoviAppunti = nuoviA ? QByteArray("nuovi appunti") : QByteArray("<assente>");
+                    EXPECT_EQ(LeggiTutto(a), atteso == EsitoCoppia::Fatto ? nuoviAppunti : primaA) << caso;
+                    QStringList attesi;
+                    if (nuovoQ || vecchioQ) attesi << "q.qdn";
+                    if (atteso == EsitoCoppia::Fatto ? nuoviA : vecchiA) attesi << "q.rtf";
+                    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), attesi) << caso;
+                }
+}
+
+// The temporaries an unfinished save left go at the next save, and nothing
+// else does; an old notebook of any size, or one reached through a link, is
+// replaced.
+TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
+{
+    const QStringList residui = {"q.rtf.AbcDef", "q.qdn.QWERTY", "q.rtf.zzzzzz"};
+    const QStringList altri = {"q.rtf.bak", "q.rtf.Abc1ef", "q.rtf.AbcDefg", "x.rtf.AbcDef", "q.rtfAbcDef", "q.rtf"};
+    for (const QString& n : residui + altri) ASSERT_TRUE(ScriviTutto(Percorso(n), "residuo"));
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("q.rtf.Cartel"));
+    {
+        QFile grande(Percorso("q.qdn"));   // 3 GiB that takes no disk
+        ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(qint64(3) << 30));
+    }
+    EXPECT_EQ(ScriviCoppia(Percorso("q.qdn"), "nuovo", Percorso("q.rtf"), QByteArray("appunti")), EsitoCoppia::Fatto);
+    EXPECT_EQ(LeggiTutto(Percorso("q.qdn")), QByteArray("nuovo"));
+    EXPECT_EQ(LeggiTutto(Percorso("q.rtf")), QByteArray("appunti"));
+    for (const QString& n : residui) EXPECT_FALSE(QFile::exists(Percorso(n))) << n.toStdString();
+    for (const QString& n : altri) EXPECT_TRUE(QFile::exists(Percorso(n))) << n.toStdString();
+    EXPECT_TRUE(QFileInfo(Percorso("q.rtf.Cartel")).isDir());
+
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("vero"));
+    ASSERT_TRUE(QFile::link(Percorso("vero/q.qdn"), Percorso("l.qdn")));
+    ASSERT_TRUE(ScriviTutto(Percorso("vero/q.qdn"), "vecchio"));
+    const GuastoCoppia guasto([](PassoCoppia p) { return p != PassoCoppia::ConfermaSecondo; });
+    EXPECT_EQ(ScriviCoppia(Percorso("l.qdn"), "nuovo", Percorso("l.rtf"), QByteArray("a")),
+              EsitoCoppia::NienteCambiato);
+    EXPECT_TRUE(QFileInfo(Percorso("l.qdn")).isSymLink());
+    EXPECT_EQ(LeggiTutto(Percorso("vero/q.qdn")), QByteArray("vecchio"));
+    EXPECT_EQ(QDir(Percorso("vero")).entryList(QDir::Files), QStringList({"q.qdn"}));
 }

@@ -20,6 +20,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <deque>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -67,6 +68,7 @@ protected:
     void TearDown() override
     {
         ImpostaDialogoQuaderno({});
+        ImpostaGuastoCoppia({});
         ImpostaFonteSchermo({});
         ProvaZefra::TearDown();
     }
@@ -271,6 +273,65 @@ TEST_F(Quaderno, CartellaAlPostoDegliAppuntiNonScriveNulla)
     EXPECT_FALSE(QFile::exists(NomeQuaderno));
     EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList());
     EXPECT_EQ(QuadernoModificato, VERO);
+}
+
+// The save's steps failing one after another as on a disk that turns
+// read-only, whoever runs the tests: the pupil is told the save failed, and
+// also that the notebook file changed when it could not be put back.
+TEST_F(Quaderno, SalvataggioFallitoDiceCosaCambiaSulDisco)
+{
+    NomeQuaderno = Percorso("prova.qdn");
+    const struct {
+        PassoCoppia guasto1, guasto2;
+        bool soloQuaderno;
+    } casi[] = {{PassoCoppia::ConfermaPrimo, PassoCoppia::ConfermaPrimo, false},
+                {PassoCoppia::ConfermaSecondo, PassoCoppia::ConfermaSecondo, false},
+                {PassoCoppia::ConfermaSecondo, PassoCoppia::RipristinaPrimo, true}};
+    for (const auto& c : casi) {
+        Modale::Azzera();
+        ScriviTutto(NomeQuaderno, DieciRighe);
+        ScriviTutto(Percorso("prova.rtf"), "{\\rtf1 vecchi}");
+        NumFrazioniA = 0;
+        ScriviAppunti(QStringLiteral("nuovi"));
+        QuadernoModificato = VERO;
+        ImpostaGuastoCoppia([&c](PassoCoppia p) { return p != c.guasto1 && p != c.guasto2; });
+        EXPECT_FALSE(SalvaQuaderno());
+        const auto m = Mostrati("piattaforma");
+        ASSERT_EQ(m.size(), 1);
+        EXPECT_EQ(m[0].testo, QStringLiteral("Impossibile salvare il file")
+                                  + (c.soloQuaderno ? QStringLiteral("\nIl quaderno sul disco è cambiato, gli appunti no")
+                                                    : QString()));
+        EXPECT_EQ(LeggiTutto(NomeQuaderno), c.soloQuaderno ? DueFogliVuoti : DieciRighe);
+        EXPECT_EQ(LeggiTutto(Percorso("prova.rtf")), QByteArray("{\\rtf1 vecchi}"));
+        EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"prova.qdn", "prova.rtf"}));
+        EXPECT_EQ(QuadernoModificato, VERO);
+    }
+}
+
+// A notebook with more after its records opens, and is then saved under its
+// own name or over a file of any size; what an unfinished save left beside
+// it goes when it is opened.
+TEST_F(Quaderno, QuadernoApertoSiSalvaDiNuovo)
+{
+    NomeQuaderno = Percorso("coda.qdn");
+    ScriviTutto(NomeQuaderno, DieciRighe + "resto, 1, 2\r\n" + QByteArray(4000, 'z'));
+    ScriviTutto(Percorso("coda.rtf"), "{\\rtf1 appunti}");
+    for (const char* n : {"coda.rtf.AbcDef", "coda.qdn.XyzUvw", "coda.rtf.copia"}) ScriviTutto(Percorso(n), "resto");
+    ASSERT_TRUE(CaricaQuaderno(NomeQuaderno));
+    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"coda.qdn", "coda.rtf", "coda.rtf.copia"}));
+    EXPECT_TRUE(SalvaQuaderno());
+    EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
+    EXPECT_TRUE(Modale::Mostrati().isEmpty());
+
+    {
+        QFile grande(Percorso("grande.qdn"));   // 2 GiB that takes no disk
+        ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(qint64(2) << 30));
+    }
+    scelte = {Percorso("grande.qdn")};
+    Modale::Rispondi(1);
+    EXPECT_TRUE(SalvaQuadernoConNome());
+    EXPECT_EQ(LeggiTutto(Percorso("grande.qdn")), DieciRighe);
+    EXPECT_EQ(NomeQuaderno, Percorso("grande.qdn"));
 }
 
 // --- Save as ---------------------------------------------------------------------
@@ -510,6 +571,18 @@ TEST_F(Quaderno, ApriRifiutaCioCheNonEUnQuadernoSenzaToccareNulla)
     ScriviTutto(Percorso("note.qdn"), DueFogliVuoti);
     ScriviTutto(Percorso("note.rtf"), "testo semplice");
     nomi << Percorso("manca.qdn") << Percorso("note.qdn");
+    // Files no save writes: notes that are a pipe nobody writes to or a link
+    // to a device without end, a notebook that is a pipe, a notebook with
+    // more after its records than any notebook holds.
+    for (const char* n : {"tubo", "zeri"}) {
+        ScriviTutto(Percorso(QStringLiteral("%1.qdn").arg(n)), DueFogliVuoti);
+        nomi << Percorso(QStringLiteral("%1.qdn").arg(n));
+    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(Percorso("tubo.rtf")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Percorso("zeri.rtf")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(Percorso("solotubo.qdn")).constData(), 0600), 0);
+    ScriviTutto(Percorso("coda.qdn"), DueFogliVuoti + QByteArray(2 << 20, ' '));
+    nomi << Percorso("solotubo.qdn") << Percorso("coda.qdn");
     // Names that do not end in ".qdn" exactly (the comparison heeds case).
     ScriviTutto(Percorso("PROVA.QDN"), DueFogliVuoti);
     ScriviTutto(Percorso("prova.txt"), DueFogliVuoti);

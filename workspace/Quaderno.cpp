@@ -66,18 +66,17 @@ QString MostraDialogo(bool salva, const QString& titolo)
 
 // --- Writing ---------------------------------------------------------------------
 
-// Why a save failed, for the second line of its message (empty when the
-// reason is the disk's).
+// The second line of a failed save's message: why it failed, or that the
+// notebook file changed without its notes (empty when the disk refused and
+// nothing changed).
 const QString AppuntiTroppoLunghi = QStringLiteral("Gli appunti sono troppo lunghi");
+const QString SoloQuadernoCambiato = QStringLiteral("Il quaderno sul disco è cambiato, gli appunti no");
 
-// The largest old notebook file kept in memory while the new one is put in
-// place, to be written back should the notes not follow: far more than a
-// notebook of two full sheets takes.
-constexpr qint64 QuadernoMassimo = 1024 * 1024;
-
-// The notebook and its notes file are written together or not at all. Notes
-// that could not be read back (past the bounds of the rich-text reader) are
-// not written: the save fails with motivo set.
+// Writes the notebook and then its notes file (see ScriviCoppia for the
+// order and what a failure leaves). Notes that could not be read back (past
+// the bounds of the rich-text reader) are not written: the save fails with
+// motivo set, as it does when the notebook file changed but the notes file
+// could not follow it.
 bool ScriviQuaderno(const QString& percorso, QString& motivo)
 {
     if (percorso.isEmpty()) return false;
@@ -90,7 +89,9 @@ bool ScriviQuaderno(const QString& percorso, QString& motivo)
             return false;
         }
     }
-    return ScriviCoppia(percorso, ComponiBytesQuaderno(), NomeFileAppunti(percorso), rtf, QuadernoMassimo);
+    const EsitoCoppia esito = ScriviCoppia(percorso, ComponiBytesQuaderno(), NomeFileAppunti(percorso), rtf);
+    if (esito == EsitoCoppia::SoloPrimo) motivo = SoloQuadernoCambiato;
+    return esito == EsitoCoppia::Fatto;
 }
 
 // --- Reading ---------------------------------------------------------------------
@@ -214,6 +215,10 @@ bool CaricaQuaderno(const QString& percorso)
     const std::optional<ContenutoQuaderno> contenuto = LeggiFileQuaderno(percorso);
     if (!contenuto) return false;
     const QString nomeAppunti = NomeFileAppunti(percorso);
+    // What an unfinished save left beside the pair goes before the notes
+    // are read.
+    RimuoviTemporanei(percorso);
+    RimuoviTemporanei(nomeAppunti);
     // The notes are built apart and go into their box in one piece.
     std::unique_ptr<QTextDocument> appunti;
     if (QFileInfo::exists(nomeAppunti)) {

@@ -2,14 +2,23 @@
 // Notebook files: the ".qdn" notebook and its notes file beside it, saved,
 // opened and laid out (the File menu's handlers are in commands/).
 //
-// Saving puts both files in place together or not at all, and reports
-// whether it succeeded; a failure shows "Impossibile salvare il file" and
-// leaves the notebook marked modified. Notes the notes reader would refuse
-// (past its bounds) are never written: the save fails, with the second line
-// "Gli appunti sono troppo lunghi", and the notes stay in their box. Opening
-// shows the wait cursor, reads and checks the whole notebook and its notes
-// first (a file that is refused changes nothing on the screen), then puts
-// the notes in their box in one piece.
+// Saving writes both files in full beside the old ones, then renames the
+// notebook file into place and then the notes file (or deletes the notes
+// file, for blank notes), and reports whether it succeeded. When the notes
+// cannot follow, the old notebook file is put back: the save fails with
+// "Impossibile salvare il file" and the disk holds the old pair. Should the
+// put-back fail too, the message has the second line "Il quaderno sul disco
+// è cambiato, gli appunti no". A failed save leaves the notebook marked
+// modified. Notes the notes reader would refuse (past its bounds) are never
+// written: the save fails, with the second line "Gli appunti sono troppo
+// lunghi", and the notes stay in their box. A program stopped between the
+// two renames leaves the new notebook file beside the old notes; the next
+// open or save of that notebook deletes the temporaries left beside them.
+// Opening shows the wait cursor, reads and checks the whole notebook and its
+// notes first (a file that is refused changes nothing on the screen), then
+// puts the notes in their box in one piece. Only regular files are read
+// (never a device or a pipe), and a notebook file larger than the largest
+// the program writes is refused unread.
 #include <QString>
 #include <functional>
 
