@@ -80,10 +80,16 @@ void SospendiSempreSopra(const QWidget* modale)
 // their order, still under the modal window. (Openbox may raise the parent
 // once more as it marks the box active, and then refuses other raises until
 // the box closes: they stay under it, in their order, until then.)
+// True while the watcher itself raises windows: those raises are not the
+// program bringing a window forward.
+bool rialzando = false;
+
 void RialzaSospese()
 {
+    rialzando = true;
     for (const QPointer<QWidget>& w : std::as_const(ordine))
         if (DaRialzare(w) && sospese.contains(w)) w->raise();
+    rialzando = false;
 }
 
 void Ripristina()
@@ -94,8 +100,10 @@ void Ripristina()
         if (w && w->windowHandle()) ImpostaSempreSopra(w, true);
     sospese.clear();
     if (DaRialzare(tastiera)) MettiInCima(tastiera);
+    rialzando = true;
     for (const QPointer<QWidget>& w : std::as_const(ordine))
         if (DaRialzare(w)) w->raise();
+    rialzando = false;
     if (DaRialzare(tastiera)) tastiera->activateWindow();
     tastiera = nullptr;
     modaleAperta = false;
@@ -106,16 +114,23 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         const QEvent::Type t = e->type();
-        if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::WindowStateChange && t != QEvent::WindowActivate)
+        if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::WindowStateChange && t != QEvent::WindowActivate &&
+            t != QEvent::ZOrderChange)
             return false;
         if (!o->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(o);
         if (!w->isWindow()) return false;
         if (!w->isModal()) {
             if (!HaUnPosto(w)) return false;
-            // A window just shown is put on top by the window manager, and
-            // so is one the pupil activates.
-            if ((t == QEvent::Show || t == QEvent::WindowActivate) && !modaleAperta) MettiInCima(w);
+            // A window just shown or raised is put on top by the window
+            // manager, and so is one the pupil activates (the program never
+            // lowers a window of its own).
+            const bool davanti = t == QEvent::Show || (t == QEvent::ZOrderChange && !rialzando);
+            if (davanti || (t == QEvent::WindowActivate && !modaleAperta)) MettiInCima(w);
+            // Between the last modal window gone and the order made again,
+            // one the program brings forward then (a caller going on after
+            // its box) is the one to have the keyboard.
+            if (davanti && modaleAperta && !QApplication::activeModalWidget()) tastiera = w;
             // Hidden by the program (not minimised): shown again, it comes
             // on top.
             if (t == QEvent::Hide && !e->spontaneous())
@@ -136,7 +151,7 @@ protected:
             QTimer::singleShot(0, qApp, [] {
                 if (modaleAperta && !QApplication::activeModalWidget()) Ripristina();
             });
-        } else if (w->isMinimized()) {
+        } else if (t == QEvent::WindowStateChange && w->isMinimized()) {
             // Minimised anyway: back at once (after the window manager has
             // finished minimising it, or the request is lost).
             QTimer::singleShot(0, w, [w] {

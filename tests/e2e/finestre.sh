@@ -57,12 +57,12 @@ export HOME="$lavoro/casa" XDG_CONFIG_HOME="$lavoro/casa/.config" XDG_RUNTIME_DI
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 cp "$programma" "$lavoro/app/zefra"
+cp "$origine"/*.wav "$origine"/*.html "$origine"/*.rtf "$lavoro/app/" 2>/dev/null
 # What a sanitizer build needs on X (no effect on a plain build): the leak
 # scan crashes on this system's C library otherwise, and the system's D-Bus
 # library leaks at exit.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-intercept_tls_get_addr=0}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$qui/scripts/lsan-sistema.supp}"
-cp "$origine"/*.wav "$origine"/*.html "$origine"/*.rtf "$lavoro/app/" 2>/dev/null
 
 # A display that is free: Xvfb picks it and writes its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
@@ -361,7 +361,6 @@ apri_servizio() {
     w="$(finestra "$3")"
     xdotool windowmove --sync "$w" "$4" "$5"
 }
-servizio() { finestra "$1"; }
 
 # intorno_al_box OPENING CLOSING: with the program's windows stacked as the
 # pupil left them, OPENING (a function) brings up a box and waits until it
@@ -397,8 +396,8 @@ tre_in_un_ordine() {
     apri_servizio 8 l "Rappresentazione lineare" 60 420 || return 1
     apri_servizio 8 p "Rappresentazione poligonale" 200 480 || return 1
     apri_servizio 8 i "Istogramma" 340 540 || return 1
-    clic_sul_titolo "$(servizio Istogramma)" || return 1
-    clic_sul_titolo "$(servizio "Rappresentazione lineare")" || return 1
+    clic_sul_titolo "$(finestra Istogramma)" || return 1
+    clic_sul_titolo "$(finestra "Rappresentazione lineare")" || return 1
     clic_sul_titolo "$(principale)" || return 1
     in_ordine Zefra "Rappresentazione poligonale" Istogramma "Rappresentazione lineare"
 }
@@ -444,8 +443,8 @@ caso_ordine_box_servizio() {
     apri_servizio 8 l "Rappresentazione lineare" 60 420 || return 1
     apri_servizio 8 p "Rappresentazione poligonale" 200 480 || return 1
     apri_servizio 7 n "Frazione di un numero intero" 340 540 || return 1
-    clic_sul_titolo "$(servizio "Rappresentazione lineare")" || return 1
-    clic_sul_titolo "$(servizio "Frazione di un numero intero")" || return 1
+    clic_sul_titolo "$(finestra "Rappresentazione lineare")" || return 1
+    clic_sul_titolo "$(finestra "Frazione di un numero intero")" || return 1
     in_ordine Zefra "Rappresentazione poligonale" "Rappresentazione lineare" "Frazione di un numero intero" || return 1
     intorno_al_box sbaglia_frazione invio
 }
@@ -470,7 +469,8 @@ for caso in "${casi[@]}"; do
         echo "  active: $(xdotool getactivewindow getwindowname 2>/dev/null)" >>"$resoconto"
     fi
     # How the program ended counts in every case.
-    { chiudi && pulito; } >>"$resoconto" 2>&1 || esito=1
+    chiudi >>"$resoconto" 2>&1 || esito=1
+    pulito >>"$resoconto" 2>&1 || esito=1
     if [ "$esito" -eq 0 ]; then
         echo "ok     $caso"
         passati=$((passati + 1))
