@@ -2,7 +2,6 @@
 #include "platform/Finestre.h"
 #include "platform/OrdineFinestre.h"
 #include <QDialog>
-#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -30,7 +29,8 @@ protected:
 QtMessageHandler gestorePrecedente = nullptr;
 void TaceRialzo(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo)
 {
-    if (!testo.contains(QStringLiteral("does not support raise"))) gestorePrecedente(tipo, contesto, testo);
+    if (gestorePrecedente && !testo.contains(QStringLiteral("does not support raise")))
+        gestorePrecedente(tipo, contesto, testo);
 }
 
 bool SempreSopra(const QWidget* w) { return w->windowHandle()->flags() & Qt::WindowStaysOnTopHint; }
@@ -43,7 +43,22 @@ bool Attiva(QWidget* w)
 
 }   // namespace
 
-using OrdineFinestre = ProvaZefra;
+class OrdineFinestre : public ProvaZefra {
+protected:
+    void SetUp() override
+    {
+        ProvaZefra::SetUp();
+        SorvegliaModali();
+        // What an earlier test left to do once its last box had gone.
+        QCoreApplication::processEvents();
+        gestorePrecedente = qInstallMessageHandler(TaceRialzo);
+    }
+    void TearDown() override
+    {
+        qInstallMessageHandler(gestorePrecedente);
+        ProvaZefra::TearDown();
+    }
+};
 
 // Three top-most windows brought forward by the pupil in every order, the
 // keyboard in the main window or in the top one of them, and a box of that
@@ -52,11 +67,6 @@ using OrdineFinestre = ProvaZefra;
 // order it stood in, the one with the keyboard last, and has the keyboard.
 TEST_F(OrdineFinestre, UnBoxLasciaOgniFinestraAlSuoPosto)
 {
-    SorvegliaModali();
-    // What an earlier test left to do once its last box had gone.
-    QCoreApplication::processEvents();
-    gestorePrecedente = qInstallMessageHandler(TaceRialzo);
-    const auto ripristina = qScopeGuard([] { qInstallMessageHandler(gestorePrecedente); });
     const QStringList aperte{QStringLiteral("istogramma"), QStringLiteral("lineare"), QStringLiteral("uguali")};
     QStringList servizi = aperte;
     do {
@@ -113,4 +123,28 @@ TEST_F(OrdineFinestre, UnBoxLasciaOgniFinestraAlSuoPosto)
             if (HasFailure()) return;   // one order that fails says enough
         }
     } while (std::next_permutation(servizi.begin(), servizi.end()));
+}
+
+// A caller that shows a window as soon as its box has closed gives that
+// window the keyboard: it is raised last, over the one that had it before.
+TEST_F(OrdineFinestre, LaFinestraApertaDopoIlBoxPrendeLaTastiera)
+{
+    Rialzi rialzi;
+    QWidget principale, nuova(nullptr, Qt::Tool);
+    principale.setObjectName(QStringLiteral("principale"));
+    nuova.setObjectName(QStringLiteral("nuova"));
+    principale.show();
+    ASSERT_TRUE(Attiva(&principale));
+    rialzi.Osserva(&principale);
+    rialzi.Osserva(&nuova);
+    QDialog box(&principale);
+    QuandoModale([&](QWidget*) { box.reject(); });
+    box.exec();
+    nuova.show();
+    rialzi.visti.clear();   // the toolkit's own, as it shows the window
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rialzi.visti.size() == 2; })) << rialzi.visti.join(' ').toStdString();
+    EXPECT_EQ(rialzi.visti.join(QLatin1Char(' ')).toStdString(), "principale nuova");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &nuova; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &nuova);
 }
