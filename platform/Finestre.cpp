@@ -1,17 +1,13 @@
 #include "platform/Finestre.h"
 #include "platform/Numeri.h"
 #include <QApplication>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
-#include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 void RendiSempreSopra(QWidget* w)
 {
@@ -35,93 +31,6 @@ void PortaDavanti(QWidget* w)
     w->show();
     w->raise();
     w->activateWindow();
-}
-
-namespace {
-
-// The top-most windows that an open modal window has taken the top-most
-// state from: they go back above the others when the last one closes.
-QList<QPointer<QWidget>> sospese;
-
-bool SempreSopra(const QWidget* w)
-{
-    return w->windowHandle() && (w->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
-}
-
-void ImpostaSempreSopra(QWidget* w, bool sopra)
-{
-    // On the native window only: the widget's own flags stay, and changing
-    // them would hide and re-create a window that is on screen.
-    QWindow* h = w->windowHandle();
-    h->setFlags(sopra ? h->flags() | Qt::WindowStaysOnTopHint : h->flags() & ~Qt::WindowStaysOnTopHint);
-}
-
-// A window manager raises a clicked window within its layer: a top-most
-// tool window would cover the modal one, which the pupil then cannot find.
-// So while a modal window is open it alone is top-most, with the windows it
-// belongs to (a box over an exercise window): the window manager keeps a
-// window's own boxes above it.
-void SospendiSempreSopra(const QWidget* modale)
-{
-    QList<const QWidget*> suoi{modale};
-    for (const QWidget* p = modale->parentWidget(); p; p = p->window()->parentWidget()) suoi.append(p->window());
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (suoi.contains(w) || w->isModal() || !w->isVisible() || !SempreSopra(w)) continue;
-        ImpostaSempreSopra(w, false);
-        sospese.append(w);
-    }
-}
-
-void RipristinaSempreSopra()
-{
-    for (const QPointer<QWidget>& w : std::as_const(sospese))
-        if (w && w->windowHandle()) ImpostaSempreSopra(w, true);
-    sospese.clear();
-}
-
-class SorveglianteModali : public QObject {
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        const QEvent::Type t = e->type();
-        if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::WindowStateChange && t != QEvent::WindowActivate)
-            return false;
-        if (!o->isWidgetType()) return false;
-        auto* w = static_cast<QWidget*>(o);
-        if (!w->isWindow() || !w->isModal()) return false;
-        if (t == QEvent::Show) {
-            SospendiSempreSopra(w);
-        } else if (t == QEvent::WindowActivate) {
-            // The window manager raises a modal window's parent with it: the
-            // windows that were top-most go back over the main window,
-            // where the pupil left them (still under the modal one).
-            for (const QPointer<QWidget>& s : std::as_const(sospese))
-                if (s) s->raise();
-        } else if (t == QEvent::Hide) {
-            // Once it is gone the next modal window, if any, is known.
-            QTimer::singleShot(0, qApp, [] {
-                if (!QApplication::activeModalWidget()) RipristinaSempreSopra();
-            });
-        } else if (w->isMinimized()) {
-            // Minimised anyway: back at once (after the window manager has
-            // finished minimising it, or the request is lost).
-            QTimer::singleShot(0, w, [w] {
-                if (w->isVisible()) PortaDavanti(w);
-            });
-        }
-        return false;
-    }
-};
-
-}   // namespace
-
-void SorvegliaModali()
-{
-    static SorveglianteModali* sorvegliante = nullptr;
-    if (sorvegliante || !qApp) return;
-    sorvegliante = new SorveglianteModali();
-    sorvegliante->setParent(qApp);
-    qApp->installEventFilter(sorvegliante);
 }
 
 void SostituisciDocumento(QTextEdit* box, QTextDocument* nuovo)

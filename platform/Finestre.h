@@ -1,5 +1,6 @@
 #pragma once
-// Window helpers: top-most windows and placement on the screen.
+// Window helpers: top-most windows and placement on the screen (the order
+// of the windows around a modal one is in OrdineFinestre.h).
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -19,13 +20,6 @@ Qt::WindowFlags FlagDialogoFisso();
 // reuses an open window: one that the pupil minimised comes back in its
 // normal state.
 void PortaDavanti(QWidget* w);
-// Keeps the open modal window (dialog or box) where the pupil can answer
-// it, whatever the window manager does; installed once for the program:
-//  - while one is open, the other top-most windows of the program lose
-//    their top-most state (given back when the last modal one closes), so
-//    that a click on one of them cannot raise it over the modal window;
-//  - one minimised anyway comes straight back.
-void SorvegliaModali();
 // Gives the box a document built apart (read while the box went on showing
 // the old one), which the box then owns; a document given to it earlier goes.
 void SostituisciDocumento(QTextEdit* box, QTextDocument* nuovo);

@@ -1,5 +1,6 @@
 #include "Aiuti.h"
 #include "platform/Finestre.h"
+#include "platform/OrdineFinestre.h"
 #include <QDialog>
 #include <QTest>
 #include <QWindow>

@@ -1,6 +1,7 @@
 #include "workspace/Avvio.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/OrdineFinestre.h"
 #include "platform/Modale.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"

@@ -2,12 +2,17 @@
 # The program under a real window manager: its own X server (Xvfb, on a
 # display it finds free) with openbox, driven by real X key and mouse events
 # (xdotool). It checks what the offscreen unit tests cannot see: where the
-# keyboard goes after a box, minimised windows, and which window is on top.
+# keyboard goes after a box, minimised windows, and the order in which the
+# program's windows stand, bottom to top, around a box.
 # Each case starts the program afresh on a small notebook, waits on what it
 # can observe (a window mapped or gone, a title, a file written, pixels) with
-# a bounded wait, and ends with one line "N passed, M failed".
+# a bounded wait, and fails as well when the program did not end as it should
+# (a crash signal, an exit status other than the one asked for, a sanitizer
+# report in its standard error). The suite ends with one line
+# "N passed, M failed".
 #
-#   tests/e2e/finestre.sh [path/to/zefra]    (default: build/zefra)
+#   tests/e2e/finestre.sh [path/to/zefra [case...]]
+#   (default: build/zefra, every case)
 set -uo pipefail
 
 qui="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -53,6 +58,11 @@ export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 cp "$programma" "$lavoro/app/zefra"
 cp "$origine"/*.wav "$origine"/*.html "$origine"/*.rtf "$lavoro/app/" 2>/dev/null
+# What a sanitizer build needs on X (no effect on a plain build): the leak
+# scan crashes on this system's C library otherwise, and the system's D-Bus
+# library leaks at exit.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-intercept_tls_get_addr=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$qui/scripts/lsan-sistema.supp}"
 
 # A display that is free: Xvfb picks it and writes its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
@@ -79,22 +89,92 @@ stato() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: $2"; }
 
 # Starts the program on a notebook holding 3/4, selected, on sheet A (the
 # main window then opens without the splash), and waits for it to be active.
+# The notebook's time is an absolute instant, before any save in every time
+# zone.
+errori="$lavoro/zefra.err"
 avvia() {
     printf ' 1 \r\n 3 \r\n 4 \r\n 1 \r\n 12 \r\n 0 \r\n' >"$quaderno"
-    touch -d '2000-01-01' "$quaderno"
+    touch -d @946684800 "$quaderno"
     rm -f "$registro"
-    (cd "$lavoro/app" && exec ./zefra "$quaderno" >>"$lavoro/zefra.log" 2>&1) &
+    (cd "$lavoro/app" && exec ./zefra "$quaderno" >"$errori" 2>&1) &
     zefra=$!
     aspetta 20 attiva Zefra
 }
-chiudi() {
-    [ -n "$zefra" ] && kill "$zefra" 2>/dev/null && wait "$zefra" 2>/dev/null
+# A sanitizer's report in what the program wrote: a fault even when the
+# program went on.
+pulito() {
+    if grep -qE "ERROR: AddressSanitizer|runtime error:|LeakSanitizer" "$errori"; then
+        echo "  sanitizer report:"
+        grep -E -A8 "ERROR: AddressSanitizer|runtime error:|LeakSanitizer" "$errori" | head -n 40 | sed 's/^/    /'
+        return 1
+    fi
+}
+# finito STATUS: the program has ended by itself (as the pupil asked) with
+# that exit status, within a bounded wait.
+finito() {
+    local esito
+    aspetta 20 sh -c "! kill -0 $zefra 2>/dev/null" || { echo "  the program did not end"; return 1; }
+    wait "$zefra"
+    esito=$?
     zefra=""
+    [ "$esito" -eq "$1" ] || { echo "  the program ended with status $esito, expected $1"; return 1; }
+}
+# Ends a program that is still running (the pupil did not ask it to end): it
+# must still be there, and end from the TERM signal alone, not from a crash.
+chiudi() {
+    local esito
+    [ -n "$zefra" ] || return 0
+    if ! kill -0 "$zefra" 2>/dev/null; then
+        wait "$zefra"
+        esito=$?
+        zefra=""
+        echo "  the program ended by itself with status $esito"
+        return 1
+    fi
+    kill "$zefra"
+    wait "$zefra"
+    esito=$?
+    zefra=""
+    [ "$esito" -eq 143 ] || { echo "  the program ended with status $esito, not from TERM"; return 1; }
 }
 principale() { finestra Zefra; }
 # Asks the window manager to activate a window (as a click on it would),
 # without waiting on it for ever.
 in_primo_piano() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
+
+# The program's windows as the window manager stacks them, bottom to top
+# (decimal ids, one line).
+pila() {
+    local suoi w
+    suoi=" $(xdotool search --pid "$zefra" 2>/dev/null | tr '\n' ' ') "
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+        case "$suoi" in *" $((w)) "*) printf '%s ' "$((w))" ;; esac
+    done
+}
+# The same with each window's title, for a message.
+titoli() { for w in $1; do printf '[%s] ' "$(xdotool getwindowname "$w")"; done; }
+in_cima() { [ "$(pila | awk '{ print $NF }')" = "$1" ]; }
+pila_uguale() { [ "$(pila)" = "$1" ]; }
+# sotto_il_box BEFORE BOX: BOX is on top, and under it the windows of
+# BEFORE other than the main window keep their order, bottom to top, with
+# the windows the box belongs to over them.
+sotto_il_box() {
+    local senza="s/ $(principale) / /"
+    case " $(pila)" in *" $2 ") ;; *) return 1 ;; esac
+    case "$(pila | sed "s/^/ /; $senza")" in "$(echo " $1" | sed "$senza")"*) return 0 ;; esac
+    return 1
+}
+# The window that has the keyboard, as the window manager says.
+attiva_id() { printf '%d' "$(xprop -root _NET_ACTIVE_WINDOW | sed 's/^[^#]*# *//; s/,.*//')"; }
+# A click in the middle of a window's title bar, as the pupil brings it
+# forward.
+clic_sul_titolo() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y - 8)) click 1
+    aspetta 10 sh -c "[ \"\$(xprop -root _NET_ACTIVE_WINDOW)\" = '_NET_ACTIVE_WINDOW(WINDOW): window id # $(printf '0x%x' "$1")' ]" ||
+        { echo "  a click did not activate $(titoli "$1")"; return 1; }
+}
 
 # How many windows of the program are mapped (its menus included).
 aperte() { [ "$(xdotool search --onlyvisible --pid "$zefra" 2>/dev/null | wc -l)" -ge "$1" ]; }
@@ -223,8 +303,7 @@ caso_domanda_uscita() {
     menu 0 e || return 1
     aspetta 10 attiva Esci || { echo "  no question at exit"; return 1; }
     xdotool key Return
-    aspetta 10 sh -c "! kill -0 $zefra 2>/dev/null" || { echo "  the program did not end"; return 1; }
-    zefra=""
+    finito 0 || return 1
     [ "$(numeri)" = "2 3 4 1 12 1 2 0 12 0" ] || { echo "  notebook: $(numeri)"; return 1; }
 }
 
@@ -271,21 +350,135 @@ caso_dialogo_ridotto() {
     aspetta 10 assente Aggiungi || { echo "  Escape did not reach the dialog"; return 1; }
 }
 
+# Opens a service window from the main window's menu (menu MENU, item KEY),
+# waits for the window titled TITLE and moves it to LEFT, TOP, each one
+# lower than the one before, so that every title bar stays in sight.
+apri_servizio() {
+    local w
+    clic_sul_titolo "$(principale)" || return 1
+    menu "$1" "$2" || return 1
+    aspetta 10 visibile "$3" || { echo "  no window $3"; return 1; }
+    w="$(finestra "$3")"
+    xdotool windowmove --sync "$w" "$4" "$5"
+}
+
+# intorno_al_box OPENING CLOSING: with the program's windows stacked as the
+# pupil left them, OPENING (a function) brings up a box and waits until it
+# is active; the box must then stand above every window of the program.
+# CLOSING (a function) closes it. Then the order of the program's windows,
+# bottom to top, and the window with the keyboard are the ones before.
+intorno_al_box() {
+    local prima tastiera box
+    prima="$(pila)"
+    tastiera="$(attiva_id)"
+    "$1" || return 1
+    box="$(attiva_id)"
+    aspetta 10 in_cima "$box" || { echo "  the box is under: $(titoli "$(pila)")"; return 1; }
+    # The others keep their order under it. (The main window, raised with
+    # its box by the window manager, may stand over the service windows
+    # until the box closes.)
+    aspetta 10 sotto_il_box "$prima" "$box" ||
+        { echo "  before: $(titoli "$prima")"; echo "  during: $(titoli "$(pila)")"; return 1; }
+    "$2" || return 1
+    aspetta 10 sh -c "! xprop -id $box WM_STATE 2>/dev/null | grep -q Normal" || { echo "  the box did not close"; return 1; }
+    aspetta 10 pila_uguale "$prima" || { echo "  before: $(titoli "$prima")"; echo "  after:  $(titoli "$(pila)")"; return 1; }
+    # Still so a moment later: nothing is left to restack them.
+    sleep 0.5
+    pila_uguale "$prima" || { echo "  before: $(titoli "$prima")"; echo "  later:  $(titoli "$(pila)")"; return 1; }
+    [ "$(attiva_id)" = "$tastiera" ] ||
+        { echo "  the keyboard was in $(titoli "$tastiera")and is in $(titoli "$(attiva_id)")"; return 1; }
+}
+
+# Three service windows, opened in one order and brought by the pupil into
+# another: linear on top, then histogram, then polygonal; then the main
+# window, under them, takes the keyboard.
+tre_in_un_ordine() {
+    apri_servizio 8 l "Rappresentazione lineare" 60 420 || return 1
+    apri_servizio 8 p "Rappresentazione poligonale" 200 480 || return 1
+    apri_servizio 8 i "Istogramma" 340 540 || return 1
+    clic_sul_titolo "$(finestra Istogramma)" || return 1
+    clic_sul_titolo "$(finestra "Rappresentazione lineare")" || return 1
+    clic_sul_titolo "$(principale)" || return 1
+    in_ordine Zefra "Rappresentazione poligonale" Istogramma "Rappresentazione lineare"
+}
+# in_ordine TITLE...: the program's windows stand in that order, bottom to
+# top, once the window manager has done.
+in_ordine() {
+    local attesa="" t
+    for t in "$@"; do attesa+="$(finestra "$t") "; done
+    aspetta 10 pila_uguale "$attesa" || { echo "  not in the pupil's order: $(titoli "$(pila)")"; return 1; }
+}
+box_imposta() { menu 9 o && aspetta 10 attiva Imposta; }
+box_aggiungi() {
+    xdotool key ctrl+i
+    aspetta 10 attiva Aggiungi || return 1
+    xdotool type 3; xdotool key Tab; xdotool type 0; xdotool key Return
+    aspetta 10 attiva "Immissione denominatore"
+}
+invio() { xdotool key Return; }
+# The message closed, then the dialog under it.
+invio_ed_esc() {
+    xdotool key Return
+    aspetta 10 attiva Aggiungi || return 1
+    xdotool key Escape
+    aspetta 10 assente Aggiungi
+}
+
+# A box of the main window: an information from the Imposta menu.
+caso_ordine_box_principale() {
+    tre_in_un_ordine || return 1
+    intorno_al_box box_imposta invio
+}
+
+# A modal dialog of the main window, with a box over it (a zero denominator
+# refused): once both are gone the order is the one before.
+caso_ordine_dialogo_principale() {
+    tre_in_un_ordine || return 1
+    intorno_al_box box_aggiungi invio_ed_esc
+}
+
+# A box of a service window: the exercise window, on top with the keyboard
+# over two others in the pupil's order, has both again after its message.
+caso_ordine_box_servizio() {
+    apri_servizio 8 l "Rappresentazione lineare" 60 420 || return 1
+    apri_servizio 8 p "Rappresentazione poligonale" 200 480 || return 1
+    apri_servizio 7 n "Frazione di un numero intero" 340 540 || return 1
+    clic_sul_titolo "$(finestra "Rappresentazione lineare")" || return 1
+    clic_sul_titolo "$(finestra "Frazione di un numero intero")" || return 1
+    in_ordine Zefra "Rappresentazione poligonale" "Rappresentazione lineare" "Frazione di un numero intero" || return 1
+    intorno_al_box sbaglia_frazione invio
+}
+sbaglia_frazione() {
+    xdotool type 7; xdotool key Return
+    aspetta 10 attiva "Frazione di un numero"
+}
+
 passati=0 falliti=0
-for caso in caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappresentazione_ridotta \
-            caso_domanda_uscita caso_costruttore_e_tavola caso_dialogo_ridotto; do
-    if avvia && "$caso"; then
+resoconto="$lavoro/caso.txt"
+casi=(caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappresentazione_ridotta
+      caso_domanda_uscita caso_costruttore_e_tavola caso_dialogo_ridotto
+      caso_ordine_box_principale caso_ordine_dialogo_principale caso_ordine_box_servizio)
+[ $# -gt 1 ] && casi=("${@:2}")
+for caso in "${casi[@]}"; do
+    esito=0
+    { avvia && "$caso"; } >"$resoconto" 2>&1 || esito=1
+    if [ "$esito" -ne 0 ]; then
+        for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            echo "  mapped: $(xdotool getwindowname "$w")"
+        done >>"$resoconto"
+        echo "  active: $(xdotool getactivewindow getwindowname 2>/dev/null)" >>"$resoconto"
+    fi
+    # How the program ended counts in every case.
+    chiudi >>"$resoconto" 2>&1 || esito=1
+    pulito >>"$resoconto" 2>&1 || esito=1
+    if [ "$esito" -eq 0 ]; then
         echo "ok     $caso"
         passati=$((passati + 1))
     else
         echo "FAILED $caso"
-        for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-            echo "  mapped: $(xdotool getwindowname "$w")"
-        done
-        echo "  active: $(xdotool getactivewindow getwindowname 2>/dev/null)"
+        cat "$resoconto"
         falliti=$((falliti + 1))
     fi
-    chiudi
 done
 echo "$passati passed, $falliti failed"
 [ "$falliti" -eq 0 ]
