@@ -64,6 +64,8 @@ public:
     QPushButton* CmdYes() const { return cmdYes_; }
     QPushButton* CmdNo() const { return cmdNo_; }
     QPushButton* CmdAnnulla() const { return cmdAnnulla_; }
+    // This box's answer: 1 yes, 0 no, 2 cancel (also when closed any other way).
+    int Risposta() const { return risposta_; }
 
 private:
     QLabel* picture1_;
@@ -71,4 +73,5 @@ private:
     QPushButton* cmdYes_;
     QPushButton* cmdNo_;
     QPushButton* cmdAnnulla_;
+    int risposta_ = 2;
 };

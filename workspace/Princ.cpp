@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -471,10 +472,30 @@ void Princ::closeEvent(QCloseEvent* e)
         e->accept();
         return;
     }
+    // A close that arrives while a box is open (from an assistive tool, say:
+    // mouse and keyboard cannot reach this window then) must not close the
+    // window under the box, whose command would go on without it. The open
+    // boxes are answered Annulla, so that their commands end, and then the
+    // close is asked again with its own question. Once only: a box that
+    // will not close keeps the program as it is.
+    if (QApplication::activeModalWidget()) {
+        e->ignore();
+        if (!chiusuraRinviata_ && AnnullaBoxAperti()) {
+            chiusuraRinviata_ = true;
+            QTimer::singleShot(0, this, [this] {
+                close();
+                chiusuraRinviata_ = false;
+            });
+        }
+        return;
+    }
     if (!RichiestaChiusura()) {
         e->ignore();
         return;
     }
     ScaricaPrinc();
     e->accept();
+    // The program ends with its main window, even while a command that
+    // opened a box is still unwinding under it.
+    QCoreApplication::quit();
 }
