@@ -185,15 +185,18 @@ TEST_F(BoxVeri, EsciDuranteLaDomandaDiUnComando)
             ++dialoghi;
             return QString();
         });
-        bool esciChiesta = false;
+        bool esciChiesta = false, comandoFinito = false;
         QuandoBox(QString::fromLatin1(c.comando), [&](QWidget*) {
             QuandoBox(QStringLiteral("Esci"), [&](QWidget* box) {
+                // Asked only once the command under it has ended.
+                EXPECT_TRUE(comandoFinito) << caso;
                 esciChiesta = true;
                 Premi(box, c.risposta);
             });
             p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
         });
         c.esegui();
+        comandoFinito = true;
         EXPECT_TRUE(QTest::qWaitFor([&] { return esciChiesta; })) << caso;
         QCoreApplication::processEvents();
         EXPECT_EQ(dialoghi, 0) << caso;

@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -466,6 +467,20 @@ void Princ::ScaricaPrinc()
     ScriviWinAvvio(MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")));
 }
 
+void Princ::RiprovaChiusura(int livello)
+{
+    // Not inside the loop of a box just answered Annulla: only once that
+    // loop, and the command that ran it, have ended.
+    QTimer::singleShot(10, this, [this, livello] {
+        if (QThread::currentThread()->loopLevel() >= livello) {
+            RiprovaChiusura(livello);
+            return;
+        }
+        close();
+        chiusuraRinviata_ = false;
+    });
+}
+
 void Princ::closeEvent(QCloseEvent* e)
 {
     if (scaricato_) {
@@ -482,10 +497,7 @@ void Princ::closeEvent(QCloseEvent* e)
         e->ignore();
         if (!chiusuraRinviata_ && AnnullaBoxAperti()) {
             chiusuraRinviata_ = true;
-            QTimer::singleShot(0, this, [this] {
-                close();
-                chiusuraRinviata_ = false;
-            });
+            RiprovaChiusura(QThread::currentThread()->loopLevel());
         }
         return;
     }

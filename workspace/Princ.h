@@ -94,6 +94,9 @@ private:
     void CostruisciStriscia();
     void CostruisciToolbar2();
     void CostruisciBarraStato();
+    // Closes the window again once the event loops from level livello up
+    // have ended.
+    void RiprovaChiusura(int livello);
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
