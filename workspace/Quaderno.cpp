@@ -32,7 +32,8 @@ FonteDialogoQuaderno fonteDialogo;
 
 QString DialogoReale(const RichiestaDialogoQuaderno& r)
 {
-    BoxCustodito<QFileDialog> custodito(GenitoreModale(), r.Titolo, r.Cartella, QStringLiteral("File di quaderno (*.qdn)"));
+    BoxCustodito<QFileDialog> custodito(GenitoreModale(), r.Titolo, r.Cartella,
+                                        QStringLiteral("File di quaderno (*.qdn)"));
     QFileDialog& d = *custodito;
     d.setObjectName(QStringLiteral("CommonDialog1"));
     d.setAcceptMode(r.Salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
