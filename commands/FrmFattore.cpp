@@ -146,7 +146,7 @@ void ChiediFattoreEdEsegui(ComandoFattore comando, uint8_t foglio)
         PosizionaSopraFoglio(dlg, finestraFoglio, 200, 2.0 / 3);
         dlg->Casella()->setFocus();
         dlg->exec();
-        if (dlg->result() == QDialog::Accepted) fattore = dlg->Fattore();
+        if (aperto && aperto->result() == QDialog::Accepted) fattore = aperto->Fattore();
         delete aperto.data();
     }
     if (Princ* p = Unica<Princ>::SeEsiste()) p->raise();

@@ -1,6 +1,7 @@
 #include "platform/Modale.h"
 #include "platform/Finestre.h"
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQueue>
@@ -29,6 +30,20 @@ void Azzera()
 }
 }
 
+bool AnnullaBoxAperti()
+{
+    QList<QPointer<QWidget>> aperti;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isModal()) aperti << w;
+    // Closing one may take others with it.
+    for (const QPointer<QWidget>& w : std::as_const(aperti)) {
+        if (!w) continue;
+        if (auto* d = qobject_cast<QDialog*>(w.data())) d->reject();
+        else w->close();
+    }
+    return !aperti.isEmpty();
+}
+
 int EseguiBox(QDialog& box)
 {
     QPointer<QWidget> finestra = QApplication::activeWindow();
@@ -52,8 +67,8 @@ void BoxPiattaforma(const QString& testo, IconaBox icona)
     const QString titolo = QStringLiteral("Zefra");
     Modale::Registra({QStringLiteral("piattaforma"), testo, titolo, int(icona)});
     if (Modale::InCopione()) return;
-    QMessageBox box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning, titolo, testo,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    RendiSempreSopra(&box);
-    EseguiBox(box);
+    BoxCustodito<QMessageBox> box(icona == IconaBox::Critico ? QMessageBox::Critical : QMessageBox::Warning, titolo,
+                                  testo, QMessageBox::Ok, QApplication::activeWindow());
+    RendiSempreSopra(box.get());
+    EseguiBox(*box);
 }

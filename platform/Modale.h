@@ -3,7 +3,9 @@
 // real box; a test can switch to a script, in which case boxes are not
 // shown but recorded, and questions take the answers queued beforehand.
 #include <QList>
+#include <QPointer>
 #include <QString>
+#include <utility>
 
 namespace Modale {
 struct Mostrato {
@@ -27,12 +29,46 @@ void Azzera();   // forgets what was shown and the queued answers
 
 class QDialog;
 
+// A box held on the heap for as long as its caller needs it. A box is the
+// child of the window it belongs to, so that it stays above that window;
+// but that window may be deleted while the box is open (one that closes
+// itself on losing the focus, or one closed by a command that reaches the
+// program some other way), and it deletes its children: a box on the
+// stack would be freed by it. Here the box then simply goes with it, and
+// the holder deletes whatever is left when it goes out of scope.
+template <class T>
+class BoxCustodito {
+public:
+    template <class... A>
+    explicit BoxCustodito(A&&... argomenti) : box_(new T(std::forward<A>(argomenti)...))
+    {
+    }
+    ~BoxCustodito() { delete box_.data(); }
+    BoxCustodito(const BoxCustodito&) = delete;
+    BoxCustodito& operator=(const BoxCustodito&) = delete;
+
+    T* get() const { return box_.data(); }
+    T* operator->() const { return box_.data(); }
+    T& operator*() const { return *box_; }
+    // False once the box has gone with its window.
+    explicit operator bool() const { return !box_.isNull(); }
+
+private:
+    QPointer<T> box_;
+};
+
+// Answers every open modal window as its Annulla (or close box) would, so
+// that the command that opened each one reads a cancel and ends. True when
+// there was one.
+bool AnnullaBoxAperti();
+
 // Shows a box modally and, once the pupil has closed it, gives the keyboard
 // back: the window that was active when the box opened is activated again
 // and its focus widget takes the keys (a caller that then names another
 // one with setFocus() gets that one). A window manager left to itself may
 // give the keyboard to the main window, where a Delete cuts the selection.
-// Returns what exec() returns.
+// Returns what exec() returns (QDialog::Rejected when the box went with
+// its window); the box is not touched once exec() has returned.
 int EseguiBox(QDialog& box);
 
 // The platform's own message box: title "Zefra", OK only, not logged.

@@ -2,6 +2,7 @@
 #include "platform/Finestre.h"
 #include "platform/Modale.h"
 #include "platform/Suono.h"
+#include "workspace/FrmSplash.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include "workspace/Registro.h"
@@ -78,9 +79,12 @@ void RiportaFuoco(QWidget* campo)
 
 QWidget* GenitoreModale()
 {
-    if (QWidget* w = QApplication::activeModalWidget()) return w;
-    if (QWidget* w = QApplication::activeWindow()) return w;
-    return Unica<Princ>::SeEsiste();
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    // The splash picture goes away as soon as it loses the focus, which a box
+    // over it takes: the box belongs to the window under the picture.
+    if (qobject_cast<FrmSplash*>(w)) w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    return w ? w : Unica<Princ>::SeEsiste();
 }
 
 void CentraDialogo(QWidget* dialogo)
@@ -159,18 +163,21 @@ void FrmMsgYN::Prepara(const QString& testo, int tipo, const QString& titolo)
 void FrmMsgYN::CmdYes_Click()
 {
     RispostaDomanda = 1;
+    risposta_ = 1;
     accept();
 }
 
 void FrmMsgYN::CmdNo_Click()
 {
     RispostaDomanda = 0;
+    risposta_ = 0;
     accept();
 }
 
 void FrmMsgYN::CmdAnnulla_Click()
 {
     RispostaDomanda = 2;
+    risposta_ = 2;
     accept();
 }
 
@@ -182,11 +189,11 @@ void MostraMessaggio(const QString& testo, int tipo, const QString& titolo)
 
     Modale::Registra({QStringLiteral("messaggio"), testo, titolo, tipo});
     if (!Modale::InCopione()) {
-        FrmMsg box(GenitoreModale());
-        box.Prepara(testo, tipo, titolo);
-        RendiSempreSopra(&box);
-        CentraDialogo(&box);
-        EseguiBox(box);
+        BoxCustodito<FrmMsg> box(GenitoreModale());
+        box->Prepara(testo, tipo, titolo);
+        RendiSempreSopra(box.get());
+        CentraDialogo(box.get());
+        EseguiBox(*box);
     }
     // Errors go to the register only once the pupil has closed the box.
     if (tipo == 1 || tipo == 2) AggiungiAlRegistro(titolo, testo);
@@ -202,9 +209,14 @@ void MostraDomanda(const QString& testo, int tipo, const QString& titolo)
         RispostaDomanda = uint8_t(Modale::PrendiRisposta(2));
         return;
     }
-    FrmMsgYN box(GenitoreModale());
-    box.Prepara(testo, tipo, titolo);
-    RendiSempreSopra(&box);
-    CentraDialogo(&box);
-    EseguiBox(box);
+    BoxCustodito<FrmMsgYN> box(GenitoreModale());
+    box->Prepara(testo, tipo, titolo);
+    RendiSempreSopra(box.get());
+    CentraDialogo(box.get());
+    EseguiBox(*box);
+    // The caller reads this box's own answer: a question asked and answered
+    // while this one was open (by a command that reached the program some
+    // other way) has left its answer in RispostaDomanda. A box that went
+    // with its window was never answered.
+    RispostaDomanda = box ? uint8_t(box->Risposta()) : uint8_t(2);
 }

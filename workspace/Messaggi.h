@@ -14,7 +14,8 @@ class QPushButton;
 void MostraMessaggio(const QString& testo, int tipo, const QString& titolo);
 // Asks with "Sì", "No", "Annulla" (kind 1 short, 2 tall); the answer goes
 // to RispostaDomanda (1 yes, 0 no, 2 cancel, and cancel too when the box
-// is closed any other way).
+// is closed any other way or goes with its window). On return it holds this
+// question's answer, whatever another question asked meanwhile left there.
 void MostraDomanda(const QString& testo, int tipo, const QString& titolo);
 
 // After a message about the text of a field: the field takes the keys, its
@@ -23,7 +24,8 @@ void MostraDomanda(const QString& testo, int tipo, const QString& titolo);
 void RiportaFuoco(QWidget* campo);
 
 // The window a new modal box should belong to, so that it stays above
-// whatever the pupil is looking at (a top-most service window included).
+// whatever the pupil is looking at (a top-most service window included);
+// never the splash picture, which goes as soon as the box takes the focus.
 QWidget* GenitoreModale();
 // Centres a dialog over its parent (or the screen) and keeps it on screen.
 void CentraDialogo(QWidget* dialogo);
@@ -64,6 +66,8 @@ public:
     QPushButton* CmdYes() const { return cmdYes_; }
     QPushButton* CmdNo() const { return cmdNo_; }
     QPushButton* CmdAnnulla() const { return cmdAnnulla_; }
+    // This box's answer: 1 yes, 0 no, 2 cancel (also when closed any other way).
+    int Risposta() const { return risposta_; }
 
 private:
     QLabel* picture1_;
@@ -71,4 +75,5 @@ private:
     QPushButton* cmdYes_;
     QPushButton* cmdNo_;
     QPushButton* cmdAnnulla_;
+    int risposta_ = 2;
 };

@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -465,10 +467,38 @@ void Princ::ScaricaPrinc()
     ScriviWinAvvio(MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")));
 }
 
+void Princ::RiprovaChiusura(int livello)
+{
+    // Not inside the loop of a box just answered Annulla: only once that
+    // loop, and the command that ran it, have ended.
+    QTimer::singleShot(10, this, [this, livello] {
+        if (QThread::currentThread()->loopLevel() >= livello) {
+            RiprovaChiusura(livello);
+            return;
+        }
+        close();
+        chiusuraRinviata_ = false;
+    });
+}
+
 void Princ::closeEvent(QCloseEvent* e)
 {
     if (scaricato_) {
         e->accept();
+        return;
+    }
+    // A close that arrives while a box is open (from an assistive tool, say:
+    // mouse and keyboard cannot reach this window then) must not close the
+    // window under the box, whose command would go on without it. The open
+    // boxes are answered Annulla, so that their commands end, and then the
+    // close is asked again with its own question. Once only: a box that
+    // will not close keeps the program as it is.
+    if (QApplication::activeModalWidget()) {
+        e->ignore();
+        if (!chiusuraRinviata_ && AnnullaBoxAperti()) {
+            chiusuraRinviata_ = true;
+            RiprovaChiusura(QThread::currentThread()->loopLevel());
+        }
         return;
     }
     if (!RichiestaChiusura()) {
@@ -477,4 +507,7 @@ void Princ::closeEvent(QCloseEvent* e)
     }
     ScaricaPrinc();
     e->accept();
+    // The program ends with its main window, even while a command that
+    // opened a box is still unwinding under it.
+    QCoreApplication::quit();
 }

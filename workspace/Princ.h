@@ -54,7 +54,8 @@ public:
 
     // The close request: the save question when the notebook is modified,
     // then InChiusura and every other window unloaded. False when the
-    // closing is cancelled (Annulla, a cancelled or failed save).
+    // closing is cancelled (Annulla, a cancelled or failed save). A close
+    // of the window while a box is open first answers the box Annulla.
     bool RichiestaChiusura();
     // The unload of the main window: writes the setting "win_avvio".
     void ScaricaPrinc();
@@ -93,6 +94,9 @@ private:
     void CostruisciStriscia();
     void CostruisciToolbar2();
     void CostruisciBarraStato();
+    // Closes the window again once the event loops from level livello up
+    // have ended.
+    void RiprovaChiusura(int livello);
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
@@ -106,6 +110,7 @@ private:
     QLabel* pannelli_[3] = {};
     QList<QPair<int, QPointer<QMdiSubWindow>>> figli_;
     bool scaricato_ = false;
+    bool chiusuraRinviata_ = false;
 };
 
 // The warning of the screen check.

@@ -32,7 +32,9 @@ FonteDialogoQuaderno fonteDialogo;
 
 QString DialogoReale(const RichiestaDialogoQuaderno& r)
 {
-    QFileDialog d(GenitoreModale(), r.Titolo, r.Cartella, QStringLiteral("File di quaderno (*.qdn)"));
+    BoxCustodito<QFileDialog> custodito(GenitoreModale(), r.Titolo, r.Cartella,
+                                        QStringLiteral("File di quaderno (*.qdn)"));
+    QFileDialog& d = *custodito;
     d.setObjectName(QStringLiteral("CommonDialog1"));
     d.setAcceptMode(r.Salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Any name is accepted: Open itself tells the pupil when it is no notebook.
@@ -48,6 +50,7 @@ QString DialogoReale(const RichiestaDialogoQuaderno& r)
     if (!r.NomeProposto.isEmpty()) d.selectFile(r.NomeProposto);
     // Above the top-most service windows, like every modal window.
     RendiSempreSopra(&d);
+    // Accepted means still there: a dialog that went with its window was rejected.
     if (d.exec() != QDialog::Accepted) return {};
     const QStringList scelti = d.selectedFiles();
     return scelti.isEmpty() ? QString() : scelti.first();

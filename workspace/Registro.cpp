@@ -117,10 +117,10 @@ void ConfermaNuovoRegistro(const QString& nome, const QString& classe)
 
 void NuovoRegistro()
 {
-    FrmNuovoRegistro dialogo(GenitoreModale());
-    RendiSempreSopra(&dialogo);
-    CentraDialogo(&dialogo);
-    dialogo.exec();
+    BoxCustodito<FrmNuovoRegistro> dialogo(GenitoreModale());
+    RendiSempreSopra(dialogo.get());
+    CentraDialogo(dialogo.get());
+    dialogo->exec();
 }
 
 void MostraRegistro()
@@ -131,11 +131,11 @@ void MostraRegistro()
                         QStringLiteral("Mostra registro"));
         return;
     }
-    FrmRegistro finestra(GenitoreModale());
-    finestra.CaricaTesto(testo, QBColor(1));
-    RendiSempreSopra(&finestra);
-    CentraDialogo(&finestra);
-    finestra.exec();
+    BoxCustodito<FrmRegistro> finestra(GenitoreModale());
+    finestra->CaricaTesto(testo, QBColor(1));
+    RendiSempreSopra(finestra.get());
+    CentraDialogo(finestra.get());
+    finestra->exec();
 }
 
 void ImpostaTestoRegistro(QTextDocument* documento, const QString& testo, const QColor& colore)
