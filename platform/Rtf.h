@@ -84,6 +84,10 @@ inline constexpr int PezziParagrafoMassimi = 50'000;
 //   with every change of formatting inside it.
 inline constexpr int CaratteriParolaMassimi = 5'000;
 inline constexpr int PezziParolaMassimi = 500;
+// - the fonts of distinct family, size, weight and slant that the text
+//   uses: the box makes each anew, and past a few hundred it makes them
+//   again and again as it lays the text out.
+inline constexpr int FontDistintiMassimi = 256;
 // Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.

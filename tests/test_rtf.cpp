@@ -117,7 +117,7 @@ TEST(Rtf, IlTestoScrittoEStandard)
     EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green0\\blue0;\\red0\\green128\\blue0;}"));
     EXPECT_TRUE(rtf.contains("\\pard Perch\\u233? \\u232? cos\\u236?: \\b met\\u224?\\cf1\\b0\\i  e "));
     EXPECT_TRUE(rtf.contains("\\fs36\\cf2\\b\\ul pi\\u249?"));
-    EXPECT_TRUE(rtf.contains("\\{graffe\\} \\\\barra\\\\ 3/4\\tab colonna\\line a capo"));
+    EXPECT_TRUE(rtf.contains("\\{graffe\\} \\\\barra\\\\ 3/4\tcolonna\\line a capo"));
     EXPECT_TRUE(rtf.contains("\\fs21"));
     EXPECT_TRUE(rtf.contains("\\u8364? 5 \\u8212? \\u171?ok\\u187? \\u-10188?\\u-8930?\\~fine"));
     EXPECT_TRUE(rtf.contains("\\cf0"));
@@ -726,11 +726,14 @@ TEST(Rtf, UltimoParagrafoSenzaParContato)
     EXPECT_FALSE(Rtf::Leggi(rtf + "\\par x}", d));
 }
 
-// The byte bound: at it the writer writes, one byte past it refuses.
+// The byte bound: the writer writes up to it and refuses past it, and the
+// reader agrees on both sides. The writer counts a few bytes it may not
+// write (the indices of the first run's font and colour at their widest),
+// never fewer than it writes.
 TEST(Rtf, LimiteDiByte)
 {
     // Paragraphs of words of plain letters (one byte each) up to just below
-    // the bound, then the last one grown or cut to reach it exactly.
+    // the bound, then the last one grown or cut to write exactly the bound.
     QString paragrafo;
     while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaaaaaaa ");
     QTextDocument d;
@@ -745,14 +748,40 @@ TEST(Rtf, LimiteDiByte)
     const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
     if (scarto > 0) c.insertText(QString(scarto, QLatin1Char('b')));
     for (qsizetype i = 0; i < -scarto; ++i) c.deletePreviousChar();
-    const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
-    ASSERT_TRUE(rtf.has_value());
-    ASSERT_EQ(rtf->size(), Rtf::DimensioneMassima);
-    QTextDocument letto;
-    EXPECT_TRUE(Rtf::Leggi(*rtf, letto));
-    c.insertText(QStringLiteral("b"));
-    EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
-    EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+    c.endEditBlock();
+    ASSERT_EQ(Rtf::Scrivi(d).size(), Rtf::DimensioneMassima);
+
+    // The fewest characters taken off the end for the writer to accept.
+    const int coda = 64;
+    const QString fine = d.lastBlock().text().right(coda);
+    const auto senza = [&](int k, auto prova) {
+        QTextCursor t(&d);
+        t.movePosition(QTextCursor::End);
+        t.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, k);
+        const QString tolti = t.selectedText();
+        t.removeSelectedText();
+        prova();
+        t.insertText(tolti);
+    };
+    int k = 0, oltre = coda;
+    while (k < oltre) {
+        const int m = (k + oltre) / 2;
+        bool entro = false;
+        senza(m, [&] { entro = Rtf::ScriviEntroLimiti(d).has_value(); });
+        (entro ? oltre : k) = entro ? m : m + 1;
+    }
+    ASSERT_LE(k, 16);
+    senza(k, [&] {
+        const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+        ASSERT_TRUE(rtf.has_value());
+        QTextDocument letto;
+        EXPECT_TRUE(Rtf::Leggi(*rtf, letto));
+        QTextCursor(&d).insertText(QStringLiteral("b"));
+        EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
+        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+        QTextCursor(&d).deleteChar();
+    });
+    EXPECT_EQ(d.lastBlock().text().right(coda), fine);
 }
 
 // The bounds on one word hold however its letters come: in stretches of
