@@ -33,6 +33,7 @@ namespace {
 
 constexpr int MezziPuntiPredefiniti = 24;   // 12 pt when a text gives no \fs
 constexpr int MezziPuntiMassimi = 3276;     // 1638 pt, the largest size word processors take
+constexpr int MezziPuntiGrandi = 144;       // 72 pt: text above it counts against AltezzaGrandiMassima
 
 enum Allineamento : uint8_t { Sinistra, Centro, Destra, Giustificato };
 
@@ -204,6 +205,7 @@ public:
         }
         scritti += CostoCarattere(u, false) + (dopoParola && DopoBlank(u) ? 1 : 0);
         dopoParola = u == 0x2028;
+        Grandi(1);
         ++caratteriParagrafo;
         if (u == ' ' || u == '\t' || u == 0x2028) {
             caratteriParola = pezziParola = 0;
@@ -226,6 +228,7 @@ public:
         if (n <= 0) return Entro();
         scritti += n;
         dopoParola = false;
+        Grandi(n);
         caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
         const void* primo = std::memchr(da, ' ', size_t(n));
@@ -265,7 +268,10 @@ public:
     bool FineParagrafo(uint8_t allinea, int sopra, int sotto, const Aspetto& fine)
     {
         ++elementi;
-        if (caratteriParagrafo == 0) Formato(fine);
+        if (caratteriParagrafo == 0) {
+            Formato(fine);
+            if (fine.mezziPunti > MezziPuntiGrandi) altezzaGrandi += fine.mezziPunti;
+        }
         scritti += 5 + (allinea != Sinistra ? 3 : 0) + 6;   // \pard \qc ... \par CR LF
         if (sopra > 0) scritti += 3 + Cifre(sopra);
         if (sotto > 0) scritti += 3 + Cifre(sotto);
@@ -283,10 +289,20 @@ public:
     }
     bool Entro() const
     {
-        return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima;
+        return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
+               && altezzaGrandi <= Rtf::AltezzaGrandiMassima;
     }
 
 private:
+    // n characters more in the formatting last gone over to: in a large size
+    // each takes at most its own square over the width of a narrow box, in
+    // pixels of height (a character wider than the box a whole line).
+    void Grandi(qsizetype n)
+    {
+        if (ultimo.mezziPunti > MezziPuntiGrandi)
+            altezzaGrandi += n * qsizetype(ultimo.mezziPunti) * ultimo.mezziPunti / 225;
+    }
+
     // The writer goes over to formatting a.
     void Formato(const Aspetto& a)
     {
@@ -296,6 +312,7 @@ private:
 
     qsizetype elementi = 0;
     qsizetype scritti = 0;
+    qsizetype altezzaGrandi = 0;   // pixels, see Grandi
     int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
     // The formatting last gone over to: at first none, so that the first
     // run counts its font and colour whatever their indices.

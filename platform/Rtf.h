@@ -88,6 +88,11 @@ inline constexpr int PezziParolaMassimi = 500;
 //   uses: the box makes each anew, and past a few hundred it makes them
 //   again and again as it lays the text out.
 inline constexpr int FontDistintiMassimi = 256;
+// - the height of the text in sizes above 72 pt, in pixels at the most it
+//   takes in a narrow box: the box lays out no text of such sizes much
+//   taller than eight million pixels (it stops answering), while smaller
+//   sizes go far past that.
+inline constexpr qsizetype AltezzaGrandiMassima = 4'000'000;
 // Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.
