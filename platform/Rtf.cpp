@@ -727,11 +727,14 @@ public:
     // held twice. Without uscita only the verdict and the tables come out.
     // famigliaBase is the family of the document's own font, the one the
     // writer puts first in its font table.
+    // Without giudica the verdict is already known (the same input read
+    // again): the tables the writer will write are not counted.
     bool Analizza(const QByteArray& dati, const QString& famigliaBase, Contenuto& k, QString& errore,
-                  Applicazione* destinazione = nullptr)
+                  Applicazione* destinazione = nullptr, bool giudica = true)
     {
         c = &k;
         uscita = destinazione;
+        giudizio = giudica;
         if (dati.size() > Rtf::DimensioneMassima) {
             errore = TestoTroppoGrande;
             return false;
@@ -808,13 +811,17 @@ public:
             Consegna();
         }
         // The tables as the writer will write them, once all is read.
-        if (!troppi && !uscita && !ContaTabelle(famigliaBase)) troppi = true;
+        if (!troppi && giudizio && !ContaTabelle(famigliaBase)) troppi = true;
         if (troppi) {
             errore = TestoTroppoGrande;
             return false;
         }
         return true;
     }
+
+    // Whether the input, read in one pass, was stopped by a table that came
+    // after the text (and must be read twice).
+    bool Ricomincia() const { return ricomincia; }
 
 private:
     // After a backslash.
@@ -903,6 +910,12 @@ private:
     void Parola(std::string_view w, bool haParametro, int n)
     {
         if (st.dest == Destinazione::Salta || w.empty()) return;
+        if ((w == "fonttbl" || w == "colortbl") && uscita && giudizio && paragrafiLetti > 0) {
+            // Read in one pass, the paragraphs put in have their formats
+            // from the tables as they were: the input must be read twice.
+            ricomincia = troppi = true;
+            return;
+        }
         if (w == "fonttbl") {
             st.dest = Destinazione::Font;
             fontCorrente = -1;
@@ -1069,7 +1082,7 @@ private:
     // to know.
     void Usa(const Carattere& car, bool quando)
     {
-        if (!quando || uscita) return;
+        if (!quando || !giudizio) return;
         fontUsati.insert(ChiaveFont(quint32(car.font), car));
         coloriUsati.insert(car.colore);
     }
@@ -1157,6 +1170,8 @@ private:
 
     Contenuto* c = nullptr;
     Applicazione* uscita = nullptr;   // without it, the text is not kept
+    bool giudizio = true;
+    bool ricomincia = false;   // a table came after text put in as it was read
     size_t paragrafiLetti = 0;
     const char* p = nullptr;
     const char* fine = nullptr;
@@ -1196,8 +1211,36 @@ bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIn
     Applicazione uscita(cursore, documentoIntero, tabelle);
     Contenuto letto;
     // The same input gives the same verdict.
-    Lettore().Analizza(rtf, famigliaBase, letto, e, &uscita);
+    Lettore().Analizza(rtf, famigliaBase, letto, e, &uscita, false);
     return true;
+}
+
+// An empty document is built as the input is read, in one pass (a large
+// file is read once), and emptied again should the input be refused. The
+// result: read, refused, or to be read twice (a table after the text).
+enum class Esito { Letto, Rifiutato, DaRileggere };
+Esito LeggiInUnaPassata(const QByteArray& rtf, QTextDocument& documento, QString* errore)
+{
+    QTextCursor c(&documento);
+    const QTextBlockFormat blocco = c.blockFormat();
+    const QTextCharFormat carattere = c.blockCharFormat();
+    c.beginEditBlock();
+    Contenuto k;
+    Applicazione uscita(c, true, k);
+    Lettore lettore;
+    QString e;
+    const bool letto = lettore.Analizza(rtf, documento.defaultFont().family(), k, e, &uscita);
+    if (!letto) {
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        c.setBlockFormat(blocco);
+        c.setBlockCharFormat(carattere);
+    }
+    c.endEditBlock();
+    if (letto) return Esito::Letto;
+    if (lettore.Ricomincia()) return Esito::DaRileggere;
+    if (errore) *errore = e;
+    return Esito::Rifiutato;
 }
 
 }   // namespace
@@ -1240,6 +1283,12 @@ bool SembraRtf(const QByteArray& dati)
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 {
     const bool annulla = documento.isUndoRedoEnabled();
+    if (documento.isEmpty() && documento.availableUndoSteps() == 0 && documento.availableRedoSteps() == 0) {
+        documento.setUndoRedoEnabled(false);
+        const Esito esito = LeggiInUnaPassata(rtf, documento, errore);
+        documento.setUndoRedoEnabled(annulla);
+        if (esito != Esito::DaRileggere) return esito == Esito::Letto;
+    }
     QTextCursor c(&documento);
     const bool letto = LeggiEApplica(rtf, c, true, errore, [&] {
         documento.setUndoRedoEnabled(false);

@@ -844,6 +844,18 @@ TEST(Rtf, RifiutoAllaFineNonToccaNulla)
     EXPECT_EQ(c.selectionEnd(), 2);
     EXPECT_EQ(e.availableUndoSteps(), passi);
     EXPECT_TRUE(e.isUndoRedoEnabled());
+    // An empty document, built as the input is read, is empty again after
+    // the refusal, its paragraph formatted as before, nothing to undo.
+    QTextDocument vuoto;
+    QTextBlockFormat centro;
+    centro.setAlignment(Qt::AlignHCenter);
+    QTextCursor(&vuoto).setBlockFormat(centro);
+    vuoto.clearUndoRedoStacks();
+    EXPECT_FALSE(Rtf::Leggi(lungo, vuoto));
+    EXPECT_TRUE(vuoto.isEmpty());
+    EXPECT_EQ(vuoto.blockCount(), 1);
+    EXPECT_EQ(vuoto.begin().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(vuoto.availableUndoSteps(), 0);
     // Within the bound by one element, the same input is taken whole.
     lungo.chop(2);
     ASSERT_TRUE(Rtf::Leggi(lungo + "}", e));
