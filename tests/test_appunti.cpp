@@ -409,3 +409,41 @@ TEST_F(Note, IncollareSenzaNullaDiUtileNonCambiaNulla)
     }
     appunti->clear();
 }
+
+// A page pasted into the notes with the keyboard, written as the notes file
+// and put back as opening a notebook does: the box shows it as tall as
+// before at its width, with the same text, sizes and alignments.
+TEST_F(Note, LaPaginaIncollataTornaComeSiVedeva)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    SvuotaAppunti();
+    auto* dati = new QMimeData;
+    dati->setHtml(QStringLiteral("<h1>Le frazioni</h1><p align=right>a destra</p><div align=right>anche qui</div>"
+                                 "<p>un <font size=5>mezzo</font> e <font size=6>un quarto</font></p>"
+                                 "<h2>Fine</h2><p align=center>centro</p>"));
+    QGuiApplication::clipboard()->setMimeData(dati);
+    QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+    QGuiApplication::clipboard()->clear();
+    const auto mostrato = [](const QTextDocument* d) {
+        QStringList righe;
+        for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+            QString r = QString::number(int(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute));
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                r += QStringLiteral(" %1:%2").arg(it.fragment().text()).arg(it.fragment().charFormat().font().pointSizeF());
+            righe << r;
+        }
+        return righe.join(QLatin1Char('|')).toStdString();
+    };
+    const std::string prima = mostrato(t->document());
+    const qreal altezza = t->document()->size().height();
+
+    const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(*t->document());
+    ASSERT_TRUE(rtf.has_value());
+    std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
+    ASSERT_TRUE(Rtf::Leggi(*rtf, *d));
+    MettiDocumentoAppunti(std::move(d));
+    EXPECT_EQ(mostrato(t->document()), prima);
+    EXPECT_EQ(t->document()->size().height(), altezza);
+    EXPECT_NE(prima.find("2 a destra:12|2 anche qui:12"), std::string::npos) << prima;
+}

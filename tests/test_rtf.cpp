@@ -734,10 +734,11 @@ TEST(Rtf, UltimoParagrafoSenzaParContato)
 // never fewer than it writes.
 TEST(Rtf, LimiteDiByte)
 {
-    // Paragraphs of words of plain letters (one byte each) up to just below
-    // the bound, then the last one grown or cut to write exactly the bound.
+    // Paragraphs of words of plain letters and tabs (one byte each) up to
+    // just below the bound, then the last one grown or cut to write exactly
+    // the bound.
     QString paragrafo;
-    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaaaaaaa ");
+    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaa\taaaa ");
     QTextDocument d;
     QTextCursor c(&d);
     c.beginEditBlock();
