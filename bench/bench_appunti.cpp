@@ -3,9 +3,10 @@
 // takes for them;
 // against the floor of the same document (the same paragraphs, runs and
 // formats) built with bare QTextCursor calls in a bare QTextDocument and set
-// on a bare QTextEdit of the same size, shown the same way. Four notes: 10,000
+// on a bare QTextEdit of the same size, shown the same way. Five notes: 10,000
 // lines, 2,500 formatted paragraphs pasted from a web page, 10 MB of text,
-// and the slowest shape the reader takes at its bounds.
+// the slowest shape of runs the reader takes at its bounds, and the most
+// distinct fonts it takes over the most runs.
 #include "logica/FileQuaderno.h"
 #include "platform/Rtf.h"
 #include "workspace/Avvio.h"
@@ -89,11 +90,35 @@ void AlLimite(QTextCursor& c)
     }
 }
 
+// The most distinct fonts, each of a family of its own (the box looks each
+// family up), in turn over the most runs the bounds allow, in paragraphs of
+// the most runs.
+void FontDistinti(QTextCursor& c)
+{
+    const int fonts = Rtf::FontDistintiMassimi - 1;   // the document's own font is one more
+    const int pezzi = Rtf::PezziParagrafoMassimi - 1;
+    const int paragrafi = Rtf::ElementiMassimi / (pezzi + 1);
+    int k = 0;
+    for (int p = 0; p < paragrafi; ++p) {
+        if (p > 0) c.insertBlock();
+        for (int i = 0; i < pezzi; ++i, ++k) {
+            const int f = k % fonts;
+            QTextCharFormat formato;
+            formato.setFontFamilies({QStringLiteral("Famiglia %1").arg(f)});
+            formato.setFontPointSize(8 + f % 64);
+            formato.setFontWeight(f % 2 ? QFont::Bold : QFont::Normal);
+            formato.setFontItalic(f / 2 % 2);
+            c.insertText(QStringLiteral("a "), formato);
+        }
+    }
+}
+
 struct Caso {
     const char* nome;
     void (*componi)(QTextCursor&);
 };
-const Caso Casi[] = {{"Righe", Righe}, {"PaginaWeb", PaginaWeb}, {"DieciMega", DieciMega}, {"AlLimite", AlLimite}};
+const Caso Casi[] = {{"Righe", Righe}, {"PaginaWeb", PaginaWeb}, {"DieciMega", DieciMega}, {"AlLimite", AlLimite},
+                      {"FontDistinti", FontDistinti}};
 
 // One paragraph of the floor: its formats and its runs.
 struct Paragrafo {
@@ -236,5 +261,7 @@ BENCHMARK_CAPTURE(BM_Appunti, DieciMega, "DieciMega")->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 }   // namespace

@@ -150,7 +150,8 @@ int main(int argc, char** argv)
     // the sheet redraw first: the ratio and its goal, and for an opening the
     // time it must stay under as well.
     const std::map<std::string, double> limiti = {
-        {"AperturaRapprLineare", 16}, {"Guida", 200}, {"TavolaPrimi", 100}, {"Appunti/AlLimite", 2000}};
+        {"AperturaRapprLineare", 16}, {"Guida", 200}, {"TavolaPrimi", 100}, {"Appunti/AlLimite", 2000},
+        {"Appunti/FontDistinti", 2000}};
     const std::map<std::string, std::string> note = {
         {"TavolaPrimi", "; both lay the table out"}};
     // The floor of "BM_X/caso" is "BM_X_Pavimento/caso".

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMimeData>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -32,8 +33,31 @@ namespace {
 
 constexpr int MezziPuntiPredefiniti = 24;   // 12 pt when a text gives no \fs
 constexpr int MezziPuntiMassimi = 3276;     // 1638 pt, the largest size word processors take
+constexpr int MezziPuntiGrandi = 144;       // 72 pt: text above it counts against AltezzaGrandiMassima
 
 enum Allineamento : uint8_t { Sinistra, Centro, Destra, Giustificato };
+
+// The space before and after a paragraph, in twips (the box's margins are
+// pixels: 15 twips each). Larger values are taken as this: 40 pixels, more
+// than a heading of a web page takes, and few enough that the most
+// paragraphs a file holds stay far within the height the box can lay out.
+constexpr int SpazioMassimo = 600;
+constexpr double TwipPerPixel = 15.0;
+
+// Entries of the font table and of the colour table (the automatic colour,
+// entry 0, included) that the reader keeps; the writer writes no more.
+constexpr int VociTabelleMassime = 4096;
+constexpr int LunghezzaNomeFontMassima = 200;
+
+// The formatting of a run as the file holds it: font and colour as indices
+// in the tables.
+struct Aspetto {
+    int font = 0;
+    int colore = 0;   // 0 = automatic
+    int mezziPunti = MezziPuntiPredefiniti;
+    bool grassetto = false, corsivo = false, sottolineato = false, barrato = false;
+    auto operator<=>(const Aspetto&) const = default;
+};
 
 // Bytes 0x80..0x9F of Windows-1252; the five holes map to themselves.
 constexpr char16_t Cp1252Alto[32] = {
@@ -58,7 +82,7 @@ char16_t Da1252(unsigned char b)
     return (b >= 0x80 && b < 0xA0) ? Cp1252Alto[b - 0x80] : char16_t(b);
 }
 
-QTextBlockFormat FormatoBlocco(uint8_t allinea)
+QTextBlockFormat FormatoBlocco(uint8_t allinea, int sopra, int sotto)
 {
     QTextBlockFormat f;
     switch (allinea) {
@@ -67,24 +91,121 @@ QTextBlockFormat FormatoBlocco(uint8_t allinea)
     case Giustificato: f.setAlignment(Qt::AlignJustify); break;
     default: break;
     }
+    if (sopra > 0) f.setTopMargin(sopra / TwipPerPixel);
+    if (sotto > 0) f.setBottomMargin(sotto / TwipPerPixel);
     return f;
 }
 
-// What makes a document costly to show, counted character by character in
-// the same way by the writer (for each character it writes) and the reader
-// (for each character it keeps): a file within the bounds as the writer
-// counts it is within them as the reader counts it.
+// Characters of the document that are no text of the notes: the object
+// placeholder (objects are not carried), and the paragraph separator and
+// frame markers that the text box makes into paragraphs of their own.
+bool NonTesto(char16_t u) { return u == 0xFFFC || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1; }
+
+// A font name as both the writer and the reader keep it: no control
+// characters nor characters that are no text, no blanks around it, at most
+// LunghezzaNomeFontMassima units (a pair of surrogates is not cut).
+QString NomeFont(const QString& nome)
+{
+    QString n;
+    n.reserve(std::min<qsizetype>(nome.size(), LunghezzaNomeFontMassima));
+    for (QChar q : nome)
+        if (q.unicode() >= 0x20 && !NonTesto(q.unicode())) n.append(q);
+    n = n.trimmed();
+    if (n.size() > LunghezzaNomeFontMassima) {
+        n.truncate(LunghezzaNomeFontMassima);
+        if (n.back().isHighSurrogate()) n.chop(1);
+        n = n.trimmed();
+    }
+    return n;
+}
+
+// Bytes of a number written in decimal.
+int Cifre(long long n)
+{
+    int c = n < 0 ? 2 : 1;
+    for (n = n < 0 ? -n : n; n >= 10; n /= 10) ++c;
+    return c;
+}
+
+// What the writer writes for a character of text (or of a font name),
+// blank after a control word aside.
+int CostoCarattere(char16_t c, bool nome)
+{
+    if (c == '\\' || c == '{' || c == '}') return 2;
+    if (nome && c == ';') return 4;   // \'3b
+    if (!nome && c == 0x2028) return 5;   // \line
+    if (!nome && (c == 0x00A0 || c == 0x00AD || c == 0x2011)) return 2;
+    if (c == '\t' || (c >= 0x20 && c < 0x80)) return 1;
+    return 3 + Cifre(int16_t(c));   // \uN?
+}
+// A character that the writer puts as it is, so after a control word it
+// needs the blank that ends the word.
+bool DopoBlank(char16_t c) { return c >= 0x20 && c < 0x80 && c != '\\' && c != '{' && c != '}'; }
+
+// What the writer writes to go from one formatting to the next. The indices
+// of fonts and colours are counted with four digits, the most the tables
+// hold: the reader does not know which index a font will take when written.
+int CostoCambio(const Aspetto& da, const Aspetto& a)
+{
+    int n = 0;
+    if (a.font != da.font) n += 2 + 4;
+    if (a.mezziPunti != da.mezziPunti) n += 3 + Cifre(a.mezziPunti);
+    if (a.colore != da.colore) n += 3 + 4;
+    if (a.grassetto != da.grassetto) n += a.grassetto ? 2 : 3;
+    if (a.corsivo != da.corsivo) n += a.corsivo ? 2 : 3;
+    if (a.sottolineato != da.sottolineato) n += a.sottolineato ? 3 : 7;
+    if (a.barrato != da.barrato) n += a.barrato ? 7 : 8;
+    return n;
+}
+
+// The fixed parts of what the writer writes.
+constexpr std::string_view Intestazione = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+constexpr std::string_view TraLeTabelle = "}\r\n{\\colortbl ;";
+constexpr std::string_view DopoLeTabelle = "}\r\n\\uc1\r\n";
+constexpr std::string_view Chiusura = "}\r\n";
+constexpr std::string_view InizioFont = "\\fnil\\fcharset0 ";
+
+// What the writer writes for an entry of the font table (its index counted
+// with four digits) and of the colour table.
+qsizetype CostoVoceFont(const QString& nome)
+{
+    qsizetype n = 3 + 4 + qsizetype(InizioFont.size()) + 2;   // {\fNNNN ... ;}
+    for (QChar q : nome) n += CostoCarattere(q.unicode(), true);
+    return n;
+}
+qsizetype CostoVoceColore(QRgb c)
+{
+    return 4 + Cifre(qRed(c)) + 6 + Cifre(qGreen(c)) + 5 + Cifre(qBlue(c)) + 1;
+}
+
+// A font as the box makes it, for the bound on distinct fonts.
+quint64 ChiaveFont(quint32 font, const Aspetto& a)
+{
+    return (quint64(font) << 32) | (quint64(quint16(a.mezziPunti)) << 2) | (a.grassetto ? 2u : 0u) | (a.corsivo ? 1u : 0u);
+}
+
+// What makes a document costly to show, and the bytes the writer writes for
+// it, counted character by character in the same way by the writer (for
+// each character it writes) and the reader (for each character it keeps):
+// a file within the bounds as the writer counts it is within them as the
+// reader counts it, and what the reader accepts the writer writes again
+// within them (its bytes counted at most as they will be written).
 class Misura {
 public:
-    // One character of text; nuovoPezzo when it begins a run (the first
-    // character of a paragraph, or one whose formatting differs from the
-    // character before it). False once a bound is passed.
-    bool Carattere(char16_t u, bool nuovoPezzo)
+    // One character of text in the formatting a; nuovoPezzo when it begins
+    // a run (the first character of a paragraph, or one whose formatting
+    // differs from the character before it). False once a bound is passed.
+    bool Carattere(char16_t u, bool nuovoPezzo, const Aspetto& a)
     {
         if (nuovoPezzo) {
             ++elementi;
             ++pezziParagrafo;
+            Formato(a);
+            dopoParola = true;
         }
+        scritti += CostoCarattere(u, false) + (dopoParola && DopoBlank(u) ? 1 : 0);
+        dopoParola = u == 0x2028;
+        Grandi(1);
         ++caratteriParagrafo;
         if (u == ' ' || u == '\t' || u == 0x2028) {
             caratteriParola = pezziParola = 0;
@@ -105,6 +226,9 @@ public:
     {
         const qsizetype n = a - da;
         if (n <= 0) return Entro();
+        scritti += n;
+        dopoParola = false;
+        Grandi(n);
         caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
         const void* primo = std::memchr(da, ' ', size_t(n));
@@ -138,98 +262,168 @@ public:
         superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
         return Entro();
     }
-    // The end of a paragraph (the last one too, with or without \par).
-    bool FineParagrafo()
+    // The end of a paragraph (the last one too, with or without \par), with
+    // its alignment and spacing; an empty one keeps fine, the formatting of
+    // what is typed in it.
+    bool FineParagrafo(uint8_t allinea, int sopra, int sotto, const Aspetto& fine)
     {
         ++elementi;
+        if (caratteriParagrafo == 0) {
+            Formato(fine);
+            if (fine.mezziPunti > MezziPuntiGrandi) altezzaGrandi += fine.mezziPunti;
+        }
+        scritti += 5 + (allinea != Sinistra ? 3 : 0) + 6;   // \pard \qc ... \par CR LF
+        if (sopra > 0) scritti += 3 + Cifre(sopra);
+        if (sotto > 0) scritti += 3 + Cifre(sotto);
+        dopoParola = true;
         caratteriParagrafo = pezziParagrafo = caratteriParola = pezziParola = 0;
         return Entro();
     }
-    bool Entro() const { return !superata && elementi <= Rtf::ElementiMassimi; }
+    // The tables and the fixed parts, once the text is counted; fontDistinti
+    // the fonts of distinct family, size, weight and slant.
+    bool Tabelle(qsizetype costo, qsizetype fontDistinti)
+    {
+        scritti += costo + qsizetype(Intestazione.size() + TraLeTabelle.size() + DopoLeTabelle.size() + Chiusura.size());
+        superata = superata || fontDistinti > Rtf::FontDistintiMassimi;
+        return Entro();
+    }
+    bool Entro() const
+    {
+        return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
+               && altezzaGrandi <= Rtf::AltezzaGrandiMassima;
+    }
 
 private:
+    // n characters more in the formatting last gone over to: in a large size
+    // each takes at most its own square over the width of a narrow box, in
+    // pixels of height (a character wider than the box a whole line).
+    void Grandi(qsizetype n)
+    {
+        if (ultimo.mezziPunti > MezziPuntiGrandi)
+            altezzaGrandi += n * qsizetype(ultimo.mezziPunti) * ultimo.mezziPunti / 225;
+    }
+
+    // The writer goes over to formatting a.
+    void Formato(const Aspetto& a)
+    {
+        scritti += CostoCambio(ultimo, a);
+        ultimo = a;
+    }
+
     qsizetype elementi = 0;
+    qsizetype scritti = 0;
+    qsizetype altezzaGrandi = 0;   // pixels, see Grandi
     int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
+    // The formatting last gone over to: at first none, so that the first
+    // run counts its font and colour whatever their indices.
+    Aspetto ultimo{-1, -1};
+    bool dopoParola = true;   // the last thing written is a control word
     bool superata = false;
 };
-
-// Characters of the document that are no text of the notes: the object
-// placeholder (objects are not carried), and the paragraph separator and
-// frame markers that the text box makes into paragraphs of their own.
-bool NonTesto(char16_t u) { return u == 0xFFFC || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1; }
 
 // ---------------------------------------------------------------------------
 // Writer
 // ---------------------------------------------------------------------------
 
-struct FormatoScritto {
-    bool grassetto = false, corsivo = false, sottolineato = false, barrato = false;
-    int colore = 0;   // index in the colour table, 0 = automatic
-    int font = 0;     // index in the font table
-    int mezziPunti = MezziPuntiPredefiniti;
-    bool operator==(const FormatoScritto&) const = default;
-};
-
 class Scrittore {
 public:
     explicit Scrittore(const QTextDocument& d) : documento(d), base(d.defaultFont())
     {
-        font.append(base.family());
+        IndiceFont(base.family());
     }
 
     QByteArray Esegui()
     {
         for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
+            const QTextBlockFormat fb = b.blockFormat();
             Parola("pard");
-            switch (b.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
-            case Qt::AlignHCenter: Parola("qc"); break;
-            case Qt::AlignRight: Parola("qr"); break;
-            case Qt::AlignJustify: Parola("qj"); break;
+            // An absolute alignment shows the same in the left-to-right text
+            // the format carries.
+            uint8_t allinea = Sinistra;
+            switch (fb.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) {
+            case Qt::AlignHCenter: Parola("qc"), allinea = Centro; break;
+            case Qt::AlignRight: Parola("qr"), allinea = Destra; break;
+            case Qt::AlignJustify: Parola("qj"), allinea = Giustificato; break;
             default: break;
             }
-            bool vuoto = true;
+            const int sopra = Twip(fb.topMargin()), sotto = Twip(fb.bottomMargin());
+            if (sopra > 0) Parola("sb", sopra);
+            if (sotto > 0) Parola("sa", sotto);
+            inizioParagrafo = true;
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment f = it.fragment();
                 if (!f.isValid() || f.charFormat().isImageFormat()) continue;
-                Cambia(Efficace(f.charFormat()));
-                Testo(f.text(), false);
-                vuoto = false;
+                Testo(f.text(), &f);
             }
             // An empty paragraph keeps the formatting of what is typed in it.
-            if (vuoto) Cambia(Efficace(b.charFormat()));
+            if (inizioParagrafo) Cambia(Efficace(b.charFormat()));
+            misura.FineParagrafo(allinea, sopra, sotto, attuale);
             Parola("par");
-            misura.FineParagrafo();
-            inizioParagrafo = true;
             corpo += "\r\n";
             spazio = false;
         }
 
-        QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+        QByteArray rtf(Intestazione.data(), qsizetype(Intestazione.size()));
+        qsizetype tabelle = 0;
         for (qsizetype i = 0; i < font.size(); ++i) {
-            rtf += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+            tabelle += CostoVoceFont(font[i]);
+            rtf += "{\\f" + QByteArray::number(i) + QByteArray(InizioFont.data(), qsizetype(InizioFont.size()));
             QByteArray nome;
             std::swap(nome, corpo);
             spazio = false;
-            Testo(font[i], true);
+            Testo(font[i], nullptr);
             std::swap(nome, corpo);
             rtf += nome + ";}";
         }
-        rtf += "}\r\n{\\colortbl ;";
-        for (QRgb c : colori)
+        rtf.append(TraLeTabelle.data(), qsizetype(TraLeTabelle.size()));
+        for (QRgb c : colori) {
+            tabelle += CostoVoceColore(c);
             rtf += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c))
                    + "\\blue" + QByteArray::number(qBlue(c)) + ';';
-        rtf += "}\r\n\\uc1\r\n" + corpo + "}\r\n";
+        }
+        rtf.append(DopoLeTabelle.data(), qsizetype(DopoLeTabelle.size()));
+        rtf += corpo;
+        rtf.append(Chiusura.data(), qsizetype(Chiusura.size()));
+        misura.Tabelle(tabelle, fontDistinti.size());
         return rtf;
     }
 
-    // Whether what Esegui wrote stays within the reader's bounds.
-    bool Entro(const QByteArray& rtf) const { return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima; }
+    // Whether what Esegui wrote stays within the reader's bounds and tables.
+    bool Entro(const QByteArray& rtf) const
+    {
+        return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima && font.size() <= VociTabelleMassime
+               && colori.size() < VociTabelleMassime;
+    }
 
 private:
-    FormatoScritto Efficace(const QTextCharFormat& f)
+    static int Twip(qreal pixel)
     {
-        const QFont q = f.font().resolve(base);
-        FormatoScritto e;
+        return pixel > 0 ? std::clamp(Arrotonda32(std::min<qreal>(pixel, SpazioMassimo) * TwipPerPixel), 0, SpazioMassimo) : 0;
+    }
+
+    int IndiceFont(const QString& famiglia)
+    {
+        const QString nome = NomeFont(famiglia);
+        // A font without a name is shown in the document's own.
+        if (nome.isEmpty() && !font.isEmpty()) return 0;
+        auto it = indiceFont.constFind(nome);
+        if (it != indiceFont.constEnd()) return *it;
+        font.append(nome);
+        return *indiceFont.insert(nome, int(font.size() - 1));
+    }
+
+    Aspetto Efficace(const QTextCharFormat& f)
+    {
+        QFont q = f.font().resolve(base);
+        // A relative size (headings, <big>, <small>, <font size>) is
+        // applied to the document's font in the format's own font: the
+        // size shown.
+        if (f.hasProperty(QTextFormat::FontSizeAdjustment)) {
+            const QFont mostrato = f.font();
+            if (mostrato.pointSizeF() > 0) q.setPointSizeF(mostrato.pointSizeF());
+            else if (mostrato.pixelSize() > 0) q.setPixelSize(mostrato.pixelSize());
+        }
+        Aspetto e;
         e.grassetto = q.weight() > QFont::Medium;
         e.corsivo = q.italic();
         if (f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline))
@@ -241,27 +435,23 @@ private:
         e.barrato = q.strikeOut();
         if (f.foreground().style() != Qt::NoBrush) {
             const QRgb c = f.foreground().color().rgb() | 0xFF000000u;
-            qsizetype i = colori.indexOf(c);
-            if (i < 0) {
+            auto it = indiceColore.constFind(c);
+            if (it == indiceColore.constEnd()) {
                 colori.append(c);
-                i = colori.size() - 1;
+                it = indiceColore.insert(c, int(colori.size()));
             }
-            e.colore = int(i) + 1;
+            e.colore = *it;
         }
-        qsizetype i = font.indexOf(q.family());
-        if (i < 0) {
-            font.append(q.family());
-            i = font.size() - 1;
-        }
-        e.font = int(i);
+        e.font = IndiceFont(q.family());
         double punti = q.pointSizeF();
         if (punti <= 0 && q.pixelSize() > 0) punti = q.pixelSize() * 72.0 / 96.0;
         if (punti <= 0) punti = MezziPuntiPredefiniti / 2.0;
         e.mezziPunti = std::clamp(Arrotonda32(std::min(punti, 10000.0) * 2), 1, MezziPuntiMassimi);
+        fontDistinti.insert(ChiaveFont(quint32(e.font), e));
         return e;
     }
 
-    void Cambia(const FormatoScritto& n)
+    void Cambia(const Aspetto& n)
     {
         if (n.font != attuale.font) Parola("f", n.font);
         if (n.mezziPunti != attuale.mezziPunti) Parola("fs", n.mezziPunti);
@@ -287,22 +477,31 @@ private:
         spazio = false;
     }
 
-    // Text with its escapes. In a font name the ';' that would end the name
-    // and the control words are left out.
-    void Testo(const QString& t, bool nomeFont)
+    // Text with its escapes: of the fragment frammento, whose formatting
+    // goes in before its first character that is written, or of a font
+    // name (frammento null), where ';' is escaped and only characters the
+    // name keeps come. Tabs go as they are: the reader takes them so, and
+    // the file does not grow on each save.
+    void Testo(const QString& t, const QTextFragment* frammento)
     {
+        const bool nome = frammento == nullptr;
+        bool formato = nome;
         for (QChar q : t) {
             const char16_t c = q.unicode();
+            if ((c < 0x20 && (c != '\t' || nome)) || NonTesto(c)) continue;
+            if (!formato) {
+                Cambia(Efficace(frammento->charFormat()));
+                formato = true;
+            }
             if (c == '\\') Simbolo("\\\\");
             else if (c == '{') Simbolo("\\{");
             else if (c == '}') Simbolo("\\}");
-            else if (c == ';' && nomeFont) continue;
-            else if (c == '\t' && !nomeFont) Parola("tab");
-            else if (c == 0x2028 && !nomeFont) Parola("line");
-            else if (c == 0x00A0 && !nomeFont) Simbolo("\\~");
-            else if (c == 0x00AD && !nomeFont) Simbolo("\\-");
-            else if (c == 0x2011 && !nomeFont) Simbolo("\\_");
-            else if (c < 0x20 || NonTesto(c)) continue;
+            else if (c == ';' && nome) Simbolo("\\'3b");
+            else if (c == 0x2028 && !nome) Parola("line");
+            else if (c == 0x00A0 && !nome) Simbolo("\\~");
+            else if (c == 0x00AD && !nome) Simbolo("\\-");
+            else if (c == 0x2011 && !nome) Simbolo("\\_");
+            else if (c == '\t') Simbolo("\t");
             else if (c < 0x80) {
                 if (spazio) corpo += ' ';
                 corpo += char(c);
@@ -311,7 +510,7 @@ private:
                 corpo += "\\u" + QByteArray::number(int(int16_t(c))) + '?';
                 spazio = false;
             }
-            if (!nomeFont) Conta(c);
+            if (!nome) Conta(c);
         }
     }
 
@@ -319,7 +518,7 @@ private:
     // the formatting now in force.
     void Conta(char16_t c)
     {
-        misura.Carattere(c, inizioParagrafo || !(attuale == ultimo));
+        misura.Carattere(c, inizioParagrafo || !(attuale == ultimo), attuale);
         inizioParagrafo = false;
         ultimo = attuale;
     }
@@ -327,10 +526,13 @@ private:
     const QTextDocument& documento;
     const QFont base;
     QStringList font;
+    QHash<QString, int> indiceFont;
     QList<QRgb> colori;
+    QHash<QRgb, int> indiceColore;   // index in the table as written: 1 for the first colour
+    QSet<quint64> fontDistinti;
     QByteArray corpo;
-    FormatoScritto attuale;
-    FormatoScritto ultimo;          // of the last character of text written
+    Aspetto attuale;
+    Aspetto ultimo;                 // of the last character of text written
     bool inizioParagrafo = true;    // no character of text in this paragraph yet
     Misura misura;
     bool spazio = false;   // a control word was just written: text needs a blank first
@@ -340,11 +542,9 @@ private:
 // Reader
 // ---------------------------------------------------------------------------
 
-struct Carattere {
-    int font = 0;
-    int mezziPunti = MezziPuntiPredefiniti;
-    int colore = 0;
-    bool grassetto = false, corsivo = false, sottolineato = false, barrato = false, nascosto = false;
+// The formatting of the text read: font and colour as the file numbers them.
+struct Carattere : Aspetto {
+    bool nascosto = false;
     auto operator<=>(const Carattere&) const = default;
 };
 
@@ -354,6 +554,7 @@ struct StatoGruppo {
     Carattere car;
     Destinazione dest = Destinazione::Testo;
     uint8_t allinea = Sinistra;
+    int sopra = 0, sotto = 0;   // twips
     int uc = 1;
 };
 
@@ -366,6 +567,7 @@ struct Paragrafo {
     size_t primoPezzo;
     Carattere fine;   // the formatting in force at its end
     uint8_t allinea;
+    int sopra = 0, sotto = 0;
 };
 
 // What the reader holds: the text, the runs and the paragraphs (each from
@@ -393,9 +595,6 @@ struct Contenuto {
         return f;
     }
 };
-
-constexpr size_t VociTabelleMassime = 4096;
-constexpr int LunghezzaNomeFontMassima = 200;
 
 // Bytes that stand for themselves in the text of a document.
 constexpr bool TestoSempliceCalcolato(unsigned char b)
@@ -489,9 +688,9 @@ public:
         for (size_t i = 0; i < k.paragrafi.size(); ++i) {
             const Paragrafo& par = k.paragrafi[i];
             if (scritti++ > 0) {
-                cursore.insertBlock(FormatoBlocco(par.allinea), Formato(par.fine));
+                cursore.insertBlock(FormatoBlocco(par.allinea, par.sopra, par.sotto), Formato(par.fine));
             } else if (documentoIntero) {
-                cursore.setBlockFormat(FormatoBlocco(par.allinea));
+                cursore.setBlockFormat(FormatoBlocco(par.allinea, par.sopra, par.sotto));
                 cursore.setBlockCharFormat(Formato(par.fine));
             }
             const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
@@ -526,10 +725,16 @@ public:
     // when it is refused. Each paragraph, once read, goes to uscita with its
     // text and runs, and then k lets go of them: a large document is never
     // held twice. Without uscita only the verdict and the tables come out.
-    bool Analizza(const QByteArray& dati, Contenuto& k, QString& errore, Applicazione* destinazione = nullptr)
+    // famigliaBase is the family of the document's own font, the one the
+    // writer puts first in its font table.
+    // Without giudica the verdict is already known (the same input read
+    // again): the tables the writer will write are not counted.
+    bool Analizza(const QByteArray& dati, const QString& famigliaBase, Contenuto& k, QString& errore,
+                  Applicazione* destinazione = nullptr, bool giudica = true)
     {
         c = &k;
         uscita = destinazione;
+        giudizio = giudica;
         if (dati.size() > Rtf::DimensioneMassima) {
             errore = TestoTroppoGrande;
             return false;
@@ -599,17 +804,24 @@ public:
         // The last paragraph counts when it has text, or when it is the only
         // one, against the bounds too: the writer closes it with \par.
         if (!troppi && (c->pezzi.size() > corrente.primoPezzo || paragrafiLetti == 0)) {
-            if (!misura.FineParagrafo()) troppi = true;
+            Usa(st.car, c->pezzi.size() == corrente.primoPezzo);
+            if (!misura.FineParagrafo(st.allinea, st.sopra, st.sotto, st.car)) troppi = true;
             corrente.fine = st.car;
             c->paragrafi.push_back(corrente);
             Consegna();
         }
+        // The tables as the writer will write them, once all is read.
+        if (!troppi && giudizio && !ContaTabelle(famigliaBase)) troppi = true;
         if (troppi) {
             errore = TestoTroppoGrande;
             return false;
         }
         return true;
     }
+
+    // Whether the input, read in one pass, was stopped by a table that came
+    // after the text (and must be read twice).
+    bool Ricomincia() const { return ricomincia; }
 
 private:
     // After a backslash.
@@ -674,7 +886,11 @@ private:
                 --daSaltare;
                 return;
             }
-            if (h >= 0) Carattere1252(static_cast<unsigned char>(l >= 0 ? h * 16 + l : h));
+            if (h < 0) return;
+            const auto b = static_cast<unsigned char>(l >= 0 ? h * 16 + l : h);
+            // In a font name, an escaped ';' is part of the name.
+            if (st.dest == Destinazione::Font) Aggiungi(Da1252(b));
+            else Carattere1252(b);
             return;
         }
         if (daSaltare > 0) {
@@ -694,6 +910,12 @@ private:
     void Parola(std::string_view w, bool haParametro, int n)
     {
         if (st.dest == Destinazione::Salta || w.empty()) return;
+        if ((w == "fonttbl" || w == "colortbl") && uscita && giudizio && paragrafiLetti > 0) {
+            // Read in one pass, the paragraphs put in have their formats
+            // from the tables as they were: the input must be read twice.
+            ricomincia = troppi = true;
+            return;
+        }
         if (w == "fonttbl") {
             st.dest = Destinazione::Font;
             fontCorrente = -1;
@@ -739,7 +961,11 @@ private:
         }
 
         if (w == "par" || w == "row" || w == "nestrow" || w == "sect" || w == "page") FineParagrafo();
-        else if (w == "pard") st.allinea = Sinistra;
+        else if (w == "pard") {
+            st.allinea = Sinistra;
+            st.sopra = st.sotto = 0;
+        } else if (w == "sb") st.sopra = std::clamp(n, 0, SpazioMassimo);
+        else if (w == "sa") st.sotto = std::clamp(n, 0, SpazioMassimo);
         else if (w == "plain") st.car = Carattere{deff};
         else if (w == "b") st.car.grassetto = acceso;
         else if (w == "i") st.car.corsivo = acceso;
@@ -764,7 +990,7 @@ private:
     {
         if (st.dest == Destinazione::Colori) {
             if (b == ';') {
-                if (c->colori.size() < VociTabelleMassime)
+                if (c->colori.size() < size_t(VociTabelleMassime))
                     c->colori.push_back(componenti ? std::optional<QRgb>(qRgb(rosso, verde, blu)) : std::nullopt);
                 rosso = verde = blu = 0;
                 componenti = false;
@@ -798,7 +1024,7 @@ private:
             return;
         }
         const bool nuovo = NuovoPezzo();
-        if (!misura.Carattere(u, nuovo)) {
+        if (!misura.Carattere(u, nuovo, st.car)) {
             troppi = true;
             return;
         }
@@ -815,7 +1041,7 @@ private:
     void AggiungiTesto(const char* da, const char* a)
     {
         const bool nuovo = NuovoPezzo();
-        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo) || !misura.Semplice(da + 1, a)) {
+        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo, st.car) || !misura.Semplice(da + 1, a)) {
             troppi = true;
             return;
         }
@@ -829,6 +1055,7 @@ private:
     // n characters more in the paragraph, before they go into the text.
     void Allunga(bool nuovo, qsizetype n)
     {
+        if (nuovo) Usa(st.car, true);
         if (nuovo) c->pezzi.push_back({c->testo.size(), n, st.car});
         else c->pezzi.back().lunghezza += n;
         corrente.allinea = st.allinea;
@@ -836,15 +1063,55 @@ private:
 
     void FineParagrafo()
     {
-        if (!misura.FineParagrafo()) {
+        Usa(st.car, c->pezzi.size() == corrente.primoPezzo);
+        if (!misura.FineParagrafo(st.allinea, st.sopra, st.sotto, st.car)) {
             troppi = true;
             return;
         }
         corrente.fine = st.car;
         corrente.allinea = st.allinea;
+        corrente.sopra = st.sopra;
+        corrente.sotto = st.sotto;
         c->paragrafi.push_back(corrente);
         Consegna();
         corrente = Paragrafo{c->pezzi.size(), {}, Sinistra};
+    }
+
+    // The formatting car goes into the document (quando): its font and its
+    // colour go into the tables the writer writes. Only the verdict needs
+    // to know.
+    void Usa(const Carattere& car, bool quando)
+    {
+        if (!quando || !giudizio) return;
+        fontUsati.insert(ChiaveFont(quint32(car.font), car));
+        coloriUsati.insert(car.colore);
+    }
+
+    // What the writer will write for the tables of the fonts and colours
+    // used, and the distinct fonts it will make: a font the table does not
+    // name is the document's own, as one that has its name.
+    bool ContaTabelle(const QString& famigliaBase)
+    {
+        const QString nomeBase = NomeFont(famigliaBase);
+        QHash<QString, quint32> numeri{{nomeBase, 0}};
+        qsizetype costo = CostoVoceFont(nomeBase);
+        QSet<quint64> distinti;
+        for (quint64 chiave : std::as_const(fontUsati)) {
+            const QString nome = c->font.value(int(qint32(chiave >> 32)), nomeBase);
+            auto it = numeri.constFind(nome);
+            if (it == numeri.constEnd()) {
+                it = numeri.insert(nome, quint32(numeri.size()));
+                costo += CostoVoceFont(nome);
+            }
+            distinti.insert((quint64(*it) << 32) | (chiave & 0xFFFFFFFFu));
+        }
+        QSet<QRgb> rgb;
+        for (int n : std::as_const(coloriUsati))
+            if (n >= 0 && size_t(n) < c->colori.size() && c->colori[size_t(n)] && !rgb.contains(*c->colori[size_t(n)])) {
+                rgb.insert(*c->colori[size_t(n)]);
+                costo += CostoVoceColore(*c->colori[size_t(n)]);
+            }
+        return misura.Tabelle(costo, distinti.size());
     }
 
     // The paragraphs read so far go on, and their text and runs are let go
@@ -865,7 +1132,7 @@ private:
     void ChiudiNomeFont()
     {
         if (st.dest != Destinazione::Font) return;
-        const QString nome = nomeFont.trimmed();
+        const QString nome = NomeFont(nomeFont);
         if (fontCorrente >= 0 && !nome.isEmpty() && (c->font.size() < qsizetype(VociTabelleMassime) || c->font.contains(fontCorrente)))
             c->font.insert(fontCorrente, nome);
         nomeFont.clear();
@@ -903,6 +1170,8 @@ private:
 
     Contenuto* c = nullptr;
     Applicazione* uscita = nullptr;   // without it, the text is not kept
+    bool giudizio = true;
+    bool ricomincia = false;   // a table came after text put in as it was read
     size_t paragrafiLetti = 0;
     const char* p = nullptr;
     const char* fine = nullptr;
@@ -916,6 +1185,8 @@ private:
     int rosso = 0, verde = 0, blu = 0;
     bool componenti = false;
     Misura misura;
+    QSet<quint64> fontUsati;   // ChiaveFont of each formatting used
+    QSet<int> coloriUsati;
     bool surrogati = false;   // some text is a half of a surrogate pair
     bool troppi = false;   // past one of the bounds
 };
@@ -930,7 +1201,9 @@ bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIn
 {
     Contenuto tabelle;
     QString e;
-    if (!Lettore().Analizza(rtf, tabelle, e)) {
+    const QTextDocument* documento = cursore.document();
+    const QString famigliaBase = documento ? documento->defaultFont().family() : QString();
+    if (!Lettore().Analizza(rtf, famigliaBase, tabelle, e)) {
         if (errore) *errore = e;
         return false;
     }
@@ -938,8 +1211,36 @@ bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIn
     Applicazione uscita(cursore, documentoIntero, tabelle);
     Contenuto letto;
     // The same input gives the same verdict.
-    Lettore().Analizza(rtf, letto, e, &uscita);
+    Lettore().Analizza(rtf, famigliaBase, letto, e, &uscita, false);
     return true;
+}
+
+// An empty document is built as the input is read, in one pass (a large
+// file is read once), and emptied again should the input be refused. The
+// result: read, refused, or to be read twice (a table after the text).
+enum class Esito { Letto, Rifiutato, DaRileggere };
+Esito LeggiInUnaPassata(const QByteArray& rtf, QTextDocument& documento, QString* errore)
+{
+    QTextCursor c(&documento);
+    const QTextBlockFormat blocco = c.blockFormat();
+    const QTextCharFormat carattere = c.blockCharFormat();
+    c.beginEditBlock();
+    Contenuto k;
+    Applicazione uscita(c, true, k);
+    Lettore lettore;
+    QString e;
+    const bool letto = lettore.Analizza(rtf, documento.defaultFont().family(), k, e, &uscita);
+    if (!letto) {
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        c.setBlockFormat(blocco);
+        c.setBlockCharFormat(carattere);
+    }
+    c.endEditBlock();
+    if (letto) return Esito::Letto;
+    if (lettore.Ricomincia()) return Esito::DaRileggere;
+    if (errore) *errore = e;
+    return Esito::Rifiutato;
 }
 
 }   // namespace
@@ -982,6 +1283,12 @@ bool SembraRtf(const QByteArray& dati)
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 {
     const bool annulla = documento.isUndoRedoEnabled();
+    if (documento.isEmpty() && documento.availableUndoSteps() == 0 && documento.availableRedoSteps() == 0) {
+        documento.setUndoRedoEnabled(false);
+        const Esito esito = LeggiInUnaPassata(rtf, documento, errore);
+        documento.setUndoRedoEnabled(annulla);
+        if (esito != Esito::DaRileggere) return esito == Esito::Letto;
+    }
     QTextCursor c(&documento);
     const bool letto = LeggiEApplica(rtf, c, true, errore, [&] {
         documento.setUndoRedoEnabled(false);

@@ -4,19 +4,29 @@
 // no RTF, so this layer does both, from and into a QTextDocument.
 //
 // What travels: the text, bold, italic, underline, strike-through, the text
-// colour, the font size, the font family and the paragraph alignment (left,
-// centre, right, justified). Line breaks inside a paragraph are \line
-// (U+2028 in the document), tabs \tab, non-breaking space \~, soft hyphen \-,
-// non-breaking hyphen \_. Pictures and other objects, and the markers of
-// tables and frames, are neither written nor read.
+// colour, the font size as shown (a relative size such as a heading's is
+// written as the size it shows), the font family, the paragraph alignment
+// (left, centre, right, justified; an absolute one as its side) and the
+// space before and after a paragraph. Line breaks inside a paragraph are
+// \line (U+2028 in the document), non-breaking space \~, soft hyphen \-,
+// non-breaking hyphen \_; tabs are written as the tab byte itself, which
+// word processors take as \tab (and \tab is read too).
+// What does not travel: pictures and other objects, links (their text
+// stays), lists (their items stay as paragraphs, without bullets or
+// numbers), tables and frames (cells as paragraphs when written, as
+// tab-separated lines when read), indents, line spacing, background and
+// highlight colours, sizes finer than the half point, other character
+// formats (superscript, small capitals, letter spacing ...), blanks around a
+// font name, and the text direction.
 //
 // Writer: ASCII only. `{\rtf1\ansi\ansicpg1252\deff0`, a font table (font 0
-// is the document's default font), a colour table whose entry 0 is the
-// automatic colour (text without a colour of its own is written \cf0), then
-// one `\pard ... \par` per paragraph, the last one included, as word
-// processors write it. Every character beyond ASCII is \uN? (N as a signed
-// 16-bit number, characters beyond U+FFFF as two halves of a surrogate pair).
-// Sizes are written in half points, rounded half to even.
+// is the document's default font; a ';' in a name is \'3b), a colour table
+// whose entry 0 is the automatic colour (text without a colour of its own
+// is written \cf0), then one `\pard ... \par` per paragraph, the last one
+// included, as word processors write it. Every character beyond ASCII is
+// \uN? (N as a signed 16-bit number, characters beyond U+FFFF as two halves
+// of a surrogate pair). Sizes are written in half points, rounded half to
+// even; spacing in twips.
 //
 // Reader: tolerant of what word processors write. Groups save and restore
 // the character and paragraph state; `{\*...}` groups and destinations that
@@ -28,7 +38,10 @@
 // bold, italic, underline, strike-through and size set explicitly, and its
 // family when the font table names its font; text without \fs is 12 pt (the
 // format's default); \cf0 and colours missing from the table are the
-// automatic colour (no colour of its own).
+// automatic colour (no colour of its own). The tables keep 4096 entries
+// each; a font name keeps no control characters nor U+FFFC, U+FDD0,
+// U+FDD1, U+2029, no blanks around it and at most 200 units, as the writer
+// writes it. \sb and \sa are taken up to 600 twips.
 // \cell is read as a tab and \row, \sect and \page as paragraph ends, so a
 // table comes out as lines of tab-separated cells. Hidden text (\v) is left
 // out. CR and LF in the source are ignored.
@@ -64,10 +77,12 @@ namespace Rtf {
 // The bounds of what the reader takes in, against hostile or damaged files
 // that would freeze the box showing them. The writer keeps the same bounds,
 // counted the same way (ScriviEntroLimiti), so that whatever it writes opens
-// again. Measured on a box a few hundred pixels wide, a document at any one
-// of them shows in under two seconds; a pupil's notes stay far below them:
-// - the size of the input in bytes (about 30 million characters of plain
-//   text in paragraphs of ordinary length);
+// again, and whatever the reader takes in it writes again within them.
+// Measured on a box a few hundred pixels wide, a document at any one of
+// them shows in about two seconds at most; a pupil's notes stay far below:
+// - the size of the input in bytes, and of what the writer would write for
+//   what was read, counted never below what it writes (about 30 million
+//   characters of plain text in paragraphs of ordinary length);
 inline constexpr qsizetype DimensioneMassima = 32 * 1024 * 1024;
 // - paragraphs and runs of formatting together (a paragraph without its
 //   closing \par counts as one with it); each costs the document far more
@@ -84,6 +99,15 @@ inline constexpr int PezziParagrafoMassimi = 50'000;
 //   with every change of formatting inside it.
 inline constexpr int CaratteriParolaMassimi = 5'000;
 inline constexpr int PezziParolaMassimi = 500;
+// - the fonts of distinct family, size, weight and slant that the text
+//   uses: the box makes each anew, and past a few hundred it makes them
+//   again and again as it lays the text out.
+inline constexpr int FontDistintiMassimi = 256;
+// - the height of the text in sizes above 72 pt, in pixels at the most it
+//   takes in a narrow box: the box lays out no text of such sizes much
+//   taller than eight million pixels (it stops answering), while smaller
+//   sizes go far past that.
+inline constexpr qsizetype AltezzaGrandiMassima = 4'000'000;
 // Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.
@@ -92,7 +116,9 @@ inline const QString TipoMime = QStringLiteral("text/rtf");
 // The whole document as RTF.
 QByteArray Scrivi(const QTextDocument& documento);
 // The same, or nothing when the document goes past one of the bounds above
-// (the reader would refuse it): the notes file is written with this.
+// (the reader would refuse it) or needs more colours than the reader's
+// table keeps (they would come back automatic): the notes file is written
+// with this.
 std::optional<QByteArray> ScriviEntroLimiti(const QTextDocument& documento);
 // A fragment as RTF; carattereBase stands for the font of the document the
 // fragment comes from (its text without a font or size of its own uses it).

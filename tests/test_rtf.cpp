@@ -10,6 +10,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -117,7 +119,7 @@ TEST(Rtf, IlTestoScrittoEStandard)
     EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green0\\blue0;\\red0\\green128\\blue0;}"));
     EXPECT_TRUE(rtf.contains("\\pard Perch\\u233? \\u232? cos\\u236?: \\b met\\u224?\\cf1\\b0\\i  e "));
     EXPECT_TRUE(rtf.contains("\\fs36\\cf2\\b\\ul pi\\u249?"));
-    EXPECT_TRUE(rtf.contains("\\{graffe\\} \\\\barra\\\\ 3/4\\tab colonna\\line a capo"));
+    EXPECT_TRUE(rtf.contains("\\{graffe\\} \\\\barra\\\\ 3/4\tcolonna\\line a capo"));
     EXPECT_TRUE(rtf.contains("\\fs21"));
     EXPECT_TRUE(rtf.contains("\\u8364? 5 \\u8212? \\u171?ok\\u187? \\u-10188?\\u-8930?\\~fine"));
     EXPECT_TRUE(rtf.contains("\\cf0"));
@@ -726,13 +728,17 @@ TEST(Rtf, UltimoParagrafoSenzaParContato)
     EXPECT_FALSE(Rtf::Leggi(rtf + "\\par x}", d));
 }
 
-// The byte bound: at it the writer writes, one byte past it refuses.
+// The byte bound: the writer writes up to it and refuses past it, and the
+// reader agrees on both sides. The writer counts a few bytes it may not
+// write (the indices of the first run's font and colour at their widest),
+// never fewer than it writes.
 TEST(Rtf, LimiteDiByte)
 {
-    // Paragraphs of words of plain letters (one byte each) up to just below
-    // the bound, then the last one grown or cut to reach it exactly.
+    // Paragraphs of words of plain letters and tabs (one byte each) up to
+    // just below the bound, then the last one grown or cut to write exactly
+    // the bound.
     QString paragrafo;
-    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaaaaaaa ");
+    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaa\taaaa ");
     QTextDocument d;
     QTextCursor c(&d);
     c.beginEditBlock();
@@ -745,14 +751,40 @@ TEST(Rtf, LimiteDiByte)
     const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
     if (scarto > 0) c.insertText(QString(scarto, QLatin1Char('b')));
     for (qsizetype i = 0; i < -scarto; ++i) c.deletePreviousChar();
-    const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
-    ASSERT_TRUE(rtf.has_value());
-    ASSERT_EQ(rtf->size(), Rtf::DimensioneMassima);
-    QTextDocument letto;
-    EXPECT_TRUE(Rtf::Leggi(*rtf, letto));
-    c.insertText(QStringLiteral("b"));
-    EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
-    EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+    c.endEditBlock();
+    ASSERT_EQ(Rtf::Scrivi(d).size(), Rtf::DimensioneMassima);
+
+    // The fewest characters taken off the end for the writer to accept.
+    const int coda = 64;
+    const QString fine = d.lastBlock().text().right(coda);
+    const auto senza = [&](int k, auto prova) {
+        QTextCursor t(&d);
+        t.movePosition(QTextCursor::End);
+        t.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, k);
+        const QString tolti = t.selectedText();
+        t.removeSelectedText();
+        prova();
+        t.insertText(tolti);
+    };
+    int k = 0, oltre = coda;
+    while (k < oltre) {
+        const int m = (k + oltre) / 2;
+        bool entro = false;
+        senza(m, [&] { entro = Rtf::ScriviEntroLimiti(d).has_value(); });
+        (entro ? oltre : k) = entro ? m : m + 1;
+    }
+    ASSERT_LE(k, 16);
+    senza(k, [&] {
+        const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+        ASSERT_TRUE(rtf.has_value());
+        QTextDocument letto;
+        EXPECT_TRUE(Rtf::Leggi(*rtf, letto));
+        QTextCursor(&d).insertText(QStringLiteral("b"));
+        EXPECT_FALSE(Rtf::ScriviEntroLimiti(d).has_value());
+        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(d), letto));
+        QTextCursor(&d).deleteChar();
+    });
+    EXPECT_EQ(d.lastBlock().text().right(coda), fine);
 }
 
 // The bounds on one word hold however its letters come: in stretches of
@@ -813,8 +845,265 @@ TEST(Rtf, RifiutoAllaFineNonToccaNulla)
     EXPECT_EQ(c.selectionEnd(), 2);
     EXPECT_EQ(e.availableUndoSteps(), passi);
     EXPECT_TRUE(e.isUndoRedoEnabled());
+    // An empty document, built as the input is read, is empty again after
+    // the refusal, its paragraph formatted as before, nothing to undo.
+    QTextDocument vuoto;
+    QTextBlockFormat centro;
+    centro.setAlignment(Qt::AlignHCenter);
+    QTextCursor(&vuoto).setBlockFormat(centro);
+    vuoto.clearUndoRedoStacks();
+    EXPECT_FALSE(Rtf::Leggi(lungo, vuoto));
+    EXPECT_TRUE(vuoto.isEmpty());
+    EXPECT_EQ(vuoto.blockCount(), 1);
+    EXPECT_EQ(vuoto.begin().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(vuoto.availableUndoSteps(), 0);
     // Within the bound by one element, the same input is taken whole.
     lungo.chop(2);
     ASSERT_TRUE(Rtf::Leggi(lungo + "}", e));
     EXPECT_EQ(e.blockCount(), Rtf::ElementiMassimi / 2);
+}
+
+namespace {
+
+// What a document shows, paragraph by paragraph: the alignment as the
+// left-to-right text shows it, the space around the paragraph, then each
+// run with its weight, slant, underline, strike, colour, family and size
+// (to the half point, as the file carries sizes; a family without the
+// blanks around its name, which name no other font).
+QString Mostrato(const QTextDocument& d)
+{
+    QStringList parti;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat fb = b.blockFormat();
+        QString par = QStringLiteral("<%1 %2 %3> ")
+                          .arg(int(fb.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute))
+                          .arg(fb.topMargin())
+                          .arg(fb.bottomMargin());
+        QString ultimo;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const QFont q = f.font();
+            const QString colore = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
+                                                                         : f.foreground().color().name();
+            const QString formato = QStringLiteral("[%1%2%3%4 %5 %6 %7] ")
+                                        .arg(q.bold() ? 'b' : '-')
+                                        .arg(q.italic() ? 'i' : '-')
+                                        .arg(f.fontUnderline() ? 'u' : '-')
+                                        .arg(q.strikeOut() ? 's' : '-')
+                                        .arg(colore, q.family().trimmed())
+                                        .arg(std::nearbyint(q.pointSizeF() * 2) / 2);
+            if (formato != ultimo) par += formato;
+            ultimo = formato;
+            par += it.fragment().text();
+        }
+        parti << par;
+    }
+    return parti.join(QStringLiteral(" | "));
+}
+
+// The height the text takes laid out at a fixed width, with every size
+// rounded to the half point as the file carries it.
+qreal Altezza(const QTextDocument& d)
+{
+    std::unique_ptr<QTextDocument> copia(d.clone());
+    const auto arrotonda = [](QTextCharFormat f) {
+        const qreal punti = std::nearbyint(f.font().pointSizeF() * 2) / 2;
+        f.clearProperty(QTextFormat::FontSizeAdjustment);
+        f.setFontPointSize(punti);
+        return f;
+    };
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QTextCursor c(copia->findBlock(b.position()));
+        c.setBlockCharFormat(arrotonda(b.charFormat()));
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            c.setPosition(it.fragment().position());
+            c.setPosition(it.fragment().position() + it.fragment().length(), QTextCursor::KeepAnchor);
+            c.setCharFormat(arrotonda(it.fragment().charFormat()));
+        }
+    }
+    copia->setTextWidth(400);
+    return copia->size().height();
+}
+
+// HTML as a web page gives it, pasted by the text box's own paste path.
+void IncollaHtml(QTextDocument& d, const QString& html)
+{
+    QTextEdit box;
+    box.setDocument(&d);
+    auto* dati = new QMimeData;
+    dati->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(dati);
+    box.paste();
+    box.setDocument(nullptr);
+    QGuiApplication::clipboard()->clear();
+}
+
+}   // namespace
+
+// Pasted from a web page, saved and opened: the same text, paragraphs and
+// formats, and (where the format carries the whole layout: no tables, no
+// lists) the same height at a fixed width. Saved again, the same bytes.
+TEST(Rtf, CioCheSiVedeTornaDopoIlSalvataggio)
+{
+    const QString pezzi[] = {
+        QStringLiteral("<h1>Titolo</h1>"), QStringLiteral("<h2>Sezione due</h2>"), QStringLiteral("<h3>Tre</h3>"),
+        QStringLiteral("<h4>Quattro</h4>"), QStringLiteral("<h5>Cinque</h5>"), QStringLiteral("<h6>Sei</h6>"),
+        QStringLiteral("<p>un <big>grande</big> e un <small>piccolo</small></p>"),
+        QStringLiteral("<p><font size=1>f1</font> <font size=3>f3</font> <font size=5>f5</font> <font size=7>f7</font></p>"),
+        QStringLiteral("<p style=\"font-size:xx-large\">enorme</p>"), QStringLiteral("<p style=\"font-size:x-small\">minuto</p>"),
+        QStringLiteral("<p align=right>destra</p>"), QStringLiteral("<p align=center>centro</p>"),
+        QStringLiteral("<p align=justify>giustificato con parole abbastanza da andare a capo almeno una volta o due</p>"),
+        QStringLiteral("<p align=left>sinistra</p>"), QStringLiteral("<div align=right>div a destra</div>"),
+        QStringLiteral("<div align=center><b>div</b> al centro</div>"), QStringLiteral("<p style=\"text-align:right\">css</p>"),
+        QStringLiteral("<p><s>barrato</s> <u>sotto</u> <i>corsivo</i> <span style=\"color:#c00000\">rosso</span></p>"),
+        QStringLiteral("<p><span style=\"font-family:'A;B'\">punto e virgola</span> "
+                       "<span style=\"font-family:'  Spazi  '\">spazi</span></p>"),
+        QStringLiteral("<p>colonna\tcolonna\tcolonna</p>"),
+    };
+    const QString senzaAltezza[] = {
+        QStringLiteral("<table><tr><td align=right>uno</td><td align=center>due</td></tr><tr><td>tre</td><td>4</td></tr></table>"),
+        QStringLiteral("<ul><li>primo</li><li><b>secondo</b></li></ul>"), QStringLiteral("<ol><li align=right>uno</li></ol>"),
+    };
+    QRandomGenerator gen(29);
+    for (int prova = 0; prova < 60; ++prova) {
+        QString html;
+        bool altezza = true;
+        for (int i = 0, n = 1 + int(gen.bounded(6)); i < n; ++i) {
+            if (gen.bounded(5) == 0) {
+                html += senzaAltezza[gen.bounded(int(std::size(senzaAltezza)))];
+                altezza = false;
+            } else {
+                html += pezzi[gen.bounded(int(std::size(pezzi)))];
+            }
+        }
+        QTextDocument d;
+        d.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+        IncollaHtml(d, html);
+        const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(d);
+        ASSERT_TRUE(rtf.has_value()) << S(html);
+        QTextDocument letto;
+        letto.setDefaultFont(d.defaultFont());
+        ASSERT_TRUE(Rtf::Leggi(*rtf, letto)) << S(html);
+        EXPECT_EQ(letto.blockCount(), d.blockCount()) << S(html);
+        EXPECT_EQ(S(Mostrato(letto)), S(Mostrato(d))) << S(html);
+        if (altezza) {
+            EXPECT_EQ(Altezza(letto), Altezza(d)) << S(html);
+        }
+        EXPECT_EQ(Rtf::Scrivi(letto), *rtf) << S(html);
+    }
+}
+
+namespace {
+
+// Whatever the reader accepts, the writer writes again within the bounds,
+// and that reads back to what the first reading showed, written again to
+// the same bytes.
+void SiRisalva(const QByteArray& rtf, const char* nome)
+{
+    QTextDocument d;
+    if (!Rtf::Leggi(rtf, d)) return;
+    const std::optional<QByteArray> scritto = Rtf::ScriviEntroLimiti(d);
+    ASSERT_TRUE(scritto.has_value()) << nome << ' ' << S(QString::fromLatin1(rtf.left(300)));
+    QTextDocument di;
+    ASSERT_TRUE(Rtf::Leggi(*scritto, di)) << nome;
+    EXPECT_EQ(S(Mostrato(di)), S(Mostrato(d))) << nome << ' ' << S(QString::fromLatin1(rtf.left(300)));
+    EXPECT_EQ(Rtf::Scrivi(di), *scritto) << nome;
+}
+
+}   // namespace
+
+// Accepted, then saved unchanged: over generated inputs of every kind the
+// reader takes, and over files at the bounds that grow when written.
+TEST(Rtf, CioCheSiApreSiRisalva)
+{
+    const QByteArray tabelle =
+        "{\\fonttbl{\\f0 Arial;}{\\f1   A\\'3bB  ;}{\\f2 \\u-560?Nome\\u8233?;}{\\f3 Arial;}{\\f4 " + QByteArray(260, 'N')
+        + ";}}{\\colortbl;\\red255\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue9;}";
+    const QByteArray pezzi[] = {"{", "}", "\\b ", "\\i ", "\\ul ", "\\strike ", "\\plain ", "\\f1 ", "\\f2 ", "\\f3 ",
+                                "\\f4 ", "\\f9 ", "\\fs7 ", "\\fs99999 ", "\\cf1 ", "\\cf2 ", "\\cf3 ", "\\cf9 ", "\\qr ",
+                                "\\qc ", "\\qj ", "\\pard ", "\\sb240 ", "\\sa99999 ", "\\par ", "\\line ", "\\tab ",
+                                "\t", "\\'e8", "\xe8", "\\u8364?", "\\u-10179?\\u-8704?", "\\{", "testo ", "a", " ",
+                                "\\v nascosto\\v0 ", "\\cell ", "\\row ", "\\~"};
+    QRandomGenerator gen(1107);
+    for (int prova = 0; prova < 2000; ++prova) {
+        QByteArray rtf = "{\\rtf1\\deff0" + tabelle;
+        for (int i = 0, n = int(gen.bounded(40)); i < n; ++i) rtf += pezzi[gen.bounded(int(std::size(pezzi)))];
+        SiRisalva(rtf + "}", "generato");
+    }
+    // Tab-separated columns of many megabytes: written as they are read.
+    QByteArray riga;
+    while (riga.size() < 1000) riga += "12\t3/4\tmet\\'e0\t";
+    QByteArray colonne = "{\\rtf1 ";
+    while (colonne.size() < 15'000'000) colonne += riga + "\\par\r\n";
+    SiRisalva(colonne + "}", "colonne");
+    QTextDocument d;
+    ASSERT_TRUE(Rtf::Leggi(colonne + "}", d));
+    // Files just within the byte bound whose every byte grows when written:
+    // refused, or saved again.
+    const qsizetype n = Rtf::DimensioneMassima - 8;
+    QByteArray parole;
+    for (qsizetype i = 0; i < n / 100; ++i) parole += QByteArray(60, '\xe8') + ' ' + QByteArray(34, '\t') + "\\par";
+    SiRisalva("{\\rtf1 " + parole + "}", "byte che crescono");
+    QByteArray paragrafi = "{\\rtf1 ";
+    while (paragrafi.size() < n) paragrafi += "\\\r";
+    SiRisalva(paragrafi + "}", "paragrafi brevi");
+}
+
+// The tables: the writer keeps as many colours as the reader, and refuses
+// notes that need more (fonts meet the bound on distinct fonts long before
+// the table's); names come back as they went.
+TEST(Rtf, TabelleUgualiNeiDueSensi)
+{
+    const auto colori = [](QTextCursor& c, int n) {
+        for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("a "), Fmt(false, false, false, QColor::fromRgb(QRgb(i + 1)), 12));
+    };
+    // Entry 0 of the colour table is the automatic colour: 4095 of the
+    // pupil's own come back, one more and the writer refuses (a file from
+    // elsewhere with more opens, the colours past the table automatic).
+    TornaUguale(colori, 4095, "colori");
+    QTextDocument troppi;
+    Componi(troppi, colori, 4096);
+    EXPECT_FALSE(Rtf::ScriviEntroLimiti(troppi).has_value());
+
+    // Names with ';', blanks, past 200 characters, with characters that are
+    // no text: written as the reader keeps them, read back as written.
+    const QString nomi[] = {QStringLiteral("A;B"), QStringLiteral("  Spazi  "), QString(250, QLatin1Char('L')),
+                            QStringLiteral("X") + QChar(0xFDD0) + QChar(0x2029) + QStringLiteral("Y") + QChar(0xFDD1),
+                            QString(199, QLatin1Char('s')) + QString::fromUtf8("\xF0\x9D\x84\x9E"),
+                            QStringLiteral("{\\}") + QChar(0x00E8)};
+    const QString attesi[] = {QStringLiteral("A;B"), QStringLiteral("Spazi"), QString(200, QLatin1Char('L')),
+                              QStringLiteral("XY"), QString(199, QLatin1Char('s')), QStringLiteral("{\\}") + QChar(0x00E8)};
+    for (size_t i = 0; i < std::size(nomi); ++i) {
+        QTextDocument d;
+        QTextCharFormat f;
+        f.setFontFamilies({nomi[i]});
+        QTextCursor(&d).insertText(QStringLiteral("x"), f);
+        const QByteArray rtf = Rtf::Scrivi(d);
+        QTextDocument letto;
+        ASSERT_TRUE(Rtf::Leggi(rtf, letto));
+        EXPECT_EQ(S(letto.begin().begin().fragment().charFormat().font().family()), S(attesi[i]));
+        EXPECT_EQ(Rtf::Scrivi(letto), rtf);
+    }
+}
+
+// Fonts of distinct family, size, weight and slant: up to the bound the
+// file opens, one more and it is refused; the writer agrees.
+TEST(Rtf, FontDistintiLimitati)
+{
+    const auto forme = [](QTextCursor& c, int n) {
+        for (int i = 0; i < n; ++i) {
+            QTextCharFormat f;
+            f.setFontFamilies({QStringLiteral("F%1").arg(i % 7)});
+            f.setFontPointSize(8 + (i / 28) / 2.0);
+            f.setFontWeight(i % 2 ? QFont::Bold : QFont::Normal);
+            f.setFontItalic(i / 2 % 2);
+            c.insertText(QStringLiteral("ab "), f);
+        }
+        // Runs that repeat a font already used add none.
+        c.insertText(QStringLiteral("di nuovo"), QTextCharFormat());
+    };
+    AlLimite(forme, Rtf::FontDistintiMassimi - 1, "font distinti");   // the document's own font is one more
+    // Text in the largest size: a character takes a line of a narrow box.
+    const auto grandi = [](QTextCursor& c, int n) { c.insertText(QString(n, QLatin1Char('M')), Fmt(false, false, false, {}, 1638)); };
+    AlLimite(grandi, int(Rtf::AltezzaGrandiMassima / (3276 * 3276 / 225)), "testo enorme");
 }
