@@ -966,7 +966,7 @@ private:
             st.sopra = st.sotto = 0;
         } else if (w == "sb") st.sopra = std::clamp(n, 0, SpazioMassimo);
         else if (w == "sa") st.sotto = std::clamp(n, 0, SpazioMassimo);
-        else if (w == "plain") st.car = Carattere{deff};
+        else if (w == "plain") st.car = Carattere{Aspetto{deff}};
         else if (w == "b") st.car.grassetto = acceso;
         else if (w == "i") st.car.corsivo = acceso;
         else if (w == "strike" || w == "striked") st.car.barrato = acceso;
