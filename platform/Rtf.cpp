@@ -127,14 +127,28 @@ int Cifre(long long n)
     return c;
 }
 
+// The escape the writer writes for a character of text (or of a font
+// name) that has one of its own, or nothing.
+std::string_view Fuga(char16_t c, bool nome)
+{
+    switch (c) {
+    case '\\': return "\\\\";
+    case '{': return "\\{";
+    case '}': return "\\}";
+    case ';': return nome ? "\\'3b" : "";
+    case 0x00A0: return nome ? "" : "\\~";
+    case 0x00AD: return nome ? "" : "\\-";
+    case 0x2011: return nome ? "" : "\\_";
+    default: return "";
+    }
+}
+
 // What the writer writes for a character of text (or of a font name),
 // blank after a control word aside.
 int CostoCarattere(char16_t c, bool nome)
 {
-    if (c == '\\' || c == '{' || c == '}') return 2;
-    if (nome && c == ';') return 4;   // \'3b
+    if (const std::string_view f = Fuga(c, nome); !f.empty()) return int(f.size());
     if (!nome && c == 0x2028) return 5;   // \line
-    if (!nome && (c == 0x00A0 || c == 0x00AD || c == 0x2011)) return 2;
     if (c == '\t' || (c >= 0x20 && c < 0x80)) return 1;
     return 3 + Cifre(int16_t(c));   // \uN?
 }
@@ -471,9 +485,9 @@ private:
         spazio = true;
     }
 
-    void Simbolo(const char* s)
+    void Simbolo(std::string_view s)
     {
-        corpo += s;
+        corpo.append(s.data(), qsizetype(s.size()));
         spazio = false;
     }
 
@@ -493,14 +507,8 @@ private:
                 Cambia(Efficace(frammento->charFormat()));
                 formato = true;
             }
-            if (c == '\\') Simbolo("\\\\");
-            else if (c == '{') Simbolo("\\{");
-            else if (c == '}') Simbolo("\\}");
-            else if (c == ';' && nome) Simbolo("\\'3b");
+            if (const std::string_view f = Fuga(c, nome); !f.empty()) Simbolo(f);
             else if (c == 0x2028 && !nome) Parola("line");
-            else if (c == 0x00A0 && !nome) Simbolo("\\~");
-            else if (c == 0x00AD && !nome) Simbolo("\\-");
-            else if (c == 0x2011 && !nome) Simbolo("\\_");
             else if (c == '\t') Simbolo("\t");
             else if (c < 0x80) {
                 if (spazio) corpo += ' ';
