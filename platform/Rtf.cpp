@@ -143,18 +143,22 @@ std::string_view Fuga(char16_t c, bool nome)
     }
 }
 
+// A character that the writer puts as it is, so after a control word it
+// needs the blank that ends the word.
+bool DopoBlank(char16_t c) { return c >= 0x20 && c < 0x80 && c != '\\' && c != '{' && c != '}'; }
+
 // What the writer writes for a character of text (or of a font name),
 // blank after a control word aside.
 int CostoCarattere(char16_t c, bool nome)
 {
+    // Most characters are ASCII that goes as it is: counted before the
+    // escapes are looked at, for this runs on every character read.
+    if (DopoBlank(c) && (c != ';' || !nome)) return 1;
     if (const std::string_view f = Fuga(c, nome); !f.empty()) return int(f.size());
     if (!nome && c == 0x2028) return 5;   // \line
-    if (c == '\t' || (c >= 0x20 && c < 0x80)) return 1;
+    if (c == '\t') return 1;
     return 3 + Cifre(int16_t(c));   // \uN?
 }
-// A character that the writer puts as it is, so after a control word it
-// needs the blank that ends the word.
-bool DopoBlank(char16_t c) { return c >= 0x20 && c < 0x80 && c != '\\' && c != '{' && c != '}'; }
 
 // What the writer writes to go from one formatting to the next. The indices
 // of fonts and colours are counted with four digits, the most the tables
