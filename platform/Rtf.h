@@ -1,7 +1,10 @@
 #pragma once
 // Rich text in RTF 1.x for the rich text boxes: the notes file, the notes on
 // the clipboard and any rich-text file the program loads. Qt reads and writes
-// no RTF, so this layer does both, from and into a QTextDocument.
+// no RTF, so this layer does both, from and into a QTextDocument. This is
+// its one interface; its parts are RtfMisura (the counts of the bounds that
+// writer and reader share), RtfScrittore (the writer), RtfLettore (the
+// reader) and RtfFile (files and the clipboard).
 //
 // What travels: the text, bold, italic, underline, strike-through, the text
 // colour, the font size as shown (a relative size such as a heading's is
