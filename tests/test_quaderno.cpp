@@ -417,6 +417,26 @@ TEST_F(Quaderno, AccantoAlQuadernoSiToglieSoloCioCheIlProgrammaLascia)
         }
 }
 
+// A notes file of no bytes (the program never writes one) stands for empty
+// notes beside a sound notebook, as a missing one does.
+TEST_F(Quaderno, AppuntiDiZeroByteSiApronoVuoti)
+{
+    for (bool vuoto : {true, false}) {
+        ScriviTutto(Percorso("prova.qdn"), DieciRighe);
+        if (vuoto) ScriviTutto(Percorso("prova.rtf"), QByteArray());
+        else QFile::remove(Percorso("prova.rtf"));
+        NumFrazioniA = 0;
+        ScriviAppunti(QStringLiteral("vecchi appunti"));
+        QuadernoModificato = VERO;
+        ASSERT_TRUE(CaricaQuaderno(Percorso("prova.qdn"))) << vuoto;
+        EXPECT_EQ(TxtAppunti()->toPlainText(), QString()) << vuoto;
+        EXPECT_EQ(NumFrazioniA, 2) << vuoto;
+        EXPECT_TRUE(AppuntiVisibili()) << vuoto;
+        EXPECT_EQ(QuadernoModificato, FALSO) << vuoto;
+        EXPECT_EQ(NomeQuaderno, Percorso("prova.qdn")) << vuoto;
+    }
+}
+
 // --- Save as ---------------------------------------------------------------------
 
 TEST_F(Quaderno, SalvaConNomeAggiungeQdnEChiedePrimaDiSostituire)

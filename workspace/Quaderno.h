@@ -43,7 +43,8 @@ bool SalvaOChiediNome();
 // Reads the notebook percorso and its notes file; only when both are sound
 // does it put them in place and lay the windows out as an opened notebook
 // does (notes shown, sheet A shown unless only sheet B holds fractions,
-// sheet B shown only when it holds fractions, tiled). NomeQuaderno becomes
+// sheet B shown only when it holds fractions, tiled). A notes file that is
+// missing or empty (0 bytes) gives empty notes. NomeQuaderno becomes
 // percorso and QuadernoModificato false. False (nothing changed) when the
 // file is missing, unreadable or not a notebook of this program.
 bool CaricaQuaderno(const QString& percorso);
