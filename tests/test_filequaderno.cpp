@@ -304,6 +304,80 @@ TEST_F(FileQuaderno, LetturaSoloDiFileRegolariEntroIlLimite)
     ::close(scrittore);
 }
 
+// A file whose size the file system gives as 0 and that holds more (a /proc
+// file) is read no further than the bound allows, below its length and
+// above it; and a pipe put in a file's place after its type was checked is
+// refused on what was opened, not one byte taken from it.
+TEST_F(FileQuaderno, LetturaEntroIlLimiteQualunqueSiaLaDimensioneDetta)
+{
+    for (const char* nome : {"/proc/self/status", "/proc/self/smaps"}) {
+        const QString percorso = QString::fromLatin1(nome);
+        ASSERT_EQ(QFileInfo(percorso).size(), 0) << nome;
+        const QByteArray tutto = LeggiTutto(percorso);
+        const qint64 lunghezza = tutto.size();
+        // A power of two at most half the length: a buffer that doubled
+        // past the bound would take twice the bound.
+        qint64 sotto = 1;
+        while (4 * sotto <= lunghezza) sotto *= 2;
+        ASSERT_GE(sotto, 512) << nome;
+        for (const qint64 limite : {sotto, 2 * lunghezza}) {
+            QByteArray dati("prima");
+            const qint64 primaDi = ByteLettiDalProcesso();
+            const bool letto = LeggiFileIntero(percorso, limite, dati);
+            // Beside the file, the count holds what reading the count took.
+            const qint64 presi = ByteLettiDalProcesso() - primaDi;
+            if (limite < lunghezza) {
+                EXPECT_FALSE(letto) << nome;
+                EXPECT_EQ(dati, QByteArray("prima")) << nome;
+                EXPECT_LE(presi, limite + 1 + 200) << nome;
+            } else {
+                ASSERT_TRUE(letto) << nome;
+                EXPECT_EQ(dati.left(dati.indexOf('\n')), tutto.left(tutto.indexOf('\n'))) << nome;
+                EXPECT_GT(dati.size(), lunghezza / 2) << nome;
+                EXPECT_LE(dati.size(), limite) << nome;
+            }
+        }
+    }
+
+    struct Scambio {
+        explicit Scambio(std::function<void(const QString&)> f) { ImpostaPrimaDiAprire(std::move(f)); }
+        ~Scambio() { ImpostaPrimaDiAprire({}); }
+        Scambio(const Scambio&) = delete;
+        Scambio& operator=(const Scambio&) = delete;
+    };
+    const QString percorso = Percorso("scambiato");
+    const QByteArray tubo = QFile::encodeName(Percorso("tubo"));
+    for (bool conByte : {false, true}) {
+        ASSERT_TRUE(ScriviTutto(percorso, "regolare"));
+        ASSERT_EQ(mkfifo(tubo.constData(), 0600), 0);
+        // A pipe without a writer reads as empty; one with bytes gives them.
+        const int scrittore = conByte ? ::open(tubo.constData(), O_RDWR | O_NONBLOCK) : -1;
+        ASSERT_EQ(scrittore >= 0, conByte);
+        if (conByte) {
+            ASSERT_EQ(::write(scrittore, "dal tubo", 8), 8);
+        }
+        {
+            const Scambio scambio([&](const QString& p) {
+                EXPECT_EQ(p, percorso);
+                ASSERT_EQ(::rename(tubo.constData(), QFile::encodeName(percorso).constData()), 0);
+            });
+            QByteArray dati("prima");
+            EXPECT_FALSE(LeggiFileIntero(percorso, 1000, dati)) << conByte;
+            EXPECT_EQ(dati, QByteArray("prima")) << conByte;
+        }
+        struct stat s {};
+        ASSERT_EQ(::lstat(QFile::encodeName(percorso).constData(), &s), 0);
+        EXPECT_TRUE(S_ISFIFO(s.st_mode)) << conByte;
+        if (conByte) {
+            int inAttesa = 0;
+            ASSERT_EQ(ioctl(scrittore, FIONREAD, &inAttesa), 0);
+            EXPECT_EQ(inAttesa, 8);
+            ::close(scrittore);
+        }
+        ASSERT_TRUE(QFile::remove(percorso));
+    }
+}
+
 // The bound on a notebook file is the largest the writer makes; a notebook
 // with blanks after it up to the bound reads, one byte more is refused
 // unread.
