@@ -42,7 +42,8 @@ enum class EsitoCoppia {
 // new secondo takes its own (or secondo is deleted). Should that last step
 // fail, the old primo is renamed back: NienteCambiato. Should that fail
 // too, SoloPrimo. The two renames are two steps: a process that dies
-// between them leaves the new primo beside the old secondo.
+// between them leaves the new primo beside the old secondo, and the old
+// primo under its second name.
 //
 // The second name is the program's own temporary: a dot, the name of the
 // file, ".zefra-" and six letters (".prova.qdn.zefra-AbCdEf"), beside the

@@ -13,9 +13,9 @@
 // written: the save fails, with the second line "Gli appunti sono troppo
 // lunghi", and the notes stay in their box. A program stopped between the
 // two renames leaves the new notebook file beside the old notes; the next
-// open or save of that notebook deletes the temporary that the program
-// itself left beside them (".prova.qdn.zefra-" and six letters, see
-// ScriviCoppia) and no other file, whatever its name.
+// open or save of that notebook deletes the program's own temporaries
+// beside them (a leading dot, the file's name, ".zefra-" and six letters:
+// see ScriviCoppia) and no other file, whatever its name.
 // Opening shows the wait cursor, reads and checks the whole notebook and its
 // notes first (a file that is refused changes nothing on the screen), then
 // puts the notes in their box in one piece. Only regular files are read
