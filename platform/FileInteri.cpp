@@ -14,8 +14,11 @@
 namespace {
 
 std::function<bool(PassoCoppia)> guasto;
+std::optional<PassoCoppia> fermata;
+std::function<void(const QString&)> primaDiAprire;
 
 bool Riesce(PassoCoppia passo) { return !guasto || guasto(passo); }
+bool Ferma(PassoCoppia passo) { return fermata == passo; }
 
 // Closes a descriptor on every way out.
 struct Descrittore {
@@ -32,26 +35,28 @@ bool FileRegolare(const QByteArray& nome)
     return ::stat(nome.constData(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
-// The six letters that end a temporary's name, as the file library's own
-// temporaries end.
+// The program's own temporaries beside a file: a leading dot, the file's
+// name, the program's mark and six letters (".prova.qdn.zefra-AbCdEf"), a
+// name nobody types. Only names of exactly this shape are ever deleted.
+const QString MarcaTemporaneo = QStringLiteral(".zefra-");
 constexpr int LettereTemporaneo = 6;
 
 QString NomeTemporaneo(const QString& percorso)
 {
-    QString nome = percorso + QLatin1Char('.');
-    for (int i = 0; i < LettereTemporaneo; ++i) {
-        const int n = int(QRandomGenerator::global()->bounded(52));
-        nome += QLatin1Char(char(n < 26 ? 'A' + n : 'a' + n - 26));
+    const QFileInfo i(percorso);
+    QString nome = QLatin1Char('.') + i.fileName() + MarcaTemporaneo;
+    for (int n = 0; n < LettereTemporaneo; ++n) {
+        const int k = int(QRandomGenerator::global()->bounded(52));
+        nome += QLatin1Char(char(k < 26 ? 'A' + k : 'a' + k - 26));
     }
-    return nome;
+    return i.dir().filePath(nome);
 }
 
 bool NomeDiTemporaneo(const QString& nome, const QString& base)
 {
-    if (nome.size() != base.size() + 1 + LettereTemporaneo || !nome.startsWith(base)
-        || nome.at(base.size()) != QLatin1Char('.'))
-        return false;
-    return std::all_of(nome.begin() + base.size() + 1, nome.end(), [](QChar c) {
+    const QString inizio = QLatin1Char('.') + base + MarcaTemporaneo;
+    if (nome.size() != inizio.size() + LettereTemporaneo || !nome.startsWith(inizio)) return false;
+    return std::all_of(nome.begin() + inizio.size(), nome.end(), [](QChar c) {
         return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
     });
 }
@@ -71,11 +76,20 @@ QString SecondoNome(const QString& percorso)
     return {};
 }
 
-// The file a name stands for: a link is followed to its target.
+// Links followed before a chain of them counts as one that never ends.
+constexpr int CollegamentiMassimi = 40;
+
+// The file a name stands for: a link, or a chain of them, is followed to
+// its end, whether a file is there or not (a save creates it there, and
+// the links stay). Empty for a chain that does not end.
 QString Risolto(const QString& percorso)
 {
-    const QFileInfo i(percorso);
-    return i.isSymLink() && i.exists() ? i.canonicalFilePath() : percorso;
+    QFileInfo i(percorso);
+    for (int n = 0; i.isSymLink(); ++n) {
+        if (n == CollegamentiMassimi) return {};
+        i.setFile(i.symLinkTarget());
+    }
+    return i.filePath();
 }
 
 } // namespace
@@ -101,6 +115,7 @@ bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati)
     // A device or a pipe is never opened: opening some of them has effects,
     // and one may give bytes without end.
     if (percorso.isEmpty() || massimo < 0 || !FileRegolare(nome)) return false;
+    if (primaDiAprire) primaDiAprire(percorso);
     // Non-blocking, should a pipe take the file's place after the check:
     // the second check, on what was opened, then refuses it.
     const Descrittore d{::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
@@ -129,7 +144,9 @@ bool LeggiFileIntero(const QString& percorso, qint64 massimo, QByteArray& dati)
 
 void RimuoviTemporanei(const QString& percorso)
 {
-    const QFileInfo info(Risolto(percorso));
+    const QString file = Risolto(percorso);
+    if (file.isEmpty()) return;
+    const QFileInfo info(file);
     const QString base = info.fileName();
     QDir cartella = info.absoluteDir();
     // No name filter: the name may hold the filter's own wildcards.
@@ -148,7 +165,8 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
     if (primoDato.isEmpty() || secondoDato.isEmpty()) return EsitoCoppia::NienteCambiato;
     const QString primo = Risolto(primoDato);
     const QString secondo = Risolto(secondoDato);
-    if (nonUnFile(primo) || nonUnFile(secondo)) return EsitoCoppia::NienteCambiato;
+    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo))
+        return EsitoCoppia::NienteCambiato;
     RimuoviTemporanei(primo);
     RimuoviTemporanei(secondo);
 
@@ -166,6 +184,8 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
         if (!vecchio.isEmpty()) QFile::remove(vecchio);
     };
 
+    // A stop leaves what a process that died there leaves: nothing cleaned.
+    if (Ferma(PassoCoppia::ConfermaPrimo)) return EsitoCoppia::NienteCambiato;
     if (!Riesce(PassoCoppia::ConfermaPrimo)) filePrimo.cancelWriting();
     if (!filePrimo.commit()) {
         scarta();
@@ -173,15 +193,20 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
     }
     bool fatto = false;
     if (datiSecondo) {
+        if (Ferma(PassoCoppia::ConfermaSecondo)) return EsitoCoppia::SoloPrimo;
         if (!Riesce(PassoCoppia::ConfermaSecondo)) fileSecondo.cancelWriting();
         fatto = fileSecondo.commit();
+    } else if (!QFileInfo::exists(secondo)) {
+        fatto = true;
     } else {
-        fatto = !QFileInfo::exists(secondo) || (Riesce(PassoCoppia::RimuoviSecondo) && QFile::remove(secondo));
+        if (Ferma(PassoCoppia::RimuoviSecondo)) return EsitoCoppia::SoloPrimo;
+        fatto = Riesce(PassoCoppia::RimuoviSecondo) && QFile::remove(secondo);
     }
     if (fatto) {
         scarta();
         return EsitoCoppia::Fatto;
     }
+    if (Ferma(PassoCoppia::RipristinaPrimo)) return EsitoCoppia::SoloPrimo;
     bool rimesso = false;
     if (Riesce(PassoCoppia::RipristinaPrimo))
         rimesso = vecchio.isEmpty() ? QFile::remove(primo)
@@ -193,4 +218,10 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
     return EsitoCoppia::SoloPrimo;
 }
 
-void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce) { guasto = std::move(riesce); }
+void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce, std::optional<PassoCoppia> ferma)
+{
+    guasto = std::move(riesce);
+    fermata = ferma;
+}
+
+void ImpostaPrimaDiAprire(std::function<void(const QString&)> prima) { primaDiAprire = std::move(prima); }

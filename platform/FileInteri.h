@@ -30,7 +30,11 @@ enum class EsitoCoppia {
 // Writes the file primo with datiPrimo and, beside it, writes secondo with
 // *datiSecondo or, when datiSecondo holds nothing, deletes secondo if it is
 // there. Something other than a file at either name (a folder) fails before
-// anything is written. A name that is a link acts on the file it points to.
+// anything is written. A name that is a link, or a chain of links, acts on
+// the file at its end, whether that file exists yet or not: the file is
+// written there, put back or deleted there, and the links stay as they
+// are. A chain of links that does not end fails before anything is
+// written.
 //
 // Both new files are written in full beside the old ones first; then the
 // old primo gets a second name (a hard link, or a copy where the file
@@ -38,21 +42,35 @@ enum class EsitoCoppia {
 // new secondo takes its own (or secondo is deleted). Should that last step
 // fail, the old primo is renamed back: NienteCambiato. Should that fail
 // too, SoloPrimo. The two renames are two steps: a process that dies
-// between them leaves the new primo beside the old secondo, and the new
-// secondo in a temporary beside it.
+// between them leaves the new primo beside the old secondo, and the old
+// primo under its second name.
 //
-// Temporaries are named as the file they stand for, a dot and six letters
-// ("prova.rtf.AbcDef"); those left by an earlier save that did not finish
-// are deleted at the start of the next one (see RimuoviTemporanei).
+// The second name is the program's own temporary: a dot, the name of the
+// file, ".zefra-" and six letters (".prova.qdn.zefra-AbCdEf"), beside the
+// file. One left by a save that did not finish is deleted at the start of
+// the next one (see RimuoviTemporanei). The file library (QSaveFile)
+// writes each new file under no name where the file system allows it and
+// gives it a name, the file's own, a dot and six letters, only for the
+// instant between linking it in and renaming it over the old file; where
+// the file system does not allow it, the file has that name throughout. A
+// process that dies at the wrong moment may leave one: it stays, since
+// nothing tells it apart from a person's own "prova.qdn.Maggio".
 EsitoCoppia ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, const QString& secondo,
                          const std::optional<QByteArray>& datiSecondo);
-// Deletes the temporaries that a save of percorso may have left (regular
-// files named percorso, a dot and six ASCII letters), and nothing else.
+// Deletes the program's own temporaries beside percorso (the file at the
+// end of its links): the regular files named a dot, its name, ".zefra-"
+// and six ASCII letters, and nothing else, whatever else its name holds.
 void RimuoviTemporanei(const QString& percorso);
 
 // The steps of ScriviCoppia that change the disk, in the order they run.
 enum class PassoCoppia { ConfermaPrimo, ConfermaSecondo, RimuoviSecondo, RipristinaPrimo };
-// Tests make a step fail as a disk would: when the function gives false the
-// step is not done and counts as failed. An empty function (the default)
-// lets every step run.
-void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce);
+// Tests make a step fail as a disk would: when riesce gives false the step
+// is not done and counts as failed. An empty function (the default) lets
+// every step run. With ferma set, the save stops as a process that dies
+// there stops: that step and all after it are not done, nothing is cleaned
+// up, and the result says what the disk then holds.
+void ImpostaGuastoCoppia(std::function<bool(PassoCoppia)> riesce, std::optional<PassoCoppia> ferma = std::nullopt);
+// Tests run prima between LeggiFileIntero's check of the file's type and
+// its opening, to put something else in the file's place; an empty
+// function (the default) runs nothing.
+void ImpostaPrimaDiAprire(std::function<void(const QString&)> prima);

@@ -304,6 +304,80 @@ TEST_F(FileQuaderno, LetturaSoloDiFileRegolariEntroIlLimite)
     ::close(scrittore);
 }
 
+// A file whose size the file system gives as 0 and that holds more (a /proc
+// file) is read no further than the bound allows, below its length and
+// above it; and a pipe put in a file's place after its type was checked is
+// refused on what was opened, not one byte taken from it.
+TEST_F(FileQuaderno, LetturaEntroIlLimiteQualunqueSiaLaDimensioneDetta)
+{
+    for (const char* nome : {"/proc/self/status", "/proc/self/smaps"}) {
+        const QString percorso = QString::fromLatin1(nome);
+        ASSERT_EQ(QFileInfo(percorso).size(), 0) << nome;
+        const QByteArray tutto = LeggiTutto(percorso);
+        const qint64 lunghezza = tutto.size();
+        // A power of two at most half the length: a buffer that doubled
+        // past the bound would take twice the bound.
+        qint64 sotto = 1;
+        while (4 * sotto <= lunghezza) sotto *= 2;
+        ASSERT_GE(sotto, 512) << nome;
+        for (const qint64 limite : {sotto, 2 * lunghezza}) {
+            QByteArray dati("prima");
+            const qint64 primaDi = ByteLettiDalProcesso();
+            const bool letto = LeggiFileIntero(percorso, limite, dati);
+            // Beside the file, the count holds what reading the count took.
+            const qint64 presi = ByteLettiDalProcesso() - primaDi;
+            if (limite < lunghezza) {
+                EXPECT_FALSE(letto) << nome;
+                EXPECT_EQ(dati, QByteArray("prima")) << nome;
+                EXPECT_LE(presi, limite + 1 + 200) << nome;
+            } else {
+                ASSERT_TRUE(letto) << nome;
+                EXPECT_EQ(dati.left(dati.indexOf('\n')), tutto.left(tutto.indexOf('\n'))) << nome;
+                EXPECT_GT(dati.size(), lunghezza / 2) << nome;
+                EXPECT_LE(dati.size(), limite) << nome;
+            }
+        }
+    }
+
+    struct Scambio {
+        explicit Scambio(std::function<void(const QString&)> f) { ImpostaPrimaDiAprire(std::move(f)); }
+        ~Scambio() { ImpostaPrimaDiAprire({}); }
+        Scambio(const Scambio&) = delete;
+        Scambio& operator=(const Scambio&) = delete;
+    };
+    const QString percorso = Percorso("scambiato");
+    const QByteArray tubo = QFile::encodeName(Percorso("tubo"));
+    for (bool conByte : {false, true}) {
+        ASSERT_TRUE(ScriviTutto(percorso, "regolare"));
+        ASSERT_EQ(mkfifo(tubo.constData(), 0600), 0);
+        // A pipe without a writer reads as empty; one with bytes gives them.
+        const int scrittore = conByte ? ::open(tubo.constData(), O_RDWR | O_NONBLOCK) : -1;
+        ASSERT_EQ(scrittore >= 0, conByte);
+        if (conByte) {
+            ASSERT_EQ(::write(scrittore, "dal tubo", 8), 8);
+        }
+        {
+            const Scambio scambio([&](const QString& p) {
+                EXPECT_EQ(p, percorso);
+                ASSERT_EQ(::rename(tubo.constData(), QFile::encodeName(percorso).constData()), 0);
+            });
+            QByteArray dati("prima");
+            EXPECT_FALSE(LeggiFileIntero(percorso, 1000, dati)) << conByte;
+            EXPECT_EQ(dati, QByteArray("prima")) << conByte;
+        }
+        struct stat s {};
+        ASSERT_EQ(::lstat(QFile::encodeName(percorso).constData(), &s), 0);
+        EXPECT_TRUE(S_ISFIFO(s.st_mode)) << conByte;
+        if (conByte) {
+            int inAttesa = 0;
+            ASSERT_EQ(ioctl(scrittore, FIONREAD, &inAttesa), 0);
+            EXPECT_EQ(inAttesa, 8);
+            ::close(scrittore);
+        }
+        ASSERT_TRUE(QFile::remove(percorso));
+    }
+}
+
 // The bound on a notebook file is the largest the writer makes; a notebook
 // with blanks after it up to the bound reads, one byte more is refused
 // unread.
@@ -334,7 +408,10 @@ namespace {
 
 // What ScriviCoppia's steps do while a test makes one of them fail.
 struct GuastoCoppia {
-    explicit GuastoCoppia(std::function<bool(PassoCoppia)> f) { ImpostaGuastoCoppia(std::move(f)); }
+    explicit GuastoCoppia(std::function<bool(PassoCoppia)> f, std::optional<PassoCoppia> ferma = std::nullopt)
+    {
+        ImpostaGuastoCoppia(std::move(f), ferma);
+    }
     ~GuastoCoppia() { ImpostaGuastoCoppia({}); }
     GuastoCoppia(const GuastoCoppia&) = delete;
     GuastoCoppia& operator=(const GuastoCoppia&) = delete;
@@ -387,19 +464,22 @@ TEST_F(FileQuaderno, CoppiaDiceCosaHaFatto)
                     QStringList attesi;
                     if (nuovoQ || vecchioQ) attesi << "q.qdn";
                     if (atteso == EsitoCoppia::Fatto ? nuoviA : vecchiA) attesi << "q.rtf";
-                    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), attesi) << caso;
+                    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), attesi) << caso;
                 }
 }
 
-// The temporaries an unfinished save left go at the next save, and nothing
-// else does; an old notebook of any size, or one reached through a link, is
-// replaced.
+// The program's own temporaries that an unfinished save left go at the next
+// save, and nothing else does, whatever its name; an old notebook of any
+// size, or one reached through a link, is replaced.
 TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
 {
-    const QStringList residui = {"q.rtf.AbcDef", "q.qdn.QWERTY", "q.rtf.zzzzzz"};
-    const QStringList altri = {"q.rtf.bak", "q.rtf.Abc1ef", "q.rtf.AbcDefg", "x.rtf.AbcDef", "q.rtfAbcDef", "q.rtf"};
+    const QStringList residui = {".q.rtf.zefra-AbcDef", ".q.qdn.zefra-QWERTY", ".q.rtf.zefra-zzzzzz"};
+    const QStringList altri = {"q.rtf.zzzzzz",        "q.qdn.QWERTY",        "q.rtf.bak",
+                               "q.rtf.AbcDefg",       "q.rtf.zefra-AbcDef",  ".q.rtf.zefra-AbcDe",
+                               ".q.rtf.zefra-AbcDefg", ".q.rtf.zefra-Abc1ef", ".x.rtf.zefra-AbcDef",
+                               ".q.rtf.Zefra-AbcDef", ".q.rtfzefra-AbcDef",  "q.rtf"};
     for (const QString& n : residui + altri) ASSERT_TRUE(ScriviTutto(Percorso(n), "residuo"));
-    ASSERT_TRUE(QDir(cartella.path()).mkdir("q.rtf.Cartel"));
+    ASSERT_TRUE(QDir(cartella.path()).mkdir(".q.rtf.zefra-Cartel"));
     {
         QFile grande(Percorso("q.qdn"));   // 3 GiB that takes no disk
         ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(qint64(3) << 30));
@@ -408,8 +488,11 @@ TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
     EXPECT_EQ(LeggiTutto(Percorso("q.qdn")), QByteArray("nuovo"));
     EXPECT_EQ(LeggiTutto(Percorso("q.rtf")), QByteArray("appunti"));
     for (const QString& n : residui) EXPECT_FALSE(QFile::exists(Percorso(n))) << n.toStdString();
-    for (const QString& n : altri) EXPECT_TRUE(QFile::exists(Percorso(n))) << n.toStdString();
-    EXPECT_TRUE(QFileInfo(Percorso("q.rtf.Cartel")).isDir());
+    for (const QString& n : altri) {
+        if (n == "q.rtf") continue;
+        EXPECT_EQ(LeggiTutto(Percorso(n)), QByteArray("residuo")) << n.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(Percorso(".q.rtf.zefra-Cartel")).isDir());
 
     ASSERT_TRUE(QDir(cartella.path()).mkdir("vero"));
     ASSERT_TRUE(QFile::link(Percorso("vero/q.qdn"), Percorso("l.qdn")));
@@ -419,5 +502,75 @@ TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
               EsitoCoppia::NienteCambiato);
     EXPECT_TRUE(QFileInfo(Percorso("l.qdn")).isSymLink());
     EXPECT_EQ(LeggiTutto(Percorso("vero/q.qdn")), QByteArray("vecchio"));
-    EXPECT_EQ(QDir(Percorso("vero")).entryList(QDir::Files), QStringList({"q.qdn"}));
+    EXPECT_EQ(QDir(Percorso("vero")).entryList(QDir::Files | QDir::Hidden), QStringList({"q.qdn"}));
+}
+
+// A name that is a link to a file not there yet, directly or through a
+// second link, absolute or relative, for the notebook or for its notes: the
+// save writes the file where the chain ends and keeps every link, a put-back
+// deletes that file and not a link, and the result is what the disk then
+// holds. A chain that never ends is refused before anything is written.
+TEST_F(FileQuaderno, CollegamentoAUnFileCheMancaSeguitoFinoInFondo)
+{
+    enum class Guasto { Nessuno, Secondo, SecondoERipristino };
+    int n = 0;
+    for (const char* forma : {"assoluto", "relativo", "doppio"})
+        for (bool alPrimo : {true, false})
+            for (Guasto g : {Guasto::Nessuno, Guasto::Secondo, Guasto::SecondoERipristino}) {
+                const std::string caso = std::string(forma) + "/" + std::to_string(alPrimo) + "/" + std::to_string(int(g));
+                const QString d = Percorso(QStringLiteral("caso%1").arg(n++));
+                ASSERT_TRUE(QDir().mkpath(d + QStringLiteral("/vero")));
+                const QString q = d + QStringLiteral("/q.qdn"), a = d + QStringLiteral("/q.rtf");
+                const QString legato = alPrimo ? q : a, libero = alPrimo ? a : q;
+                const QString fine = d + QStringLiteral("/vero/") + QFileInfo(legato).fileName();
+                // Each link with the absolute name of what it points to.
+                QList<std::pair<QString, QString>> collegamenti;
+                if (forma == std::string("assoluto")) {
+                    ASSERT_TRUE(QFile::link(fine, legato));
+                    collegamenti = {{legato, fine}};
+                } else if (forma == std::string("relativo")) {
+                    ASSERT_EQ(::symlink("vero/" + QFileInfo(legato).fileName().toLatin1(), QFile::encodeName(legato)), 0);
+                    collegamenti = {{legato, fine}};
+                } else {
+                    const QString mezzo = d + QStringLiteral("/mezzo");
+                    ASSERT_EQ(::symlink("mezzo", QFile::encodeName(legato)), 0);
+                    ASSERT_TRUE(QFile::link(fine, mezzo));
+                    collegamenti = {{legato, mezzo}, {mezzo, fine}};
+                }
+                const GuastoCoppia guasto([g](PassoCoppia p) {
+                    return g == Guasto::Nessuno || (p != PassoCoppia::ConfermaSecondo
+                                                    && (g != Guasto::SecondoERipristino || p != PassoCoppia::RipristinaPrimo));
+                });
+                const EsitoCoppia esito = ScriviCoppia(q, "nuovo", a, QByteArray("appunti"));
+                const EsitoCoppia atteso = g == Guasto::Nessuno   ? EsitoCoppia::Fatto
+                                           : g == Guasto::Secondo ? EsitoCoppia::NienteCambiato
+                                                                  : EsitoCoppia::SoloPrimo;
+                EXPECT_EQ(esito, atteso) << caso;
+                for (const auto& [nome, verso] : collegamenti) {
+                    EXPECT_TRUE(QFileInfo(nome).isSymLink()) << caso;
+                    EXPECT_EQ(QFileInfo(nome).symLinkTarget(), verso) << caso;
+                }
+                const QByteArray assente("<assente>");
+                const QByteArray nuovoQ = atteso != EsitoCoppia::NienteCambiato ? QByteArray("nuovo") : assente;
+                const QByteArray nuoviA = atteso == EsitoCoppia::Fatto ? QByteArray("appunti") : assente;
+                EXPECT_EQ(LeggiTutto(fine), alPrimo ? nuovoQ : nuoviA) << caso;
+                EXPECT_EQ(LeggiTutto(libero), alPrimo ? nuoviA : nuovoQ) << caso;
+                const QStringList inFondo = QDir(d + QStringLiteral("/vero")).entryList(QDir::Files | QDir::Hidden);
+                EXPECT_EQ(inFondo, LeggiTutto(fine) == assente ? QStringList() : QStringList({QFileInfo(fine).fileName()}))
+                    << caso;
+            }
+
+    // A link to itself, and two links to each other.
+    ASSERT_TRUE(QDir(cartella.path()).mkdir("giro"));
+    const QString g = Percorso("giro/");
+    ASSERT_EQ(::symlink("q.qdn", QFile::encodeName(g + "q.qdn")), 0);
+    ASSERT_EQ(::symlink("b.rtf", QFile::encodeName(g + "a.rtf")), 0);
+    ASSERT_EQ(::symlink("a.rtf", QFile::encodeName(g + "b.rtf")), 0);
+    ASSERT_TRUE(ScriviTutto(g + "a.qdn", "vecchio"));
+    EXPECT_EQ(ScriviCoppia(g + "q.qdn", "nuovo", g + "q.rtf", QByteArray("appunti")), EsitoCoppia::NienteCambiato);
+    EXPECT_EQ(ScriviCoppia(g + "a.qdn", "nuovo", g + "a.rtf", QByteArray("appunti")), EsitoCoppia::NienteCambiato);
+    EXPECT_EQ(LeggiTutto(g + "a.qdn"), QByteArray("vecchio"));
+    EXPECT_EQ(QDir(g).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"a.qdn", "a.rtf", "b.rtf", "q.qdn"}));
+    for (const char* l : {"q.qdn", "a.rtf", "b.rtf"}) EXPECT_TRUE(QFileInfo(g + l).isSymLink()) << l;
 }

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRandomGenerator>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <deque>
@@ -42,11 +43,11 @@ void ScriviTutto(const QString& percorso, const QByteArray& bytes)
     f.write(bytes);
 }
 
-// The files of a folder, but for the error register that start-up writes
+// The files of a folder, hidden ones included, but for the error register that start-up writes
 // into the program folder.
 QStringList FileNellaCartella(const QString& cartella)
 {
-    QStringList l = QDir(cartella).entryList(QDir::Files);
+    QStringList l = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
     l.removeAll(QStringLiteral("registro.txt"));
     return l;
 }
@@ -309,16 +310,18 @@ TEST_F(Quaderno, SalvataggioFallitoDiceCosaCambiaSulDisco)
 }
 
 // A notebook with more after its records opens, and is then saved under its
-// own name or over a file of any size; what an unfinished save left beside
-// it goes when it is opened.
+// own name or over a file of any size; what an unfinished save of the
+// program left beside it goes when it is opened.
 TEST_F(Quaderno, QuadernoApertoSiSalvaDiNuovo)
 {
     NomeQuaderno = Percorso("coda.qdn");
     ScriviTutto(NomeQuaderno, DieciRighe + "resto, 1, 2\r\n" + QByteArray(4000, 'z'));
     ScriviTutto(Percorso("coda.rtf"), "{\\rtf1 appunti}");
-    for (const char* n : {"coda.rtf.AbcDef", "coda.qdn.XyzUvw", "coda.rtf.copia"}) ScriviTutto(Percorso(n), "resto");
+    for (const char* n : {".coda.rtf.zefra-AbcDef", ".coda.qdn.zefra-XyzUvw", "coda.rtf.AbcDef", "coda.rtf.copia"})
+        ScriviTutto(Percorso(n), "resto");
     ASSERT_TRUE(CaricaQuaderno(NomeQuaderno));
-    EXPECT_EQ(FileNellaCartella(cartella.path()), QStringList({"coda.qdn", "coda.rtf", "coda.rtf.copia"}));
+    EXPECT_EQ(FileNellaCartella(cartella.path()),
+              QStringList({"coda.qdn", "coda.rtf", "coda.rtf.AbcDef", "coda.rtf.copia"}));
     EXPECT_TRUE(SalvaQuaderno());
     EXPECT_EQ(LeggiTutto(NomeQuaderno), DieciRighe);
     EXPECT_TRUE(Modale::Mostrati().isEmpty());
@@ -332,6 +335,106 @@ TEST_F(Quaderno, QuadernoApertoSiSalvaDiNuovo)
     EXPECT_TRUE(SalvaQuadernoConNome());
     EXPECT_EQ(LeggiTutto(Percorso("grande.qdn")), DieciRighe);
     EXPECT_EQ(NomeQuaderno, Percorso("grande.qdn"));
+}
+
+// Files a person keeps beside a notebook survive its open and its save byte
+// for byte, whatever their names; what a save stopped between its steps
+// left of the program's own goes at the next open or at the next save.
+TEST_F(Quaderno, AccantoAlQuadernoSiToglieSoloCioCheIlProgrammaLascia)
+{
+    NomeQuaderno = Percorso("prova.qdn");
+    QStringList nomi = {"prova.qdn.backup", "prova.rtf.vecchi", "prova.qdn.Maggio", "prova.qdn.copia2",
+                        "prova.rtf.123456", "prova (2).qdn",
+                        // Near the program's mark, but not it.
+                        "prova.qdn.zefra-AbCdEf", ".prova.qdn.zefra-AbCdE", ".prova.qdn.zefra-AbCdEfg",
+                        ".prova.qdn.zefra-AbC1Ef", ".prova.rtf.ZEFRA-AbCdEf", ".prova.rtf.zefra_AbCdEf",
+                        "..prova.qdn.zefra-AbCdEf", ".prova.qdnzefra-AbCdEf", ".Prova.qdn.zefra-AbCdEf",
+                        ".prova.qdn.zefra-AbCdEf.bak", ".prova.zefra-AbCdEf"};
+    // Six random letters, as the file library's own temporaries end.
+    QRandomGenerator casuale(7);
+    auto lettere = [&casuale](int n) {
+        QString s;
+        for (int i = 0; i < n; ++i) {
+            const int k = int(casuale.bounded(52));
+            s += QLatin1Char(char(k < 26 ? 'A' + k : 'a' + k - 26));
+        }
+        return s;
+    };
+    for (const char* estensione : {"qdn", "rtf", "qdn"})
+        nomi << QStringLiteral("prova.%1.%2").arg(QLatin1String(estensione), lettere(6));
+    QMap<QString, QByteArray> diPersona;
+    for (const QString& n : nomi) {
+        QByteArray b;
+        for (int i = int(casuale.bounded(1, 200)); i > 0; --i) b += char(casuale.bounded(256));
+        diPersona[n] = b;
+        ScriviTutto(Percorso(n), b);
+    }
+    auto intatti = [&](const std::string& caso) {
+        for (auto i = diPersona.cbegin(); i != diPersona.cend(); ++i)
+            EXPECT_EQ(LeggiTutto(Percorso(i.key())), i.value()) << caso << " " << i.key().toStdString();
+    };
+    const QString marca = QStringLiteral(".prova.qdn.zefra-");
+
+    const struct {
+        PassoCoppia ferma;
+        bool appunti;
+        bool falliscePrimaIlSecondo;
+    } fermate[] = {{PassoCoppia::ConfermaPrimo, true, false},
+                   {PassoCoppia::ConfermaSecondo, true, false},
+                   {PassoCoppia::RimuoviSecondo, false, false},
+                   {PassoCoppia::RipristinaPrimo, true, true}};
+    for (const auto& f : fermate)
+        for (bool conApri : {true, false}) {
+            const std::string caso = std::to_string(int(f.ferma)) + "/" + std::to_string(conApri);
+            Modale::Azzera();
+            ScriviTutto(NomeQuaderno, DieciRighe);
+            ScriviTutto(Percorso("prova.rtf"), "{\\rtf1 vecchi}");
+            NumFrazioniA = 0;
+            ScriviAppunti(f.appunti ? QStringLiteral("nuovi") : QString());
+            const bool senzaSecondo = f.falliscePrimaIlSecondo;
+            ImpostaGuastoCoppia([senzaSecondo](PassoCoppia p) { return !senzaSecondo || p != PassoCoppia::ConfermaSecondo; },
+                                f.ferma);
+            SalvaQuaderno();
+            ImpostaGuastoCoppia({});
+            intatti(caso);
+            // The old notebook under the program's mark, and nothing else new.
+            QStringList residui = FileNellaCartella(cartella.path());
+            for (const QString& n : nomi + QStringList{"prova.qdn", "prova.rtf"}) residui.removeAll(n);
+            ASSERT_EQ(residui.size(), 1) << caso;
+            EXPECT_TRUE(residui[0].startsWith(marca) && residui[0].size() == marca.size() + 6) << caso;
+            EXPECT_EQ(LeggiTutto(Percorso(residui[0])), DieciRighe) << caso;
+
+            if (conApri) EXPECT_TRUE(CaricaQuaderno(NomeQuaderno)) << caso;
+            else EXPECT_TRUE(SalvaQuaderno()) << caso;
+            intatti(caso);
+            QStringList attesi = nomi;
+            attesi << "prova.qdn";
+            if (conApri || f.appunti) attesi << "prova.rtf";
+            attesi.sort(Qt::CaseInsensitive);
+            QStringList trovati = FileNellaCartella(cartella.path());
+            trovati.sort(Qt::CaseInsensitive);
+            EXPECT_EQ(trovati, attesi) << caso;
+        }
+}
+
+// A notes file of no bytes (the program never writes one) stands for empty
+// notes beside a sound notebook, as a missing one does.
+TEST_F(Quaderno, AppuntiDiZeroByteSiApronoVuoti)
+{
+    for (bool vuoto : {true, false}) {
+        ScriviTutto(Percorso("prova.qdn"), DieciRighe);
+        if (vuoto) ScriviTutto(Percorso("prova.rtf"), QByteArray());
+        else QFile::remove(Percorso("prova.rtf"));
+        NumFrazioniA = 0;
+        ScriviAppunti(QStringLiteral("vecchi appunti"));
+        QuadernoModificato = VERO;
+        ASSERT_TRUE(CaricaQuaderno(Percorso("prova.qdn"))) << vuoto;
+        EXPECT_EQ(TxtAppunti()->toPlainText(), QString()) << vuoto;
+        EXPECT_EQ(NumFrazioniA, 2) << vuoto;
+        EXPECT_TRUE(AppuntiVisibili()) << vuoto;
+        EXPECT_EQ(QuadernoModificato, FALSO) << vuoto;
+        EXPECT_EQ(NomeQuaderno, Percorso("prova.qdn")) << vuoto;
+    }
 }
 
 // --- Save as ---------------------------------------------------------------------

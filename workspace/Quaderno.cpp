@@ -1,4 +1,5 @@
 #include "workspace/Quaderno.h"
+#include "platform/FileInteri.h"
 #include "platform/Finestre.h"
 #include "platform/Modale.h"
 #include "platform/Rtf.h"
@@ -223,10 +224,17 @@ bool CaricaQuaderno(const QString& percorso)
     RimuoviTemporanei(percorso);
     RimuoviTemporanei(nomeAppunti);
     // The notes are built apart and go into their box in one piece.
+    // An empty notes file stands for empty notes, as a missing one does
+    // (the program deletes the file for blank notes and never writes one
+    // empty).
     std::unique_ptr<QTextDocument> appunti;
     if (QFileInfo::exists(nomeAppunti)) {
-        appunti = NuovoDocumentoAppunti();
-        if (!Rtf::CaricaFile(nomeAppunti, *appunti)) return false;
+        QByteArray rtf;
+        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf)) return false;
+        if (!rtf.isEmpty()) {
+            appunti = NuovoDocumentoAppunti();
+            if (!Rtf::Leggi(rtf, *appunti)) return false;
+        }
     }
 
     if (!ApplicaContenutoQuaderno(*contenuto)) return false;

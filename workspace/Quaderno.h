@@ -13,7 +13,9 @@
 // written: the save fails, with the second line "Gli appunti sono troppo
 // lunghi", and the notes stay in their box. A program stopped between the
 // two renames leaves the new notebook file beside the old notes; the next
-// open or save of that notebook deletes the temporaries left beside them.
+// open or save of that notebook deletes the program's own temporaries
+// beside them (a leading dot, the file's name, ".zefra-" and six letters:
+// see ScriviCoppia) and no other file, whatever its name.
 // Opening shows the wait cursor, reads and checks the whole notebook and its
 // notes first (a file that is refused changes nothing on the screen), then
 // puts the notes in their box in one piece. Only regular files are read
@@ -41,7 +43,8 @@ bool SalvaOChiediNome();
 // Reads the notebook percorso and its notes file; only when both are sound
 // does it put them in place and lay the windows out as an opened notebook
 // does (notes shown, sheet A shown unless only sheet B holds fractions,
-// sheet B shown only when it holds fractions, tiled). NomeQuaderno becomes
+// sheet B shown only when it holds fractions, tiled). A notes file that is
+// missing or empty (0 bytes) gives empty notes. NomeQuaderno becomes
 // percorso and QuadernoModificato false. False (nothing changed) when the
 // file is missing, unreadable or not a notebook of this program.
 bool CaricaQuaderno(const QString& percorso);
