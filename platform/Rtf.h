@@ -19,8 +19,13 @@
 // numbers), tables and frames (cells as paragraphs when written, as
 // tab-separated lines when read), indents, line spacing, background and
 // highlight colours, sizes finer than the half point, other character
-// formats (superscript, small capitals, letter spacing ...), blanks around a
-// font name, and the text direction.
+// formats (superscript, small capitals, letter spacing ...), weights other
+// than normal and bold (up to medium they come back normal, heavier ones
+// bold), transparent and translucent colours (they come back opaque: text
+// in the web's "transparent" shows, in black), paragraphs that do not wrap
+// (<pre>, white-space:nowrap: they come back wrapping), control characters
+// other than the tab (left out), blanks around a font name, and the text
+// direction.
 //
 // Writer: ASCII only. `{\rtf1\ansi\ansicpg1252\deff0`, a font table (font 0
 // is the document's default font; a ';' in a name is \'3b), a colour table
@@ -50,7 +55,12 @@
 // out. CR and LF in the source are ignored.
 // A \par that is the last thing in the document ends the last paragraph and
 // opens no empty one after it (so what the writer writes comes back with the
-// same paragraphs, empty ones included).
+// same paragraphs, empty ones included). A last paragraph without \par has
+// the alignment and spacing in force at its last text. The formatting in
+// force at a paragraph's end is what is typed into it when it is empty; a
+// paragraph with text takes no formatting of its own from it, so that a
+// line holding only a line break is as tall as its own break (or as the
+// document's font, when that is taller).
 //
 // Errors (the function returns false, gives a message in Italian and leaves
 // the document untouched):

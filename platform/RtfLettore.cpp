@@ -200,6 +200,13 @@ char16_t CarattereDi(std::string_view p)
 // paragraph goes into the cursor's block; in an emptied document it also
 // gives that block its format. The formats come from the tables of the
 // whole input, read before.
+// The formatting at a paragraph's end becomes the block's own character
+// format only in an empty paragraph, where it is what is typed there; a
+// paragraph with text gets none, as the box gives a pasted one. The box lays
+// a line that holds only a line break at the height of the block's format
+// when that is taller than the break's own: the formatting at the end would
+// make such a line as tall as the paragraph's last text, whatever its break
+// (and a height the bound on large text does not count).
 class Applicazione {
 public:
     Applicazione(QTextCursor& c, bool intero, const Contenuto& t) : cursore(c), documentoIntero(intero), tabelle(t) {}
@@ -208,13 +215,14 @@ public:
     {
         for (size_t i = 0; i < k.paragrafi.size(); ++i) {
             const Paragrafo& par = k.paragrafi[i];
+            const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
+            const QTextCharFormat proprio = ultimo == par.primoPezzo ? Formato(par.fine) : QTextCharFormat();
             if (scritti++ > 0) {
-                cursore.insertBlock(FormatoBlocco(par.allinea, par.sopra, par.sotto), Formato(par.fine));
+                cursore.insertBlock(FormatoBlocco(par.allinea, par.sopra, par.sotto), proprio);
             } else if (documentoIntero) {
                 cursore.setBlockFormat(FormatoBlocco(par.allinea, par.sopra, par.sotto));
-                cursore.setBlockCharFormat(Formato(par.fine));
+                cursore.setBlockCharFormat(proprio);
             }
-            const size_t ultimo = i + 1 < k.paragrafi.size() ? k.paragrafi[i + 1].primoPezzo : k.pezzi.size();
             for (size_t j = par.primoPezzo; j < ultimo; ++j) {
                 const Pezzo& pz = k.pezzi[j];
                 // The document copies the text: no copy of our own on the way.
@@ -324,9 +332,13 @@ public:
         }
         // The last paragraph counts when it has text, or when it is the only
         // one, against the bounds too: the writer closes it with \par.
+        // Without \par, its alignment and spacing are those in force at its
+        // last text (at the end, when it has none).
         if (!troppi && (c->pezzi.size() > corrente.primoPezzo || paragrafiLetti == 0)) {
-            Usa(st.car, c->pezzi.size() == corrente.primoPezzo);
-            if (!misura.FineParagrafo(st.allinea, st.sopra, st.sotto, st.car)) troppi = true;
+            const bool vuoto = c->pezzi.size() == corrente.primoPezzo;
+            if (vuoto) Impagina(corrente);
+            Usa(st.car, vuoto);
+            if (!misura.FineParagrafo(corrente.allinea, corrente.sopra, corrente.sotto, st.car)) troppi = true;
             corrente.fine = st.car;
             c->paragrafi.push_back(corrente);
             Consegna();
@@ -579,7 +591,15 @@ private:
         if (nuovo) Usa(st.car, true);
         if (nuovo) c->pezzi.push_back({c->testo.size(), n, st.car});
         else c->pezzi.back().lunghezza += n;
-        corrente.allinea = st.allinea;
+        Impagina(corrente);
+    }
+
+    // The paragraph takes the alignment and spacing now in force.
+    void Impagina(Paragrafo& par) const
+    {
+        par.allinea = st.allinea;
+        par.sopra = st.sopra;
+        par.sotto = st.sotto;
     }
 
     void FineParagrafo()
@@ -590,9 +610,7 @@ private:
             return;
         }
         corrente.fine = st.car;
-        corrente.allinea = st.allinea;
-        corrente.sopra = st.sopra;
-        corrente.sotto = st.sotto;
+        Impagina(corrente);
         c->paragrafi.push_back(corrente);
         Consegna();
         corrente = Paragrafo{c->pezzi.size(), {}, Sinistra};
