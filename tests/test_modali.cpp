@@ -408,3 +408,31 @@ TEST_F(BoxVeri, DueDomandeAnnidateLeggonoCiascunaLaPropria)
             EXPECT_EQ(RispostaDomanda, rispostaEsterna);
         }
 }
+
+// The main window deleted while a command's dialog is open (a window closed
+// by a request that reached the program some other way): the dialog goes
+// with it, and the command reads nothing of it, nor of the sheet it stood
+// over, once it is back (the sanitizer build sees any such read).
+TEST_F(BoxVeri, IDialoghiDeiComandiSeneVannoConLaFinestraPrincipale)
+{
+    const std::pair<const char*, std::function<void()>> comandi[] = {
+        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); }},
+        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); }},
+    };
+    for (const auto& [nome, comando] : comandi) {
+        SCOPED_TRACE(nome);
+        Principale();
+        Metti(1, {{1, 4, 1, 12}});
+        bool visto = false;
+        QuandoModale([&](QWidget*) {
+            visto = true;
+            Unica<Princ>::Distruggi();
+        });
+        comando();
+        EXPECT_TRUE(visto);
+        EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(NumFrazioniA, 1);
+        EXPECT_EQ(Frazioni[1][1][1], 1);
+    }
+}
