@@ -37,9 +37,11 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ProvaZefra::TearDown();
     }
-    // The main window on screen, as after start-up.
+    // A new main window on screen, as after start-up.
     Princ* Principale()
     {
+        Unica<Princ>::Distruggi();
+        InChiusura = FALSO;
         Modale::Copione(true);
         CaricaPrinc(QString());
         Modale::Copione(false);
@@ -97,11 +99,12 @@ void EsciSopraIlBox(Princ* p, QWidget* box)
     EXPECT_TRUE(BoxInCorso(b));
 }
 
-// The main loop, as main() runs it once start-up is over, until the program
-// ends it (0) or nothing is left that could: no close waiting and no box
-// open (1); 2 if that never comes. Qt's own end when the last window closes
-// is off meanwhile: only the program's own end counts.
-int CicloPrincipale(Princ* p)
+// Runs the main loop, as main() does once start-up is over, until the
+// program ends it or nothing is left that could (no close waiting, no box
+// open). finito: the program ended it itself (Qt's own end when the last
+// window closes is off meanwhile) and its window is gone; else the window
+// stays. Either way nothing is left waiting.
+void FinisceComeScelto(Princ* p, bool finito)
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QTimer sorvegliante;
@@ -111,9 +114,12 @@ int CicloPrincipale(Princ* p)
         else if (++giri > 500) QCoreApplication::exit(2);
     });
     sorvegliante.start(20);
-    const int esito = QApplication::exec();
+    EXPECT_EQ(QApplication::exec(), finito ? 0 : 1);
     QApplication::setQuitOnLastWindowClosed(true);
-    return esito;
+    EXPECT_EQ(InChiusura, finito ? VERO : FALSO);
+    EXPECT_EQ(p->isVisible(), !finito);
+    EXPECT_FALSE(RinvioAttivo(p));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 }
 
@@ -248,7 +254,6 @@ TEST_F(BoxVeri, EsciSopraUnBoxDellAvvioChiudeIlProgramma)
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         Unica<Princ>::Distruggi();
-        InChiusura = FALSO;
         Princ* p = Unica<Princ>::Istanza();
         p->show();
         bool visto = false;
@@ -260,12 +265,7 @@ TEST_F(BoxVeri, EsciSopraUnBoxDellAvvioChiudeIlProgramma)
         ASSERT_EQ(QThread::currentThread()->loopLevel(), 0);
         CaricaPrinc(c.rigaComandi);
         EXPECT_TRUE(visto);
-        EXPECT_EQ(CicloPrincipale(p), 0);
-        EXPECT_EQ(InChiusura, VERO);
-        EXPECT_FALSE(p->isVisible());
-        EXPECT_FALSE(RinvioAttivo(p));
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        MostraFinestraAvvio = VERO;
+        FinisceComeScelto(p, true);
     }
 }
 
@@ -286,8 +286,6 @@ TEST_F(BoxVeri, EsciDuranteLaDomandaDiUnComando)
         for (const char* risposta : {"CmdNo", "CmdAnnulla"})
             for (const bool dalMenu : {false, true}) {
                 SCOPED_TRACE(std::string(c.comando) + ", " + risposta + (dalMenu ? ", dal menu" : ", prima del ciclo"));
-                Unica<Princ>::Distruggi();
-                InChiusura = FALSO;
                 Princ* p = Principale();
                 Riempi(1, 3, {1, 4, 0, 12});
                 NomeQuaderno = Percorso(QStringLiteral("mio.qdn"));
@@ -320,16 +318,12 @@ TEST_F(BoxVeri, EsciDuranteLaDomandaDiUnComando)
                     comando();
                 }
                 const bool finito = QByteArray(risposta) == "CmdNo";
-                EXPECT_EQ(CicloPrincipale(p), finito ? 0 : 1);
+                FinisceComeScelto(p, finito);
                 EXPECT_TRUE(domandaDelComando.isNull());
                 EXPECT_EQ(esciChieste, 1);
                 EXPECT_EQ(dialoghi, 0);
                 EXPECT_EQ(NumFrazioniA, 3);
                 EXPECT_EQ(NomeQuaderno.toStdString(), Percorso(QStringLiteral("mio.qdn")).toStdString());
-                EXPECT_EQ(InChiusura, finito ? VERO : FALSO);
-                EXPECT_EQ(p->isVisible(), !finito);
-                EXPECT_FALSE(RinvioAttivo(p));
-                EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
                 if (finito) continue;
                 // Nothing of that close is left: the next one asks at once.
                 QuandoBox(QStringLiteral("Esci"), [&](QWidget* esci) { Premi(esci, "CmdNo"); });
@@ -346,8 +340,6 @@ TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
 {
     for (const char* risposta : {"CmdNo", "CmdAnnulla"}) {
         SCOPED_TRACE(risposta);
-        Unica<Princ>::Distruggi();
-        InChiusura = FALSO;
         Princ* p = Principale();
         Metti(1, {{1, 4, 1, 12}, {2, 3, 0, 12}});
         QuadernoModificato = VERO;
@@ -371,15 +363,11 @@ TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
         });
         ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1);
         comandoFinito = true;
-        const bool finito = QByteArray(risposta) == "CmdNo";
-        EXPECT_EQ(CicloPrincipale(p), finito ? 0 : 1);
+        FinisceComeScelto(p, QByteArray(risposta) == "CmdNo");
         EXPECT_TRUE(dialogo.isNull());
         EXPECT_EQ(esciChieste, 1);
         EXPECT_EQ(NumFrazioniA, 2);
         EXPECT_EQ(Frazioni[1][1][1], 1);
-        EXPECT_EQ(InChiusura, finito ? VERO : FALSO);
-        EXPECT_EQ(p->isVisible(), !finito);
-        EXPECT_FALSE(RinvioAttivo(p));
     }
 }
 
