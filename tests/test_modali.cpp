@@ -377,23 +377,23 @@ TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
 TEST_F(BoxVeri, DueDomandeAnnidateLeggonoCiascunaLaPropria)
 {
     const std::pair<const char*, uint8_t> bottoni[] = {{"CmdYes", 1}, {"CmdNo", 0}, {"CmdAnnulla", 2}};
-    for (const auto& [esterno, rispostaEsterna] : bottoni)
-        for (const auto& [interno, rispostaInterna] : bottoni) {
-            if (rispostaEsterna == rispostaInterna) continue;
-            SCOPED_TRACE(std::string(esterno) + " fuori, " + interno + " dentro");
+    for (const auto& esterno : bottoni)
+        for (const auto& interno : bottoni) {
+            if (esterno.second == interno.second) continue;
+            SCOPED_TRACE(std::string(esterno.first) + " fuori, " + interno.first + " dentro");
             int letta = -1;
             QuandoBox(QStringLiteral("Fuori"), [&](QWidget* fuori) {
                 const QPointer<QWidget> prima = fuori;
                 QuandoBox(QStringLiteral("Dentro"), [&, prima](QWidget* dentro) {
-                    if (prima) Premi(prima, esterno);
-                    Premi(dentro, interno);
+                    if (prima) Premi(prima, esterno.first);
+                    Premi(dentro, interno.first);
                 });
                 MostraDomanda(QStringLiteral("Interna ?"), 1, QStringLiteral("Dentro"));
                 letta = RispostaDomanda;
             });
             MostraDomanda(QStringLiteral("Esterna ?"), 1, QStringLiteral("Fuori"));
-            EXPECT_EQ(letta, rispostaInterna);
-            EXPECT_EQ(RispostaDomanda, rispostaEsterna);
+            EXPECT_EQ(letta, interno.second);
+            EXPECT_EQ(RispostaDomanda, esterno.second);
         }
 }
 
