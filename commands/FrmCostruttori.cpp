@@ -3,6 +3,7 @@
 #include "commands/Comandi.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/Modale.h"
 #include "platform/Numeri.h"
 #include "platform/Suono.h"
 #include "platform/Superficie.h"
@@ -81,7 +82,7 @@ template <typename T> void Apri(QWidget* (*fuoco)(T*))
     if (QScreen* s = QGuiApplication::primaryScreen())
         PosizionaSulloSchermo(dlg, s->availableGeometry().center() - QPoint(dlg->width() / 2, dlg->height() / 2));
     fuoco(dlg)->setFocus();
-    dlg->exec();
+    EseguiBox(*dlg);
     Unica<T>::Distruggi();
 }
 }

@@ -1,6 +1,7 @@
 #include "commands/FrmFattore.h"
 #include "commands/Dialoghi.h"
 #include "platform/Finestre.h"
+#include "platform/Modale.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/Fogli.h"
 #include "workspace/Messaggi.h"
@@ -137,7 +138,9 @@ void ChiediFattoreEdEsegui(ComandoFattore comando, uint8_t foglio)
 {
     if (!FoglioUtilizzabile(foglio) || aperto) return;
     const Impostazione& imp = Di(comando);
-    QMdiSubWindow* finestraFoglio = Fogli::Istanza(foglio);
+    // Either window may go while the dialog is open (the dialog with its
+    // main window): neither is touched afterwards unless it is still here.
+    const QPointer<QMdiSubWindow> finestraFoglio = Fogli::Istanza(foglio);
 
     std::optional<int16_t> fattore;
     {
@@ -145,12 +148,12 @@ void ChiediFattoreEdEsegui(ComandoFattore comando, uint8_t foglio)
         aperto = dlg;
         PosizionaSopraFoglio(dlg, finestraFoglio, 200, 2.0 / 3);
         dlg->Casella()->setFocus();
-        dlg->exec();
+        EseguiBox(*dlg);
         if (aperto && aperto->result() == QDialog::Accepted) fattore = aperto->Fattore();
         delete aperto.data();
     }
     if (Princ* p = Unica<Princ>::SeEsiste()) p->raise();
-    if (finestraFoglio->isVisible()) finestraFoglio->setFocus(Qt::OtherFocusReason);
+    if (finestraFoglio && finestraFoglio->isVisible()) finestraFoglio->setFocus(Qt::OtherFocusReason);
     if (!fattore) return;
 
     // The typed factor is used once: the toolbar's remembered one comes

@@ -3,6 +3,7 @@
 #include "commands/AggiungiFrazioni.h"
 #include "commands/Comandi.h"
 #include "platform/Finestre.h"
+#include "platform/Modale.h"
 #include "platform/Numeri.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/Fogli.h"
@@ -113,7 +114,7 @@ void AggiungiFrazioneTermini(uint8_t finestra)
     // Over the sheet: two thirds of the way down, 150 twips in from its left.
     PosizionaSopraFoglio(dlg, foglio, 150, 1 / 1.5);
     dlg->TxtNum()->setFocus();
-    dlg->exec();
+    EseguiBox(*dlg);
     Unica<FrmFrazione>::Distruggi();
     if (Princ* p = Unica<Princ>::SeEsiste()) p->raise();
 }

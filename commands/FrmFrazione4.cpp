@@ -4,6 +4,7 @@
 #include "commands/Dialoghi.h"
 #include "logica/Decimali.h"
 #include "platform/Finestre.h"
+#include "platform/Modale.h"
 #include "platform/Unica.h"
 #include "workspace/Aritmetica.h"
 #include "workspace/Fogli.h"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -201,7 +203,11 @@ void FrmFrazione4::CmdOk_Click()
 std::optional<std::pair<int16_t, int16_t>> FrmFrazione4::Esegui()
 {
     risultato_.reset();
-    exec();
+    // The dialog belongs to the main window, which may go first: then it
+    // went with it, and nothing of it is read.
+    const QPointer<FrmFrazione4> questo(this);
+    EseguiBox(*this);
+    if (!questo) return std::nullopt;
     return risultato_;
 }
 

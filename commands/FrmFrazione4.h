@@ -43,7 +43,8 @@ public:
     void CmdAnnulla_Click() { reject(); }
 
     // Shows the dialog modally; the fraction to add once it is closed
-    // (numerator and denominator, both 1..32000), or nothing.
+    // (numerator and denominator, both 1..32000), or nothing (also when the
+    // dialog went with its window while open: this object is gone then).
     std::optional<std::pair<int16_t, int16_t>> Esegui();
 
 private:

@@ -4,6 +4,7 @@
 #include "commands/CopiaFoglio.h"
 #include "commands/FrmSeparaDue.h"
 #include "platform/Finestre.h"
+#include "platform/Modale.h"
 #include "platform/Numeri.h"
 #include "platform/Suono.h"
 #include "workspace/Fogli.h"
@@ -122,7 +123,7 @@ void SeparaInDue(uint8_t foglio)
     QPointer<FrmSeparaDue> dlg = new FrmSeparaDue(f.num, f.den, f.colore, int16_t(p), Unica<Princ>::SeEsiste());
     RendiSempreSopra(dlg);
     CentraDialogo(dlg);
-    const bool accettato = dlg->exec() == QDialog::Accepted;
+    const bool accettato = EseguiBox(*dlg) == QDialog::Accepted;
     if (!dlg) return;
     // The dialog is closed but still here: its parts go on the sheet, the
     // rest of the sheet moves one place right.

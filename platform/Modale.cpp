@@ -5,11 +5,15 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QQueue>
+#include <algorithm>
 
 namespace {
 bool copione = false;
 QQueue<int> risposte;
 QList<Modale::Mostrato> mostrati;
+// The boxes inside EseguiBox, outermost first: exec() calls nest, so the
+// last one in is the first one out.
+QList<QPointer<QDialog>> inCorso;
 }
 
 namespace Modale {
@@ -30,7 +34,7 @@ void Azzera()
 }
 }
 
-bool AnnullaBoxAperti()
+QList<QPointer<QWidget>> AnnullaBoxAperti()
 {
     QList<QPointer<QWidget>> aperti;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -41,7 +45,7 @@ bool AnnullaBoxAperti()
         if (auto* d = qobject_cast<QDialog*>(w.data())) d->reject();
         else w->close();
     }
-    return !aperti.isEmpty();
+    return aperti;
 }
 
 int EseguiBox(QDialog& box)
@@ -51,7 +55,9 @@ int EseguiBox(QDialog& box)
     // shown): the window the box belongs to is the one the pupil works in.
     if (!finestra && box.parentWidget()) finestra = box.parentWidget()->window();
     const QPointer<QWidget> campo = finestra ? finestra->focusWidget() : nullptr;
+    inCorso.append(&box);
     const int esito = box.exec();
+    inCorso.removeLast();
     if (finestra && finestra->isVisible()) {
         finestra->activateWindow();
         // Taken at once when the window is already active, else as soon as
@@ -60,6 +66,11 @@ int EseguiBox(QDialog& box)
             campo->setFocus(Qt::OtherFocusReason);
     }
     return esito;
+}
+
+bool BoxInCorso(const QWidget* box)
+{
+    return box && std::any_of(inCorso.cbegin(), inCorso.cend(), [box](const QPointer<QDialog>& d) { return d == box; });
 }
 
 void BoxPiattaforma(const QString& testo, IconaBox icona)

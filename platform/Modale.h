@@ -28,6 +28,7 @@ void Azzera();   // forgets what was shown and the queued answers
 }
 
 class QDialog;
+class QWidget;
 
 // A box held on the heap for as long as its caller needs it. A box is the
 // child of the window it belongs to, so that it stays above that window;
@@ -58,9 +59,10 @@ private:
 };
 
 // Answers every open modal window as its Annulla (or close box) would, so
-// that the command that opened each one reads a cancel and ends. True when
-// there was one.
-bool AnnullaBoxAperti();
+// that the command that opened each one reads a cancel and ends. Returns
+// the windows it answered (none when none was open); each is hidden at
+// once, but a box's exec() returns only once control is back in its loop.
+QList<QPointer<QWidget>> AnnullaBoxAperti();
 
 // Shows a box modally and, once the pupil has closed it, gives the keyboard
 // back: the window that was active when the box opened is activated again
@@ -68,8 +70,14 @@ bool AnnullaBoxAperti();
 // one with setFocus() gets that one). A window manager left to itself may
 // give the keyboard to the main window, where a Delete cuts the selection.
 // Returns what exec() returns (QDialog::Rejected when the box went with
-// its window); the box is not touched once exec() has returned.
+// its window); the box is not touched once exec() has returned. Every modal
+// window of the program runs through here.
 int EseguiBox(QDialog& box);
+
+// True while box runs in EseguiBox: from its showing until its exec() has
+// returned (a box answered but not yet back from exec() is still running,
+// and so is the code of whatever opened it).
+bool BoxInCorso(const QWidget* box);
 
 // The platform's own message box: title "Zefra", OK only, not logged.
 enum class IconaBox { Esclamativo = 1, Critico = 2 };

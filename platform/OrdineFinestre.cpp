@@ -131,6 +131,12 @@ protected:
             // one the program brings forward then (a caller going on after
             // its box) is the one to have the keyboard.
             if (davanti && modaleAperta && !QApplication::activeModalWidget()) tastiera = w;
+            // Shown by the program while a modal window is open (a request
+            // that reached it some other way than the blocked mouse and
+            // keyboard): the newest window, so the one in front with the
+            // keyboard once the modal windows are gone. Raises are left out:
+            // the window manager raises a modal window's own windows with it.
+            if (t == QEvent::Show && !e->spontaneous() && modaleAperta) tastiera = w;
             // Hidden by the program (not minimised): shown again, it comes
             // on top.
             if (t == QEvent::Hide && !e->spontaneous())

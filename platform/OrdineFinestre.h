@@ -15,8 +15,8 @@
 //    of the program is raised again in the order it stood in (bottom
 //    first), and the window that had the keyboard before the first modal
 //    window opened has it again, over the windows it was above (or the
-//    window that the program shows or raises as the last box closes, when
-//    the caller goes on that way);
+//    window that the program shows while a modal window is open, or shows
+//    or raises as the last box closes, when the caller goes on that way);
 //  - a modal window minimised anyway comes straight back.
 // The order is left as it stands while a modal window is open: a window the
 // pupil clicks then (which cannot take the keyboard) does not change it.

@@ -1,14 +1,19 @@
 #include "Aiuti.h"
 #include "AiutiFinestre.h"
 #include "commands/Comandi.h"
+#include "commands/FrmFattore.h"
 #include "platform/Finestre.h"
 #include "platform/OrdineFinestre.h"
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
 #include <QAction>
 #include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -32,9 +37,11 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ProvaZefra::TearDown();
     }
-    // The main window on screen, as after start-up.
+    // A new main window on screen, as after start-up.
     Princ* Principale()
     {
+        Unica<Princ>::Distruggi();
+        InChiusura = FALSO;
         Modale::Copione(true);
         CaricaPrinc(QString());
         Modale::Copione(false);
@@ -44,17 +51,76 @@ protected:
     }
 };
 
-// Runs azione on the box titled titolo as soon as it is the open one.
-void QuandoBox(const QString& titolo, std::function<void(QWidget*)> azione, int tentativi = 1000)
+// Runs azione on the open modal window as soon as it is one that e accepts.
+void QuandoBoxTale(std::function<bool(QWidget*)> e, std::function<void(QWidget*)> azione, int tentativi = 1000)
 {
     QTimer::singleShot(10, [=] {
         QWidget* w = QApplication::activeModalWidget();
-        if (w && w->windowTitle() == titolo) azione(w);
-        else if (tentativi > 0) QuandoBox(titolo, azione, tentativi - 1);
+        if (w && e(w)) azione(w);
+        else if (tentativi > 0) QuandoBoxTale(e, azione, tentativi - 1);
     });
+}
+// The same for the box titled titolo.
+void QuandoBox(const QString& titolo, std::function<void(QWidget*)> azione)
+{
+    QuandoBoxTale([titolo](QWidget* w) { return w->windowTitle() == titolo; }, std::move(azione));
 }
 
 void Premi(QWidget* box, const char* bottone) { box->findChild<QPushButton*>(QLatin1String(bottone))->click(); }
+
+QTimer* Rinvio(Princ* p) { return p->findChild<QTimer*>(QStringLiteral("RiprovaChiusura")); }
+bool RinvioAttivo(Princ* p) { return Rinvio(p) && Rinvio(p)->isActive(); }
+
+// Esci sent twice over the open box (a request repeated, as an assistive
+// tool may), by a request that then goes on handling events for a few steps
+// of the close's wait before it returns. The box is inside its exec() all
+// that time, and so is the code that opened it: the main window must stay
+// and the close must ask nothing yet.
+void EsciSopraIlBox(Princ* p, QWidget* box)
+{
+    const QPointer<QWidget> b = box;
+    p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+    p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+    ASSERT_TRUE(RinvioAttivo(p));
+    QEventLoop attesa;
+    int passi = 0;
+    QObject::connect(Rinvio(p), &QTimer::timeout, &attesa, [&] {
+        if (++passi == 3) attesa.quit();
+    });
+    // Stops at once should the close go on anyway.
+    QTimer controllo;
+    QObject::connect(&controllo, &QTimer::timeout, [&] {
+        if (!p->isVisible() || QApplication::activeModalWidget()) attesa.quit();
+    });
+    controllo.start(1);
+    attesa.exec();
+    EXPECT_TRUE(p->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(BoxInCorso(b));
+}
+
+// Runs the main loop, as main() does once start-up is over, until the
+// program ends it or nothing is left that could (no close waiting, no box
+// open). finito: the program ended it itself (Qt's own end when the last
+// window closes is off meanwhile) and its window is gone; else the window
+// stays. Either way nothing is left waiting.
+void FinisceComeScelto(Princ* p, bool finito)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTimer sorvegliante;
+    int giri = 0;
+    QObject::connect(&sorvegliante, &QTimer::timeout, [&] {
+        if (!RinvioAttivo(p) && !QApplication::activeModalWidget()) QCoreApplication::exit(1);
+        else if (++giri > 500) QCoreApplication::exit(2);
+    });
+    sorvegliante.start(20);
+    EXPECT_EQ(QApplication::exec(), finito ? 0 : 1);
+    QApplication::setQuitOnLastWindowClosed(true);
+    EXPECT_EQ(InChiusura, finito ? VERO : FALSO);
+    EXPECT_EQ(p->isVisible(), !finito);
+    EXPECT_FALSE(RinvioAttivo(p));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
 }
 
 TEST_F(Modali, DuranteUnDialogoSoloLuiRestaSopraEPoiTuttoTorna)
@@ -158,54 +224,203 @@ TEST_F(BoxVeri, LaDomandaSopraLeInformazioniResta)
     EXPECT_FALSE(p->isVisible());
 }
 
-// Esci sent while New or Open asks "Salvare il quaderno ?": the open
-// question ends as Annulla, and so does its command; then Esci asks its own.
-// Whatever the answer, the program either ends or keeps its main window,
-// and the command never goes on.
+// Esci over a box of the start, which runs before the main loop does: over
+// the refusal of a damaged notebook named on the command line, over the
+// splash picture and over "Come iniziare" (which the splash picture's own
+// close leads to). The box goes as Annulla, and so does one that the start
+// shows after it; the program ends as soon as its main loop runs, with
+// status 0 and nothing left waiting.
+TEST_F(BoxVeri, EsciSopraUnBoxDellAvvioChiudeIlProgramma)
+{
+    const QString rotto = Percorso(QStringLiteral("rotto.qdn"));
+    QFile f(rotto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("non un quaderno");
+    f.close();
+    struct Caso {
+        const char* nome;
+        QString rigaComandi;
+        std::function<bool(QWidget*)> box;
+    };
+    const Caso casi[] = {
+        {"quaderno rifiutato", rotto, [](QWidget* w) { return w->windowTitle() == QLatin1String("Apri quaderno"); }},
+        {"immagine iniziale", QString(), [](QWidget* w) { return qobject_cast<FrmSplash*>(w) != nullptr; }},
+        {"come iniziare", QString(), [](QWidget* w) {
+             // The pupil clicks the splash picture away first.
+             if (qobject_cast<FrmSplash*>(w)) static_cast<QDialog*>(w)->accept();
+             return w->objectName() == QLatin1String("FrmInfoAvvio");
+         }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Unica<Princ>::Distruggi();
+        Princ* p = Unica<Princ>::Istanza();
+        p->show();
+        bool visto = false;
+        QuandoBoxTale(c.box, [&](QWidget* box) {
+            visto = true;
+            EsciSopraIlBox(p, box);
+        });
+        // Start-up itself: a plain call, no event loop running.
+        ASSERT_EQ(QThread::currentThread()->loopLevel(), 0);
+        CaricaPrinc(c.rigaComandi);
+        EXPECT_TRUE(visto);
+        FinisceComeScelto(p, true);
+    }
+}
+
+// Esci over the "Salvare il quaderno ?" of New or Open: the command's
+// question goes as Annulla, and so does its command, which changes nothing;
+// then Esci asks its own, once the command has ended. "No" ends the program,
+// "Annulla" keeps it with its window, and a later Esci is asked as usual.
+// The command runs before the main loop (as at start-up) or inside it (from
+// the menu).
 TEST_F(BoxVeri, EsciDuranteLaDomandaDiUnComando)
 {
     struct Caso {
         const char* comando;
         void (*esegui)();
-        const char* risposta;
     };
-    const Caso casi[] = {{"Apri quaderno", &MnuFileApri_Click, "CmdNo"},
-                         {"Apri quaderno", &MnuFileApri_Click, "CmdAnnulla"},
-                         {"Nuovo quaderno", &MnuFileNuovoQuaderno_Click, "CmdNo"},
-                         {"Nuovo quaderno", &MnuFileNuovoQuaderno_Click, "CmdAnnulla"}};
-    for (const Caso& c : casi) {
-        const std::string caso = std::string(c.comando) + ", " + c.risposta;
-        Unica<Princ>::Distruggi();
-        InChiusura = FALSO;
+    const Caso casi[] = {{"Apri quaderno", &MnuFileApri_Click}, {"Nuovo quaderno", &MnuFileNuovoQuaderno_Click}};
+    for (const Caso& c : casi)
+        for (const char* risposta : {"CmdNo", "CmdAnnulla"})
+            for (const bool dalMenu : {false, true}) {
+                SCOPED_TRACE(std::string(c.comando) + ", " + risposta + (dalMenu ? ", dal menu" : ", prima del ciclo"));
+                Princ* p = Principale();
+                Riempi(1, 3, {1, 4, 0, 12});
+                NomeQuaderno = Percorso(QStringLiteral("mio.qdn"));
+                QuadernoModificato = VERO;
+                int dialoghi = 0;
+                ImpostaDialogoQuaderno([&](const RichiestaDialogoQuaderno&) {
+                    ++dialoghi;
+                    return QString();
+                });
+                QPointer<QWidget> domandaDelComando;
+                int esciChieste = 0;
+                bool comandoFinito = false;
+                QuandoBox(QString::fromLatin1(c.comando), [&](QWidget* box) {
+                    domandaDelComando = box;
+                    QuandoBox(QStringLiteral("Esci"), [&](QWidget* esci) {
+                        EXPECT_TRUE(comandoFinito);
+                        ++esciChieste;
+                        Premi(esci, risposta);
+                    });
+                    EsciSopraIlBox(p, box);
+                });
+                auto comando = [&] {
+                    c.esegui();
+                    comandoFinito = true;
+                };
+                if (dalMenu) {
+                    QTimer::singleShot(0, comando);
+                } else {
+                    ASSERT_EQ(QThread::currentThread()->loopLevel(), 0);
+                    comando();
+                }
+                const bool finito = QByteArray(risposta) == "CmdNo";
+                FinisceComeScelto(p, finito);
+                EXPECT_TRUE(domandaDelComando.isNull());
+                EXPECT_EQ(esciChieste, 1);
+                EXPECT_EQ(dialoghi, 0);
+                EXPECT_EQ(NumFrazioniA, 3);
+                EXPECT_EQ(NomeQuaderno.toStdString(), Percorso(QStringLiteral("mio.qdn")).toStdString());
+                if (finito) continue;
+                // Nothing of that close is left: the next one asks at once.
+                QuandoBox(QStringLiteral("Esci"), [&](QWidget* esci) { Premi(esci, "CmdNo"); });
+                p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+                EXPECT_EQ(InChiusura, VERO);
+                EXPECT_FALSE(p->isVisible());
+            }
+}
+
+// Esci over a box inside a box: "Moltiplicare per zero" asked over the
+// Moltiplica dialog. Both go as Annulla and nothing is multiplied; the close
+// waits for the dialog too, then asks its own question.
+TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
+{
+    for (const char* risposta : {"CmdNo", "CmdAnnulla"}) {
+        SCOPED_TRACE(risposta);
         Princ* p = Principale();
-        Riempi(1, 3, {1, 4, 0, 12});
-        NomeQuaderno = Percorso(QStringLiteral("mio.qdn"));
+        Metti(1, {{1, 4, 1, 12}, {2, 3, 0, 12}});
         QuadernoModificato = VERO;
-        int dialoghi = 0;
-        ImpostaDialogoQuaderno([&](const RichiestaDialogoQuaderno&) {
-            ++dialoghi;
-            return QString();
-        });
-        bool esciChiesta = false, comandoFinito = false;
-        QuandoBox(QString::fromLatin1(c.comando), [&](QWidget*) {
-            QuandoBox(QStringLiteral("Esci"), [&](QWidget* box) {
-                // Asked only once the command under it has ended.
-                EXPECT_TRUE(comandoFinito) << caso;
-                esciChiesta = true;
-                Premi(box, c.risposta);
+        QPointer<QWidget> dialogo;
+        bool comandoFinito = false;
+        int esciChieste = 0;
+        QuandoBoxTale([](QWidget* w) { return qobject_cast<FrmFattore*>(w) != nullptr; }, [&](QWidget* w) {
+            dialogo = w;
+            auto* d = static_cast<FrmFattore*>(w);
+            QuandoBoxTale([&](QWidget* b) { return b != dialogo; }, [&](QWidget* domanda) {
+                EXPECT_TRUE(BoxInCorso(dialogo));
+                QuandoBox(QStringLiteral("Esci"), [&](QWidget* esci) {
+                    EXPECT_TRUE(comandoFinito);
+                    ++esciChieste;
+                    Premi(esci, risposta);
+                });
+                EsciSopraIlBox(p, domanda);
             });
-            p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+            d->Casella()->setText(QStringLiteral("0"));
+            d->BottoneOk()->click();
         });
-        c.esegui();
+        ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1);
         comandoFinito = true;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return esciChiesta; })) << caso;
-        QCoreApplication::processEvents();
-        EXPECT_EQ(dialoghi, 0) << caso;
-        EXPECT_EQ(NumFrazioniA, 3) << caso;
-        EXPECT_EQ(NomeQuaderno.toStdString(), Percorso(QStringLiteral("mio.qdn")).toStdString()) << caso;
-        const bool finito = QByteArray(c.risposta) == "CmdNo";
-        EXPECT_EQ(InChiusura, finito ? VERO : FALSO) << caso;
-        EXPECT_EQ(p->isVisible(), !finito) << caso;
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << caso;
+        FinisceComeScelto(p, QByteArray(risposta) == "CmdNo");
+        EXPECT_TRUE(dialogo.isNull());
+        EXPECT_EQ(esciChieste, 1);
+        EXPECT_EQ(NumFrazioniA, 2);
+        EXPECT_EQ(Frazioni[1][1][1], 1);
+    }
+}
+
+// A question asked while another is open (by a request that reached the
+// program some other way), and the outer one answered first: each caller
+// reads the answer of its own box, whatever the pair.
+TEST_F(BoxVeri, DueDomandeAnnidateLeggonoCiascunaLaPropria)
+{
+    const std::pair<const char*, uint8_t> bottoni[] = {{"CmdYes", 1}, {"CmdNo", 0}, {"CmdAnnulla", 2}};
+    for (const auto& esterno : bottoni)
+        for (const auto& interno : bottoni) {
+            if (esterno.second == interno.second) continue;
+            SCOPED_TRACE(std::string(esterno.first) + " fuori, " + interno.first + " dentro");
+            int letta = -1;
+            QuandoBox(QStringLiteral("Fuori"), [&](QWidget* fuori) {
+                const QPointer<QWidget> prima = fuori;
+                QuandoBox(QStringLiteral("Dentro"), [&, prima](QWidget* dentro) {
+                    if (prima) Premi(prima, esterno.first);
+                    Premi(dentro, interno.first);
+                });
+                MostraDomanda(QStringLiteral("Interna ?"), 1, QStringLiteral("Dentro"));
+                letta = RispostaDomanda;
+            });
+            MostraDomanda(QStringLiteral("Esterna ?"), 1, QStringLiteral("Fuori"));
+            EXPECT_EQ(letta, interno.second);
+            EXPECT_EQ(RispostaDomanda, esterno.second);
+        }
+}
+
+// The main window deleted while a command's dialog is open (a window closed
+// by a request that reached the program some other way): the dialog goes
+// with it, and the command reads nothing of it, nor of the sheet it stood
+// over, once it is back (the sanitizer build sees any such read).
+TEST_F(BoxVeri, IDialoghiDeiComandiSeneVannoConLaFinestraPrincipale)
+{
+    const std::pair<const char*, std::function<void()>> comandi[] = {
+        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); }},
+        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); }},
+    };
+    for (const auto& [nome, comando] : comandi) {
+        SCOPED_TRACE(nome);
+        Principale();
+        Metti(1, {{1, 4, 1, 12}});
+        bool visto = false;
+        QuandoModale([&](QWidget*) {
+            visto = true;
+            Unica<Princ>::Distruggi();
+        });
+        comando();
+        EXPECT_TRUE(visto);
+        EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(NumFrazioniA, 1);
+        EXPECT_EQ(Frazioni[1][1][1], 1);
     }
 }

@@ -148,3 +148,32 @@ TEST_F(OrdineFinestre, LaFinestraApertaDopoIlBoxPrendeLaTastiera)
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &nuova);
 }
+
+// A window the program shows while a box is open (a request that reached it
+// some other way than the blocked mouse and keyboard) is the newest one:
+// once the box has closed it is raised last, over the window that had the
+// keyboard before the box, and has the keyboard.
+TEST_F(OrdineFinestre, LaFinestraApertaDuranteIlBoxVaDavanti)
+{
+    Rialzi rialzi;
+    QWidget principale, nuova;
+    principale.setObjectName(QStringLiteral("principale"));
+    nuova.setObjectName(QStringLiteral("nuova"));
+    principale.show();
+    ASSERT_TRUE(Attiva(&principale));
+    rialzi.Osserva(&principale);
+    rialzi.Osserva(&nuova);
+    QDialog box(&principale);
+    QuandoModale([&](QWidget*) {
+        nuova.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&nuova));
+        QCoreApplication::processEvents();
+        rialzi.visti.clear();   // the toolkit's own, as it shows the window
+        box.reject();
+    });
+    box.exec();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &nuova; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rialzi.visti.mid(rialzi.visti.size() - 2).join(QLatin1Char(' ')).toStdString(), "principale nuova");
+    EXPECT_EQ(QApplication::activeWindow(), &nuova);
+}

@@ -69,7 +69,7 @@ void MostraFinestraModale(QDialog* finestra)
     if (Modale::InCopione()) {
         Modale::Registra({QStringLiteral("finestra"), f->objectName(), f->windowTitle(), 0});
     } else {
-        f->exec();
+        EseguiBox(*f);
     }
     delete f.data();
 }

@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -30,6 +29,11 @@
 
 namespace {
 std::function<QSize()> fonteSchermo;
+
+// The wait of a close that arrives over boxes: a step every 10 ms, at most
+// 3 s for the answered boxes to come back, and at most four rounds of boxes
+// answered for one close.
+constexpr int PassoRinvio = 10, MassimoAttese = 300, MassimoGiri = 4;
 
 QString StileEtichettaSomma(const QColor& sfondo)
 {
@@ -135,6 +139,10 @@ Princ::Princ(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Princ"));
     setWindowTitle(QStringLiteral("Zefra"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    riprova_ = new QTimer(this);
+    riprova_->setObjectName(QStringLiteral("RiprovaChiusura"));
+    riprova_->setInterval(PassoRinvio);
+    connect(riprova_, &QTimer::timeout, this, &Princ::RiprovaChiusura);
 
     auto* centro = new QWidget(this);
     auto* colonna = new QVBoxLayout(centro);
@@ -467,18 +475,34 @@ void Princ::ScaricaPrinc()
     ScriviWinAvvio(MenuSpuntato(QStringLiteral("MnuImpostaWinAvvio")));
 }
 
-void Princ::RiprovaChiusura(int livello)
+void Princ::RiprovaChiusura()
 {
-    // Not inside the loop of a box just answered Annulla: only once that
-    // loop, and the command that ran it, have ended.
-    QTimer::singleShot(10, this, [this, livello] {
-        if (QThread::currentThread()->loopLevel() >= livello) {
-            RiprovaChiusura(livello);
+    if (QApplication::activeModalWidget()) {
+        // A box that will not close keeps the program as it is.
+        if (giri_ >= MassimoGiri) {
+            FineRinvio();
             return;
         }
-        close();
-        chiusuraRinviata_ = false;
-    });
+        ++giri_;
+        attese_ = 0;
+        boxAnnullati_ += AnnullaBoxAperti();
+        return;
+    }
+    const bool inCorso = std::any_of(boxAnnullati_.cbegin(), boxAnnullati_.cend(),
+                                     [](const QPointer<QWidget>& b) { return BoxInCorso(b); });
+    if (inCorso) {
+        if (++attese_ >= MassimoAttese) FineRinvio();
+        return;
+    }
+    FineRinvio();
+    close();
+}
+
+void Princ::FineRinvio()
+{
+    riprova_->stop();
+    boxAnnullati_.clear();
+    chiusuraRinviata_ = false;
 }
 
 void Princ::closeEvent(QCloseEvent* e)
@@ -491,13 +515,21 @@ void Princ::closeEvent(QCloseEvent* e)
     // mouse and keyboard cannot reach this window then) must not close the
     // window under the box, whose command would go on without it. The open
     // boxes are answered Annulla, so that their commands end, and then the
-    // close is asked again with its own question. Once only: a box that
-    // will not close keeps the program as it is.
+    // close is asked again with its own question. A close that arrives
+    // while that one waits is the same request: asking it at once would
+    // close the window under the commands still on their way out.
+    if (chiusuraRinviata_) {
+        e->ignore();
+        return;
+    }
     if (QApplication::activeModalWidget()) {
         e->ignore();
-        if (!chiusuraRinviata_ && AnnullaBoxAperti()) {
+        boxAnnullati_ = AnnullaBoxAperti();
+        if (!boxAnnullati_.isEmpty()) {
             chiusuraRinviata_ = true;
-            RiprovaChiusura(QThread::currentThread()->loopLevel());
+            attese_ = 0;
+            giri_ = 1;
+            riprova_->start();
         }
         return;
     }

@@ -11,6 +11,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QLabel;
+class QTimer;
 class QToolBar;
 class QAction;
 class QFrame;
@@ -94,9 +95,15 @@ private:
     void CostruisciStriscia();
     void CostruisciToolbar2();
     void CostruisciBarraStato();
-    // Closes the window again once the event loops from level livello up
-    // have ended.
-    void RiprovaChiusura(int livello);
+    // A close that arrived while boxes were open, which it answered Annulla:
+    // one step of the timer that asks it again once every box answered is
+    // back from its exec() (and so the code that opened it has gone on). A
+    // box opened meanwhile is that code going on: it is answered Annulla as
+    // well. Bounded: the steps that wait for a box to come back, and the
+    // rounds of boxes answered, are counted; past either the close is
+    // dropped and the program stays as it is.
+    void RiprovaChiusura();
+    void FineRinvio();
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
@@ -110,6 +117,11 @@ private:
     QLabel* pannelli_[3] = {};
     QList<QPair<int, QPointer<QMdiSubWindow>>> figli_;
     bool scaricato_ = false;
+    // The timer (named "RiprovaChiusura") runs only while a close waits.
+    QTimer* riprova_ = nullptr;
+    QList<QPointer<QWidget>> boxAnnullati_;
+    int attese_ = 0;
+    int giri_ = 0;
     bool chiusuraRinviata_ = false;
 };
 

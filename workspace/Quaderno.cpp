@@ -52,7 +52,7 @@ QString DialogoReale(const RichiestaDialogoQuaderno& r)
     // Above the top-most service windows, like every modal window.
     RendiSempreSopra(&d);
     // Accepted means still there: a dialog that went with its window was rejected.
-    if (d.exec() != QDialog::Accepted) return {};
+    if (EseguiBox(d) != QDialog::Accepted) return {};
     const QStringList scelti = d.selectedFiles();
     return scelti.isEmpty() ? QString() : scelti.first();
 }

@@ -120,7 +120,7 @@ void NuovoRegistro()
     BoxCustodito<FrmNuovoRegistro> dialogo(GenitoreModale());
     RendiSempreSopra(dialogo.get());
     CentraDialogo(dialogo.get());
-    dialogo->exec();
+    EseguiBox(*dialogo);
 }
 
 void MostraRegistro()
@@ -135,7 +135,7 @@ void MostraRegistro()
     finestra->CaricaTesto(testo, QBColor(1));
     RendiSempreSopra(finestra.get());
     CentraDialogo(finestra.get());
-    finestra->exec();
+    EseguiBox(*finestra);
 }
 
 void ImpostaTestoRegistro(QTextDocument* documento, const QString& testo, const QColor& colore)
