@@ -277,8 +277,6 @@ public:
         return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
                && altezza <= Rtf::AltezzaMassima * UnitaPerPixel;
     }
-    // The height counted so far, in units (UnitaPerPixel to a pixel).
-    qsizetype Altezza() const { return altezza; }
 
 private:
     // A character of text in h half points. Text fills the lines it wraps
