@@ -118,7 +118,8 @@ struct Caso {
 
 // Every bound at its edge, found as the writer finds it: what it writes
 // there and just below the reader opens; what it refuses one piece further
-// the reader refuses too; and the writer's file at the edge with one more
+// the reader refuses too (or, for colours past the table, takes and the
+// writer writes again); and the writer's file at the edge with one more
 // character spliced into its last paragraph is either refused by the reader
 // or written again by the writer.
 TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
@@ -139,7 +140,7 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
                             c.insertText(parola.repeated(std::min(100, n - i)), f);
                             if (i / 100 % 40 == 39) c.insertBlock(QTextBlockFormat(), f);
                         }
-                    }, int((Rtf::DimensioneMassima - 1000) / 37.063)});
+                    }, int((Rtf::DimensioneMassima - 1000) / 37.063)});   // 37 bytes a word, and the font changes
     casi.push_back({"paragrafi", Parole(4, QString(), 1), Rtf::ElementiMassimi});
     casi.push_back({"pezzi in un paragrafo", [](QTextCursor& c, int n) {
                         for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(8, i % 2));
