@@ -120,8 +120,8 @@ inline constexpr int FontDistintiMassimi = 256;
 //   . a line of its own costs 57 * h for the tallest text h since the last
 //     line break (a line of text in the box's font is about 0.78 * h
 //     pixels tall, 43.5 * h units): the end of every paragraph (the last
-//     one too, with or without \par; an empty paragraph as tall as its
-//     end's formatting), a line break and a tab (either may end a line
+//     one too, with or without \par; its end's formatting counted as text
+//     of its last line), a line break and a tab (either may end a line
 //     before it is full);
 //   . the space before and after a paragraph, 4 units a twip.
 //   At most 6,000,000 pixels so counted: about 580,000 characters of 12 pt
