@@ -3,9 +3,13 @@
 // takes for them;
 // against the floor of the same document (the same paragraphs, runs and
 // formats) built with bare QTextCursor calls in a bare QTextDocument and set
-// on a bare QTextEdit of the same size, shown the same way. Five notes: 10,000
-// lines, 2,500 formatted paragraphs pasted from a web page, 10 MB of text,
-// the slowest shape of runs the reader takes at its bounds, and the most
+// on a bare QTextEdit of the same size and wrapping, shown the same way.
+// Seven notes: 10,000 lines, 2,500 formatted paragraphs pasted from a web
+// page, the most characters the bound on height takes (in 4 pt, paragraphs
+// of ordinary length) and the tallest text it takes (large bold words), both
+// in the box at its narrowest (its text laid out 100 px wide) and wide, and
+// then scrolled to their end as Ctrl+End does (the whole text laid out), the
+// slowest shape of runs the reader takes at its bounds, and the most
 // distinct fonts it takes over the most runs.
 #include "logica/FileQuaderno.h"
 #include "platform/Rtf.h"
@@ -59,15 +63,34 @@ void PaginaWeb(QTextCursor& c)
     c.insertFragment(QTextDocumentFragment::fromHtml(html, c.document()));
 }
 
-// Ten million characters in paragraphs of about 700.
-void DieciMega(QTextCursor& c)
+// Just within the bound on height, the most characters: 4 pt text (smaller
+// sizes count as 4 pt) in paragraphs of about 760, about 5.1 million.
+void Minuti(QTextCursor& c)
 {
     const QString frase = QStringLiteral("Questo è un testo lungo incollato negli appunti, con parole normali. ");
     QString paragrafo;
     while (paragrafo.size() < 700) paragrafo += frase;
-    for (qsizetype n = 0; n < 10'000'000; n += paragrafo.size()) {
-        if (n > 0) c.insertBlock();
-        c.insertText(paragrafo);
+    QTextCharFormat f;
+    f.setFontPointSize(4);
+    c.setBlockCharFormat(f);
+    for (int i = 0; i < 6'700; ++i) {
+        if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(paragrafo, f);
+    }
+}
+
+// Just within the bound on height, the tallest text that Qt lays out at
+// 100 px: words of bold m in 40 pt, a hundred to a paragraph (about 3.6
+// million pixels).
+void Alti(QTextCursor& c)
+{
+    QTextCharFormat f = Formato(true, false);
+    f.setFontPointSize(40);
+    c.setBlockCharFormat(f);
+    const QString paragrafo = QStringLiteral("mmmm ").repeated(100);
+    for (int i = 0; i < 146; ++i) {
+        if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(paragrafo, f);
     }
 }
 
@@ -105,7 +128,7 @@ void FontDistinti(QTextCursor& c)
             const int f = k % fonts;
             QTextCharFormat formato;
             formato.setFontFamilies({QStringLiteral("Famiglia %1").arg(f)});
-            formato.setFontPointSize(8 + f % 64);
+            formato.setFontPointSize(4 + f % 8 / 2.0);   // the height of the most runs allows no more
             formato.setFontWeight(f % 2 ? QFont::Bold : QFont::Normal);
             formato.setFontItalic(f / 2 % 2);
             c.insertText(QStringLiteral("a "), formato);
@@ -117,8 +140,19 @@ struct Caso {
     const char* nome;
     void (*componi)(QTextCursor&);
 };
-const Caso Casi[] = {{"Righe", Righe}, {"PaginaWeb", PaginaWeb}, {"DieciMega", DieciMega}, {"AlLimite", AlLimite},
-                      {"FontDistinti", FontDistinti}};
+const Caso Casi[] = {{"Righe", Righe},       {"PaginaWeb", PaginaWeb},       {"Minuti", Minuti},
+                      {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti}};
+
+// The notes window at its narrowest, the box's text laid out 100 px wide,
+// or wide, or at the size it opens with.
+enum Larghezza { Solita, Stretta, Larga };
+void Dimensiona(Larghezza l)
+{
+    FrmAppunti* f = Unica<FrmAppunti>::Istanza();
+    static const QSize solita = f->size();
+    f->resize(l == Stretta ? QSize(f->minimumSizeHint().width(), 600) : l == Larga ? QSize(1200, 600) : solita);
+    QCoreApplication::processEvents();
+}
 
 // One paragraph of the floor: its formats and its runs.
 struct Paragrafo {
@@ -189,7 +223,7 @@ Preparato& Preparazione()
 // The program's steps for the notes when a notebook opens: the file read
 // whole, the document built apart, handed to the notes box in its place and
 // size, painted.
-void BM_Appunti(benchmark::State& stato, const char* caso)
+void BM_Appunti(benchmark::State& stato, const char* caso, Larghezza larghezza = Solita)
 {
     Preparato& p = Preparazione();
     if (!p.pronto) {
@@ -201,19 +235,25 @@ void BM_Appunti(benchmark::State& stato, const char* caso)
         return;
     }
     const QString nome = NomeFileAppunti(p.quaderni[caso]);
+    Dimensiona(larghezza);
     for (auto _ : stato) {
         std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
         if (!Rtf::CaricaFile(nome, *d)) stato.SkipWithError("notes refused");
         MettiDocumentoAppunti(std::move(d));
         TxtAppunti()->viewport()->repaint();
         QCoreApplication::processEvents();
+        if (larghezza != Solita) {
+            TxtAppunti()->moveCursor(QTextCursor::End);
+            TxtAppunti()->viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
     }
     SvuotaAppunti();
 }
 
 // The floor: the same paragraphs and runs put with a cursor into a bare
 // document, which a bare box of the same size and font takes and paints.
-void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
+void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso, Larghezza larghezza = Solita)
 {
     Preparato& p = Preparazione();
     if (!p.pronto) {
@@ -223,12 +263,17 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
     const std::vector<Paragrafo>& paragrafi = p.documenti[caso];
     QFile file(NomeFileAppunti(p.quaderni[caso]));
     CaricaQuaderno(p.quaderni[caso]);
+    Dimensiona(larghezza);
     const QSize dimensione = TxtAppunti()->size();
     const QFont carattere = TxtAppunti()->font();
+    const QTextEdit::LineWrapMode modo = TxtAppunti()->lineWrapMode();
+    const int larghezzaTesto = TxtAppunti()->lineWrapColumnOrWidth();
     SvuotaAppunti();
     QTextEdit box;
     box.setFont(carattere);
     box.resize(dimensione);
+    box.setLineWrapColumnOrWidth(larghezzaTesto);
+    box.setLineWrapMode(modo);
     box.show();
     QCoreApplication::processEvents();
     for (auto _ : stato) {
@@ -250,6 +295,11 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso)
         if (vecchio) delete vecchio.data();
         box.viewport()->repaint();
         QCoreApplication::processEvents();
+        if (larghezza != Solita) {
+            box.moveCursor(QTextCursor::End);
+            box.viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
     }
 }
 
@@ -257,8 +307,14 @@ BENCHMARK_CAPTURE(BM_Appunti, Righe, "Righe")->Unit(benchmark::kMillisecond)->Mi
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_CAPTURE(BM_Appunti, PaginaWeb, "PaginaWeb")->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, PaginaWeb, "PaginaWeb")->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK_CAPTURE(BM_Appunti, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK_CAPTURE(BM_Appunti_Pavimento, DieciMega, "DieciMega")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, MinutiStretti, "Minuti", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, MinutiStretti, "Minuti", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, MinutiLarghi, "Minuti", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, MinutiLarghi, "Minuti", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, AltiStretti, "Alti", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AltiStretti, "Alti", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, AltiLarghi, "Alti", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AltiLarghi, "Alti", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);

@@ -91,11 +91,12 @@ namespace Rtf {
 // that would freeze the box showing them. The writer keeps the same bounds,
 // counted the same way (ScriviEntroLimiti), so that whatever it writes opens
 // again, and whatever the reader takes in it writes again within them.
-// Measured on a box a few hundred pixels wide, a document at any one of
-// them shows in about two seconds at most; a pupil's notes stay far below:
+// A document within all of them shows in about two seconds at most, at the
+// box's narrowest and widest; a pupil's notes stay far below:
 // - the size of the input in bytes, and of what the writer would write for
-//   what was read, counted never below what it writes (about 30 million
-//   characters of plain text in paragraphs of ordinary length);
+//   what was read, counted never below what it writes (the height below
+//   keeps plain text far under it: only text written as escapes, such as
+//   characters beyond ASCII in small sizes, comes near it);
 inline constexpr qsizetype DimensioneMassima = 32 * 1024 * 1024;
 // - paragraphs and runs of formatting together (a paragraph without its
 //   closing \par counts as one with it); each costs the document far more
@@ -116,11 +117,34 @@ inline constexpr int PezziParolaMassimi = 500;
 //   uses: the box makes each anew, and past a few hundred it makes them
 //   again and again as it lays the text out.
 inline constexpr int FontDistintiMassimi = 256;
-// - the height of the text in sizes above 72 pt, in pixels at the most it
-//   takes in a narrow box: the box lays out no text of such sizes much
-//   taller than eight million pixels (it stops answering), while smaller
-//   sizes go far past that.
-inline constexpr qsizetype AltezzaGrandiMassima = 4'000'000;
+// - the height of the text as a box LarghezzaMinima wide lays it out, in
+//   pixels: Qt's layout of a document stops answering once the document is
+//   taller than 8,388,607 pixels (its coordinates run out), whatever the
+//   size of its text. The height is counted as an upper bound in whole
+//   units, 56 to a pixel, the same way by the writer and the reader:
+//   . a character of text in h half points (h counted as no less than 8:
+//     4 pt) costs min(h * h, 57 * h); a line filled with text of pixel size
+//     s (= h * 2 / 3) takes about 1.9 * s * s / LarghezzaMinima pixels a
+//     character, about half of this, and no character takes more than a line of
+//     its own;
+//   . a line of its own costs 57 * h for the tallest text h since the last
+//     line break (a line of text in the box's font is about 0.78 * h
+//     pixels tall, 43.5 * h units): the end of every paragraph (the last
+//     one too, with or without \par; its end's formatting counted as text
+//     of its last line), a line break and a tab (either may end a line
+//     before it is full);
+//   . the space before and after a paragraph, 4 units a twip.
+//   At most 6,000,000 pixels so counted: about 580,000 characters of 12 pt
+//   text, 41,000 of 72 pt, 1,800 of 1638 pt, 5,200,000 of 4 pt or smaller.
+//   Text at this bound lays out at 100 px under 5.8 million pixels tall
+//   (characters three ems wide, each alone on its line, come nearest; empty
+//   paragraphs 4.6 million), and the most characters it allows are laid
+//   out whole in well under a second.
+inline constexpr qsizetype AltezzaMassima = 6'000'000;
+// The narrowest width in pixels at which the notes box lays its text out
+// (a narrower box wraps it at this width, with a horizontal scroll bar):
+// the height above is counted at this width.
+inline constexpr int LarghezzaMinima = 100;
 // Groups nested deeper are refused (skipped groups included).
 inline constexpr int ProfonditaMassima = 256;
 // The clipboard's rich-text format.

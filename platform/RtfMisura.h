@@ -21,7 +21,34 @@ namespace Rtf::Interno {
 
 inline constexpr int MezziPuntiPredefiniti = 24;   // 12 pt when a text gives no \fs
 inline constexpr int MezziPuntiMassimi = 3276;     // 1638 pt, the largest size word processors take
-inline constexpr int MezziPuntiGrandi = 144;       // 72 pt: text above it counts against AltezzaGrandiMassima
+
+// The count of the height of the text (Misura), in units of 1/56 of a pixel
+// of height in a box LarghezzaMinima wide. Characters are counted at no less
+// than 4 pt: smaller ones take no less time to lay out, and so the most
+// characters a file holds stays about five million.
+inline constexpr int UnitaPerPixel = 56;
+inline constexpr int MezziPuntiMinimi = 8;
+// A line of its own: a line as tall as text of h half points takes 57 * h
+// units (about 1.3 times what a line of the box's font takes).
+inline constexpr int UnitaRigaPerMezzoPunto = 57;
+// Spacing before and after a paragraph: per twip (a twip is 56 / 15 units).
+inline constexpr int UnitaPerTwip = 4;
+
+// The height a character of text in h half points costs: h * h units (about
+// twice the most that a character takes in a full line, which is about
+// 1.9 * s * s / LarghezzaMinima pixels for a pixel size s = h * 2 / 3),
+// never more than a line of its own, which a character too wide for the
+// rest of a line takes.
+inline constexpr qsizetype CostoAltezza(int mezziPunti)
+{
+    const qsizetype h = std::max(mezziPunti, MezziPuntiMinimi);
+    return std::min(h * h, UnitaRigaPerMezzoPunto * h);
+}
+// A line of its own for text in h half points.
+inline constexpr qsizetype CostoRiga(int mezziPunti)
+{
+    return UnitaRigaPerMezzoPunto * qsizetype(std::max(mezziPunti, MezziPuntiMinimi));
+}
 
 enum Allineamento : uint8_t { Sinistra, Centro, Destra, Giustificato };
 
@@ -160,7 +187,7 @@ public:
         }
         scritti += CostoCarattere(u, false) + (dopoParola && DopoBlank(u) ? 1 : 0);
         dopoParola = u == 0x2028;
-        Grandi(1);
+        ContaAltezza(u, a.mezziPunti);
         ++caratteriParagrafo;
         if (u == ' ' || u == '\t' || u == 0x2028) {
             caratteriParola = pezziParola = 0;
@@ -183,7 +210,8 @@ public:
         if (n <= 0) return Entro();
         scritti += n;
         dopoParola = false;
-        Grandi(n);
+        altezza += n * CostoAltezza(ultimo.mezziPunti);
+        piuAlto = std::max(piuAlto, ultimo.mezziPunti);
         caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
         const void* primo = std::memchr(da, ' ', size_t(n));
@@ -223,13 +251,15 @@ public:
     bool FineParagrafo(uint8_t allinea, int sopra, int sotto, const Aspetto& fine)
     {
         ++elementi;
-        if (caratteriParagrafo == 0) {
-            Formato(fine);
-            if (fine.mezziPunti > MezziPuntiGrandi) altezzaGrandi += fine.mezziPunti;
-        }
+        if (caratteriParagrafo == 0) Formato(fine);
         scritti += 5 + (allinea != Sinistra ? 3 : 0) + 6;   // \pard \qc ... \par CR LF
         if (sopra > 0) scritti += 3 + Cifre(sopra);
         if (sotto > 0) scritti += 3 + Cifre(sotto);
+        // Its last line, as tall as the tallest text on it or as its end's
+        // formatting, and its spacing.
+        altezza += CostoRiga(std::max(piuAlto, fine.mezziPunti))
+                   + UnitaPerTwip * (qsizetype(std::max(sopra, 0)) + std::max(sotto, 0));
+        piuAlto = 0;
         dopoParola = true;
         caratteriParagrafo = pezziParagrafo = caratteriParola = pezziParola = 0;
         return Entro();
@@ -245,17 +275,25 @@ public:
     bool Entro() const
     {
         return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
-               && altezzaGrandi <= Rtf::AltezzaGrandiMassima;
+               && altezza <= Rtf::AltezzaMassima * UnitaPerPixel;
     }
 
 private:
-    // n characters more in the formatting last gone over to: in a large size
-    // each takes at most its own square over the width of a narrow box, in
-    // pixels of height (a character wider than the box a whole line).
-    void Grandi(qsizetype n)
+    // A character of text in h half points. Text fills the lines it wraps
+    // into, so a character costs its share of a full line; what can end a
+    // line before it is full (a line break, a tab that goes past the box,
+    // the end of the paragraph) costs a whole line as tall as the tallest
+    // text since the last line break, which that line cannot pass.
+    void ContaAltezza(char16_t u, int mezziPunti)
     {
-        if (ultimo.mezziPunti > MezziPuntiGrandi)
-            altezzaGrandi += n * qsizetype(ultimo.mezziPunti) * ultimo.mezziPunti / 225;
+        piuAlto = std::max(piuAlto, mezziPunti);
+        if (u == 0x2028 || u == '\t') {
+            altezza += CostoRiga(piuAlto);
+            // The line after a break is at least as tall as the break.
+            if (u == 0x2028) piuAlto = mezziPunti;
+        } else {
+            altezza += CostoAltezza(mezziPunti);
+        }
     }
 
     // The writer goes over to formatting a.
@@ -267,7 +305,8 @@ private:
 
     qsizetype elementi = 0;
     qsizetype scritti = 0;
-    qsizetype altezzaGrandi = 0;   // pixels, see Grandi
+    qsizetype altezza = 0;   // units, see ContaAltezza
+    int piuAlto = 0;         // half points of the tallest text since the last line break
     int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
     // The formatting last gone over to: at first none, so that the first
     // run counts its font and colour whatever their indices.

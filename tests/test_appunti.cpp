@@ -304,6 +304,15 @@ TEST_F(Note, IlTestoStaSottoLaBarra)
     f->resize(1, 1);
     EXPECT_GE(f->TxtAppunti()->width(), 0);
     EXPECT_GE(f->TxtAppunti()->height(), 0);
+    // However narrow the box, its text is laid out no narrower than the
+    // notes' bound on height assumes; wide, it fills the box again.
+    const QTextEdit* t = f->TxtAppunti();
+    for (const int larghezza : {1, 90, 150, 120, 600}) {
+        f->resize(larghezza, 300);
+        QCoreApplication::processEvents();
+        const int attesa = std::max(t->viewport()->width(), Rtf::LarghezzaMinima);
+        EXPECT_EQ(t->document()->textWidth(), attesa) << larghezza;
+    }
 }
 
 TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)

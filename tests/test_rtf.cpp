@@ -425,8 +425,9 @@ TEST(Rtf, AnnidamentoLimitato)
     EXPECT_FALSE(Rtf::Leggi("{\\rtf1 " + QByteArray(1'000'000, '{'), d, &errore));
     EXPECT_FALSE(errore.isEmpty());
     // Paragraphs and runs by the million cost the document far more memory
-    // than their bytes: refused past the limit, accepted up to it.
-    QByteArray paragrafi = "{\\rtf1 ";
+    // than their bytes: refused past the limit, accepted up to it (in a
+    // size small enough for their height).
+    QByteArray paragrafi = "{\\rtf1\\fs8 ";
     for (int i = 0; i < Rtf::ElementiMassimi; ++i) paragrafi += "\\par ";
     ASSERT_TRUE(Rtf::Leggi(paragrafi + "}", d, &errore)) << errore.toStdString();
     EXPECT_EQ(d.blockCount(), Rtf::ElementiMassimi);
@@ -434,7 +435,7 @@ TEST(Rtf, AnnidamentoLimitato)
     EXPECT_FALSE(Rtf::Leggi(paragrafi + "\\par x}", d, &errore));
     EXPECT_FALSE(errore.isEmpty());
     EXPECT_EQ(d.blockCount(), Rtf::ElementiMassimi);   // left as it was
-    QByteArray pezzi = "{\\rtf1 ";
+    QByteArray pezzi = "{\\rtf1\\fs8 ";
     for (int i = 0; i < Rtf::ElementiMassimi / 2 + 1; ++i) pezzi += "\\b a\\b0 b";
     EXPECT_FALSE(Rtf::Leggi(pezzi + "}", d));
     // Also inside a skipped destination.
@@ -610,8 +611,11 @@ void Righe(QTextCursor& c, int n)
         c.insertText(QStringLiteral("riga %1 degli appunti").arg(i));
     }
 }
+// Empty paragraphs in 4 pt, the most that their height allows.
 void Vuote(QTextCursor& c, int n)
 {
+    c.setBlockCharFormat(Fmt(false, false, false, {}, 4));
+    c.setCharFormat(Fmt(false, false, false, {}, 4));
     for (int i = 1; i < n; ++i) c.insertBlock();
 }
 // Words alternately bold, one run each.
@@ -619,12 +623,13 @@ void PezziBrevi(QTextCursor& c, int n)
 {
     for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 12));
 }
-// n paragraphs and runs together, 999 runs a paragraph.
+// n paragraphs and runs together, 999 runs a paragraph, in 4 pt.
 void PezziAPagine(QTextCursor& c, int n)
 {
+    c.setBlockCharFormat(Fmt(false, false, false, {}, 4));
     for (int i = 1; i < n; ++i) {
         if (i % 1000 == 0) c.insertBlock();
-        else c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 12));
+        else c.insertText(QStringLiteral("ab "), Fmt(i % 2, false, false, {}, 4));
     }
 }
 void ColoriInUnaParola(QTextCursor& c, int n)
@@ -716,7 +721,7 @@ TEST(Rtf, CioCheSiScriveSiRilegge)
 // just within the bound opens, and written again still opens.
 TEST(Rtf, UltimoParagrafoSenzaParContato)
 {
-    QByteArray rtf = "{\\rtf1 ";
+    QByteArray rtf = "{\\rtf1\\fs8 ";
     for (int i = 0; i < Rtf::ElementiMassimi - 2; ++i) rtf += "\\par ";
     QTextDocument d;
     ASSERT_TRUE(Rtf::Leggi(rtf + "x}", d));   // E-2 paragraphs, a run, the last paragraph
@@ -734,23 +739,30 @@ TEST(Rtf, UltimoParagrafoSenzaParContato)
 // never fewer than it writes.
 TEST(Rtf, LimiteDiByte)
 {
-    // Paragraphs of words of plain letters and tabs (one byte each) up to
-    // just below the bound, then the last one grown or cut to write exactly
-    // the bound.
+    // Paragraphs of words of 4 pt characters written as nine bytes each
+    // (the height keeps plain text far below the bound) up to just below
+    // the bound, then the last one filled with plain letters (one byte
+    // each) to write exactly the bound.
+    const QString parola = QString(4, QChar(0xAC00)) + QLatin1Char(' ');
     QString paragrafo;
-    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += QStringLiteral("aaaa\taaaa ");
+    while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += parola;
     QTextDocument d;
     QTextCursor c(&d);
     c.beginEditBlock();
-    const qsizetype quanti = Rtf::DimensioneMassima / (paragrafo.size() + 16) - 1;
+    c.setBlockCharFormat(Fmt(false, false, false, {}, 4));
+    c.setCharFormat(Fmt(false, false, false, {}, 4));
+    const qsizetype byteParagrafo = Rtf::Scrivi(QTextDocumentFragment::fromPlainText(paragrafo), d.defaultFont()).size();
+    const qsizetype quanti = Rtf::DimensioneMassima / byteParagrafo - 1;
     for (qsizetype i = 0; i < quanti; ++i) {
         c.insertText(paragrafo);
         c.insertBlock();
     }
-    c.insertText((paragrafo + paragrafo).left(int(Rtf::DimensioneMassima - Rtf::Scrivi(d).size())));
+    const qsizetype resto = (Rtf::DimensioneMassima - Rtf::Scrivi(d).size()) / 37 - 2;
+    c.insertText((paragrafo + paragrafo).left(int(resto * 5)));
     const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
-    if (scarto > 0) c.insertText(QString(scarto, QLatin1Char('b')));
-    for (qsizetype i = 0; i < -scarto; ++i) c.deletePreviousChar();
+    ASSERT_GT(scarto, 0);
+    ASSERT_LT(scarto, 200);
+    c.insertText(QString(scarto, QLatin1Char('b')));
     c.endEditBlock();
     ASSERT_EQ(Rtf::Scrivi(d).size(), Rtf::DimensioneMassima);
 
@@ -1063,20 +1075,29 @@ TEST(Rtf, CioCheSiApreSiRisalva)
         for (int i = 0, n = int(gen.bounded(40)); i < n; ++i) rtf += pezzi[gen.bounded(int(std::size(pezzi)))];
         SiRisalva(rtf + "}", "generato");
     }
-    // Tab-separated columns of many megabytes: written as they are read.
+    // Tab-separated columns of megabytes (in 4 pt, as many as their
+    // height allows): written as they are read.
     QByteArray riga;
     while (riga.size() < 1000) riga += "12\t3/4\tmet\\'e0\t";
-    QByteArray colonne = "{\\rtf1 ";
-    while (colonne.size() < 15'000'000) colonne += riga + "\\par\r\n";
+    QByteArray colonne = "{\\rtf1\\fs8 ";
+    while (colonne.size() < 2'000'000) colonne += riga + "\\par\r\n";
     SiRisalva(colonne + "}", "colonne");
     QTextDocument d;
     ASSERT_TRUE(Rtf::Leggi(colonne + "}", d));
-    // Files just within the byte bound whose every byte grows when written:
-    // refused, or saved again.
+    // Files of small text whose every byte grows when written (a euro sign,
+    // one byte, is written in seven) to just below the byte bound and just
+    // past it: saved again, or refused.
+    QByteArray paragrafo;
+    for (int i = 0; i < 20; ++i) paragrafo += QByteArray(4999, '\x80') + ' ';
+    QByteArray crescono = "{\\rtf1\\fs8 ";
+    for (int i = 0; i < 47; ++i) crescono += paragrafo + "\\par ";
+    QTextDocument letto;
+    EXPECT_TRUE(Rtf::Leggi(crescono + "}", letto));
+    SiRisalva(crescono + "}", "byte che crescono");
+    crescono += paragrafo + "\\par " + paragrafo;
+    EXPECT_FALSE(Rtf::Leggi(crescono + "}", letto));
+    SiRisalva(crescono + "}", "byte che crescono oltre");
     const qsizetype n = Rtf::DimensioneMassima - 8;
-    QByteArray parole;
-    for (qsizetype i = 0; i < n / 100; ++i) parole += QByteArray(60, '\xe8') + ' ' + QByteArray(34, '\t') + "\\par";
-    SiRisalva("{\\rtf1 " + parole + "}", "byte che crescono");
     QByteArray paragrafi = "{\\rtf1 ";
     while (paragrafi.size() < n) paragrafi += "\\\r";
     SiRisalva(paragrafi + "}", "paragrafi brevi");
@@ -1136,8 +1157,9 @@ TEST(Rtf, FontDistintiLimitati)
         c.insertText(QStringLiteral("di nuovo"), QTextCharFormat());
     };
     AlLimite(forme, Rtf::FontDistintiMassimi - 1, "font distinti");   // the document's own font is one more
-    // Text in the largest size: a character takes a line of a narrow box.
+    // Text in the largest size: a character takes a line of the narrowest
+    // box; one paragraph of it, its end a line more.
     const auto grandi = [](QTextCursor& c, int n) { c.insertText(QString(n, QLatin1Char('M')), Fmt(false, false, false, {}, 1638)); };
-    AlLimite(grandi, int(Rtf::AltezzaGrandiMassima / (3276 * 3276 / 225)), "testo enorme");
+    AlLimite(grandi, int(Rtf::AltezzaMassima * 56 / (57 * 3276)) - 1, "testo enorme");
 }
 

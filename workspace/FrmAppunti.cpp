@@ -42,6 +42,19 @@ public:
     using QTextEdit::QTextEdit;
 
 protected:
+    // The text is never laid out narrower than the notes' bound on height
+    // assumes: a narrower box wraps it at that width and scrolls sideways.
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QTextEdit::resizeEvent(e);
+        const bool stretta = viewport()->width() < Rtf::LarghezzaMinima;
+        if (stretta && (lineWrapMode() != FixedPixelWidth || lineWrapColumnOrWidth() != Rtf::LarghezzaMinima)) {
+            setLineWrapColumnOrWidth(Rtf::LarghezzaMinima);
+            setLineWrapMode(FixedPixelWidth);
+        } else if (!stretta && lineWrapMode() != WidgetWidth) {
+            setLineWrapMode(WidgetWidth);
+        }
+    }
     QMimeData* createMimeDataFromSelection() const override
     {
         const QTextCursor c = textCursor();

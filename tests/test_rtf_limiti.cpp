@@ -1,0 +1,321 @@
+// The notes' bounds at their edges: the writer's own limit found by search,
+// the reader agreeing with it on both sides, and text at the bound on
+// height laid out by Qt well within the height its layout can handle.
+#include "platform/Rtf.h"
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iostream>
+
+namespace {
+
+// A document of n pieces of one shape, as a pupil makes it.
+using Forma = std::function<void(QTextCursor&, int)>;
+
+QTextCharFormat Fmt(double punti, bool grassetto = false)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(punti);
+    f.setFontWeight(grassetto ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+// The box's own font: the notes' documents are shown in it.
+QFont FontCasella()
+{
+    QFont f = QApplication::font("QTextEdit");
+    f.setPointSize(12);
+    return f;
+}
+
+// A document set up as the box sets up its own: its font, and words too
+// long for a line broken anywhere.
+void Come(QTextDocument& d)
+{
+    d.setDefaultFont(FontCasella());
+    QTextOption o = d.defaultTextOption();
+    o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    d.setDefaultTextOption(o);
+}
+
+std::unique_ptr<QTextDocument> Componi(const Forma& forma, int n)
+{
+    auto d = std::make_unique<QTextDocument>();
+    Come(*d);
+    QTextCursor c(d.get());
+    c.beginEditBlock();
+    forma(c, n);
+    c.endEditBlock();
+    return d;
+}
+
+bool Scrive(const Forma& forma, int n) { return n <= 0 || Rtf::ScriviEntroLimiti(*Componi(forma, n)).has_value(); }
+
+// The most pieces the writer takes: it takes n, and refuses n + 1. The
+// search starts from a guess and widens by doubling, so a good guess costs
+// few documents; a bad one only more of them.
+int LimiteDelloScrittore(const Forma& forma, int stima)
+{
+    int dentro, fuori, passo = 1;
+    if (Scrive(forma, stima)) {
+        dentro = stima;
+        while (Scrive(forma, dentro + passo)) dentro += passo, passo *= 2;
+        fuori = dentro + passo;
+    } else {
+        fuori = stima;
+        while (!Scrive(forma, std::max(fuori - passo, 0))) fuori -= passo, passo *= 2;
+        dentro = std::max(fuori - passo, 0);
+    }
+    while (fuori - dentro > 1) {
+        const int m = dentro + (fuori - dentro) / 2;
+        (Scrive(forma, m) ? dentro : fuori) = m;
+    }
+    return dentro;
+}
+
+// n words of one shape in one size, perParagrafo to a paragraph.
+Forma Parole(double punti, const QString& parola, int perParagrafo, bool grassetto = false)
+{
+    return [=](QTextCursor& c, int n) {
+        const QTextCharFormat f = Fmt(punti, grassetto);
+        c.setBlockCharFormat(f);
+        QString paragrafo;
+        for (int i = 0; i < n; ++i) {
+            paragrafo += parola;
+            if ((i + 1) % perParagrafo == 0 || i + 1 == n) {
+                c.insertText(paragrafo, f);
+                paragrafo.clear();
+                if (i + 1 < n) c.insertBlock(QTextBlockFormat(), f);
+            }
+        }
+    };
+}
+
+// What the model gives a character of h half points and a line of its own,
+// in 1/56 of a pixel: only to guess where the search starts.
+qsizetype Stima(double unitaPerPezzo) { return qsizetype(double(Rtf::AltezzaMassima) * 56 / unitaPerPezzo); }
+double Carattere(double punti)
+{
+    const double h = std::max(punti * 2, 8.0);
+    return std::min(h * h, 57 * h);
+}
+double Riga(double punti) { return 57 * std::max(punti * 2, 8.0); }
+
+struct Caso {
+    const char* nome;
+    Forma forma;
+    int stima;
+    // Whether the reader refuses one piece past the writer's limit; the
+    // colours past the table it takes as automatic.
+    bool oltreRifiutato = true;
+};
+
+}   // namespace
+
+// Every bound at its edge, found as the writer finds it: what it writes
+// there and just below the reader opens; what it refuses one piece further
+// the reader refuses too (or, for colours past the table, takes and the
+// writer writes again); and the writer's file at the edge with one more
+// character spliced into its last paragraph is either refused by the reader
+// or written again by the writer.
+TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
+{
+    std::vector<Caso> casi;
+    // Bytes: words of characters written as nine bytes each, in fonts whose
+    // index in the table takes two digits, changing every hundred words.
+    casi.push_back({"byte", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < 20; ++i) {
+                            QTextCharFormat f = Fmt(4);
+                            f.setFontFamilies({QStringLiteral("Font%1").arg(i)});
+                            c.insertText(QStringLiteral("x"), f);
+                        }
+                        const QString parola = QString(4, QChar(0xAC00)) + QLatin1Char(' ');
+                        for (int i = 0; i < n; i += 100) {
+                            QTextCharFormat f = Fmt(4);
+                            f.setFontFamilies({QStringLiteral("Font%1").arg(10 + i / 100 % 10)});
+                            c.insertText(parola.repeated(std::min(100, n - i)), f);
+                            if (i / 100 % 40 == 39) c.insertBlock(QTextBlockFormat(), f);
+                        }
+                    }, int((Rtf::DimensioneMassima - 1000) / 37.063)});   // 37 bytes a word, and the font changes
+    casi.push_back({"paragrafi", Parole(4, QString(), 1), Rtf::ElementiMassimi});
+    casi.push_back({"pezzi in un paragrafo", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(8, i % 2));
+                    }, Rtf::PezziParagrafoMassimi});
+    casi.push_back({"caratteri di una parola", Parole(12, QStringLiteral("a"), 1 << 30), Rtf::CaratteriParolaMassimi});
+    casi.push_back({"pezzi di una parola", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("a"), Fmt(12, i % 2));
+                    }, Rtf::PezziParolaMassimi});
+    casi.push_back({"colori", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) {
+                            QTextCharFormat f = Fmt(12);
+                            f.setForeground(QColor::fromRgb(QRgb(i + 1)));
+                            c.insertText(QStringLiteral("a "), f);
+                        }
+                    }, 4095, false});
+    casi.push_back({"font distinti", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) {
+                            QTextCharFormat f = Fmt(8 + i / 4, i % 2);
+                            f.setFontItalic(i / 2 % 2);
+                            c.insertText(QStringLiteral("ab "), f);
+                        }
+                    }, Rtf::FontDistintiMassimi - 1});
+    // The height, in sizes above and below 72 pt, the words of a paragraph
+    // and its end counted.
+    for (double punti : {72.5, 73.0, 99.5, 500.0, 1638.0, 71.5, 40.0, 12.0}) {
+        const int perParagrafo = punti > 100 ? 5 : 40;
+        const double costo = 5 * Carattere(punti) + Riga(punti) / perParagrafo;
+        casi.push_back({"altezza", Parole(punti, QStringLiteral("aaaa "), perParagrafo), int(Stima(costo))});
+    }
+    // ... and in sizes mixed in one document, a word in each.
+    const double misti[] = {72.5, 4, 300.5, 12, 1000, 30.5};
+    casi.push_back({"altezza in piu' dimensioni", [&misti](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) {
+                            c.insertText(QStringLiteral("aaaa "), Fmt(misti[i % 6]));
+                            if (i % 30 == 29) c.insertBlock();
+                        }
+                    }, int(Stima(5 * (Carattere(72.5) + Carattere(4) + Carattere(300.5) + Carattere(12) + Carattere(1000)
+                                      + Carattere(30.5)) / 6))});
+
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const int limite = LimiteDelloScrittore(caso.forma, caso.stima);
+        ASSERT_GT(limite, 1);
+        QTextDocument letto;
+        QString errore;
+        QByteArray alBordo;
+        for (int n : {limite - 1, limite}) {
+            const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(*Componi(caso.forma, n));
+            ASSERT_TRUE(rtf.has_value()) << n;
+            EXPECT_TRUE(Rtf::Leggi(*rtf, letto, &errore)) << n << ' ' << errore.toStdString();
+            alBordo = *rtf;
+        }
+        // One piece more, written without the check, as it is and without
+        // the line ends the writer puts in (the reader ignores them, so the
+        // file is smaller than what the writer writes for it): the reader
+        // refuses it, or takes what the writer writes again.
+        QByteArray oltre = Rtf::Scrivi(*Componi(caso.forma, limite + 1));
+        for (int compatto = 0; compatto < 2; ++compatto) {
+            if (compatto) oltre.replace("\r\n", "");
+            const bool preso = Rtf::Leggi(oltre, letto);
+            EXPECT_NE(preso, caso.oltreRifiutato) << limite + 1 << ' ' << compatto;
+            if (preso) {
+                EXPECT_TRUE(Rtf::ScriviEntroLimiti(letto).has_value()) << compatto;
+            }
+        }
+        // The file at the edge with a character more in its last paragraph,
+        // plain or escaped.
+        const qsizetype fine = alBordo.lastIndexOf("\\par");
+        ASSERT_GT(fine, 0);
+        for (const char* giunta : {"a", "\\'e8", "\\line "}) {
+            QByteArray rtf = alBordo;
+            rtf.insert(fine, giunta);
+            if (Rtf::Leggi(rtf, letto)) {
+                EXPECT_TRUE(Rtf::ScriviEntroLimiti(letto).has_value()) << giunta;
+            }
+        }
+    }
+}
+
+// Text at the bound on height, in every shape that makes a document tall
+// (large and small sizes, wide and narrow letters, short words, tabs, line
+// breaks, empty and spaced paragraphs, one tall character on each line of
+// tiny ones), opened and laid out in the box's font at the narrowest width
+// the box lays its text out at: taken, and far under the height at which
+// Qt's layout stops answering (8,388,607 px); one piece more refused.
+TEST(RtfLimiti, AltezzaAlLimiteSiDisponeInQt)
+{
+    std::vector<Caso> casi;
+    for (double punti : {4.0, 8.0, 12.0, 24.0, 72.0, 72.5, 200.0, 1638.0}) {
+        const int perParagrafo = punti < 10 ? 20'000 : punti < 100 ? 100 : 3;
+        casi.push_back({"parole", Parole(punti, QStringLiteral("mmmm "), perParagrafo),
+                        int(Stima(5 * Carattere(punti) + Riga(punti) / perParagrafo))});
+    }
+    for (double punti : {28.0, 40.0})
+        for (const QString& parola : {QStringLiteral("mmmm "), QStringLiteral("WWWW ")})
+            casi.push_back({"grassetto", Parole(punti, parola, 100, true), int(Stima(5 * Carattere(punti) + Riga(punti) / 100))});
+    for (double punti : {20.0, 30.0})
+        casi.push_back({"una lettera", Parole(punti, QStringLiteral("W "), 200),
+                        int(Stima(2 * Carattere(punti) + Riga(punti) / 200))});
+    for (double punti : {20.0, 40.0}) {
+        casi.push_back({"tabulazioni", Parole(punti, QStringLiteral("W\t"), 200),
+                        int(Stima(Carattere(punti) + Riga(punti) + Riga(punti) / 200))});
+        casi.push_back({"a capo", Parole(punti, QStringLiteral("W") + QChar(0x2028), 200),
+                        int(Stima(Carattere(punti) + Riga(punti) + Riga(punti) / 200))});
+    }
+    for (double punti : {72.0, 300.0})
+        casi.push_back({"paragrafi vuoti", Parole(punti, QString(), 1), int(Stima(Riga(punti)))});
+    casi.push_back({"paragrafi spaziati", [](QTextCursor& c, int n) {
+                        QTextBlockFormat b;
+                        b.setTopMargin(40);
+                        b.setBottomMargin(40);
+                        c.setBlockFormat(b);
+                        c.setBlockCharFormat(Fmt(72));
+                        for (int i = 1; i < n; ++i) c.insertBlock(b, Fmt(72));
+                    }, int(Stima(Riga(72) + 4 * 1200))});
+    // One tall character a line, the rest of the line tiny (counted as
+    // 4 pt): ended by a line break, or wrapped after it; a hundred lines to
+    // a paragraph.
+    for (double punti : {28.0, 40.0}) {
+        const auto fila = [punti](const QString& minuscoli) {
+            return [punti, minuscoli](QTextCursor& c, int n) {
+                for (int i = 0; i < n; ++i) {
+                    c.insertText(QStringLiteral("W"), Fmt(punti, true));
+                    c.insertText(minuscoli, Fmt(1));
+                    if (i % 100 == 99) c.insertBlock();
+                }
+            };
+        };
+        casi.push_back({"alto tra minuscoli, a capo", fila(QString(QChar(0x2028))),
+                        int(Stima(Carattere(punti) + Riga(punti) + Riga(1) / 100))});
+        if (punti > 30)
+            casi.push_back({"alto tra minuscoli, a parole", fila(QStringLiteral(" ii ii ii ")),
+                            int(Stima(Carattere(punti) + 10 * Carattere(1) + Riga(punti) / 100))});
+    }
+
+    // A character three ems wide (from a fallback font with tall lines),
+    // each alone on its line after a tiny blank, in the size where that
+    // comes nearest the count.
+    casi.push_back({"tre em", [](QTextCursor& c, int n) {
+                        for (int i = 0; i < n; ++i) {
+                            c.insertText(QString(QChar(0x2E3B)), Fmt(26, true));
+                            c.insertText(QStringLiteral(" "), Fmt(1));
+                            if (i % 100 == 99) c.insertBlock();
+                        }
+                    }, int(Stima(Carattere(26) + Carattere(1) + Riga(26) / 100))});
+
+    double piuAlto = 0, rapportoMassimo = 0;
+    const char* nomeMassimo = "";
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const int limite = LimiteDelloScrittore(caso.forma, caso.stima);
+        const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(*Componi(caso.forma, limite));
+        ASSERT_TRUE(rtf.has_value());
+        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(*Componi(caso.forma, limite + 1)), *std::make_unique<QTextDocument>()));
+        QTextDocument d;
+        Come(d);
+        ASSERT_TRUE(Rtf::Leggi(*rtf, d));
+        d.setTextWidth(Rtf::LarghezzaMinima);
+        const double altezza = d.documentLayout()->documentSize().height();
+        EXPECT_LT(altezza, 7'000'000) << limite;
+        // The bound is on height, not on some other count: the text at the
+        // bound fills a good part of it.
+
+        if (altezza > piuAlto) piuAlto = altezza, nomeMassimo = caso.nome;
+        rapportoMassimo = std::max(rapportoMassimo, altezza / double(Rtf::AltezzaMassima));
+    }
+    std::cout << "altezza massima disposta: " << qint64(piuAlto) << " px (" << nomeMassimo << "), "
+              << rapportoMassimo << " del limite contato\n";
+
+    // The shape that froze the layout: eight paragraphs of 20,000 words in
+    // 72 pt, refused.
+    QByteArray congelava = "{\\rtf1\\fs144 ";
+    for (int i = 0; i < 8; ++i) congelava += QByteArray("aaaa ").repeated(20'000) + "\\par ";
+    QTextDocument d;
+    QString errore;
+    EXPECT_FALSE(Rtf::Leggi(congelava + "}", d, &errore));
+    EXPECT_EQ(errore.toStdString(), "Il testo RTF è troppo grande");
+}
