@@ -64,7 +64,7 @@ void PaginaWeb(QTextCursor& c)
 }
 
 // Just within the bound on height, the most characters: 4 pt text (smaller
-// sizes count as 4 pt) in paragraphs of about 760, about 5.1 million.
+// sizes count as 4 pt) in paragraphs of about 770, about 4.3 million.
 void Minuti(QTextCursor& c)
 {
     const QString frase = QStringLiteral("Questo è un testo lungo incollato negli appunti, con parole normali. ");
@@ -73,14 +73,14 @@ void Minuti(QTextCursor& c)
     QTextCharFormat f;
     f.setFontPointSize(4);
     c.setBlockCharFormat(f);
-    for (int i = 0; i < 6'700; ++i) {
+    for (int i = 0; i < 5'600; ++i) {
         if (i > 0) c.insertBlock(QTextBlockFormat(), f);
         c.insertText(paragrafo, f);
     }
 }
 
 // Just within the bound on height, the tallest text that Qt lays out at
-// 100 px: words of bold m in 40 pt, a hundred to a paragraph (about 3.6
+// 100 px: words of bold m in 40 pt, a hundred to a paragraph (about 3
 // million pixels).
 void Alti(QTextCursor& c)
 {
@@ -88,7 +88,7 @@ void Alti(QTextCursor& c)
     f.setFontPointSize(40);
     c.setBlockCharFormat(f);
     const QString paragrafo = QStringLiteral("mmmm ").repeated(100);
-    for (int i = 0; i < 146; ++i) {
+    for (int i = 0; i < 122; ++i) {
         if (i > 0) c.insertBlock(QTextBlockFormat(), f);
         c.insertText(paragrafo, f);
     }

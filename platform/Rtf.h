@@ -134,13 +134,14 @@ inline constexpr int FontDistintiMassimi = 256;
 //     of its last line), a line break and a tab (either may end a line
 //     before it is full);
 //   . the space before and after a paragraph, 4 units a twip.
-//   At most 6,000,000 pixels so counted: about 580,000 characters of 12 pt
-//   text, 41,000 of 72 pt, 1,800 of 1638 pt, 5,200,000 of 4 pt or smaller.
-//   Text at this bound lays out at 100 px under 5.8 million pixels tall
-//   (characters three ems wide, each alone on its line, come nearest; empty
-//   paragraphs 4.6 million), and the most characters it allows are laid
-//   out whole in well under a second.
-inline constexpr qsizetype AltezzaMassima = 6'000'000;
+//   At most 5,000,000 pixels so counted: about 486,000 characters of 12 pt
+//   text, 34,000 of 72 pt, 1,500 of 1638 pt, 4,375,000 of 4 pt or smaller.
+//   Text at this bound lays out at 100 px under 4.9 million pixels tall
+//   (characters three ems wide from a fallback font, each alone on its
+//   line, come nearest, at 0.96 of the count; empty paragraphs at 0.76),
+//   which leaves room for fonts with taller lines than those measured, and
+//   the most characters it allows are laid out whole in well under a second.
+inline constexpr qsizetype AltezzaMassima = 5'000'000;
 // The narrowest width in pixels at which the notes box lays its text out
 // (a narrower box wraps it at this width, with a horizontal scroll bar):
 // the height above is counted at this width.

@@ -25,7 +25,7 @@ inline constexpr int MezziPuntiMassimi = 3276;     // 1638 pt, the largest size 
 // The count of the height of the text (Misura), in units of 1/56 of a pixel
 // of height in a box LarghezzaMinima wide. Characters are counted at no less
 // than 4 pt: smaller ones take no less time to lay out, and so the most
-// characters a file holds stays about five million.
+// characters a file holds stays under four and a half million.
 inline constexpr int UnitaPerPixel = 56;
 inline constexpr int MezziPuntiMinimi = 8;
 // A line of its own: a line as tall as text of h half points takes 57 * h

@@ -743,7 +743,7 @@ TEST(Rtf, LimiteDiByte)
     // (the height keeps plain text far below the bound) up to just below
     // the bound, then the last one filled with plain letters (one byte
     // each) to write exactly the bound.
-    const QString parola = QString(4, QChar(0xAC00)) + QLatin1Char(' ');
+    const QString parola = QString(8, QChar(0xAC00)) + QLatin1Char(' ');
     QString paragrafo;
     while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += parola;
     QTextDocument d;
@@ -757,8 +757,8 @@ TEST(Rtf, LimiteDiByte)
         c.insertText(paragrafo);
         c.insertBlock();
     }
-    const qsizetype resto = (Rtf::DimensioneMassima - Rtf::Scrivi(d).size()) / 37 - 2;
-    c.insertText((paragrafo + paragrafo).left(int(resto * 5)));
+    const qsizetype resto = (Rtf::DimensioneMassima - Rtf::Scrivi(d).size()) / 73 - 2;
+    c.insertText((paragrafo + paragrafo).left(int(resto * 9)));
     const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
     ASSERT_GT(scarto, 0);
     ASSERT_LT(scarto, 200);
@@ -1085,12 +1085,12 @@ TEST(Rtf, CioCheSiApreSiRisalva)
     QTextDocument d;
     ASSERT_TRUE(Rtf::Leggi(colonne + "}", d));
     // Files of small text whose every byte grows when written (a euro sign,
-    // one byte, is written in seven) to just below the byte bound and just
-    // past it: saved again, or refused.
+    // one byte, is written in seven) to just below the height bound, some
+    // 30 MB written, and just past it: saved again, or refused.
     QByteArray paragrafo;
     for (int i = 0; i < 20; ++i) paragrafo += QByteArray(4999, '\x80') + ' ';
     QByteArray crescono = "{\\rtf1\\fs8 ";
-    for (int i = 0; i < 47; ++i) crescono += paragrafo + "\\par ";
+    for (int i = 0; i < 43; ++i) crescono += paragrafo + "\\par ";
     QTextDocument letto;
     EXPECT_TRUE(Rtf::Leggi(crescono + "}", letto));
     SiRisalva(crescono + "}", "byte che crescono");
