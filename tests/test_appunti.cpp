@@ -3,6 +3,7 @@
 #include "AiutiFinestre.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/HtmlIncollato.h"
 #include "platform/Rtf.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
@@ -11,11 +12,14 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QToolBar>
+#include <tuple>
 
 namespace {
 
@@ -406,6 +410,157 @@ TEST_F(Note, IncollareSenzaNullaDiUtileNonCambiaNulla)
         QTest::mouseClick(t->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
         EXPECT_EQ(t->toPlainText(), QStringLiteral("parola"));
         EXPECT_EQ(QuadernoModificato, FALSO);
+    }
+    appunti->clear();
+}
+
+namespace {
+
+// The paragraphs of the notes that hold some text, each with its blanks
+// made single.
+QStringList ParagrafiPieni(const QTextDocument* d)
+{
+    QStringList l;
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+        if (!b.text().trimmed().isEmpty()) l << b.text().simplified();
+    return l;
+}
+
+// Something of what Qt makes for tables and pictures.
+bool HaTabelleOImmagini(const QTextDocument* d)
+{
+    if (!d->rootFrame()->childFrames().isEmpty()) return true;
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) return true;
+    return false;
+}
+
+QString Ripeti(const QString& pezzo, int n)
+{
+    QString s;
+    for (int i = 0; i < n; ++i) s += pezzo;
+    return s;
+}
+
+struct Incollo {
+    QString nome;
+    QString html;
+    QString testo;         // the plain text beside it
+    bool preso;            // taken, or refused with the warning
+    QStringList attesi;    // taken: the paragraphs that follow "inizio"
+};
+
+QStringList Numerati(const QString& modello, int n)
+{
+    QStringList l;
+    for (int i = 0; i < n; ++i) l << modello.arg(i);
+    return l;
+}
+
+// Pastes that stall or crash Qt's HTML import and layout, or that the notes
+// could not save, generated at several sizes.
+std::vector<Incollo> IncolliOstili()
+{
+    std::vector<Incollo> casi;
+    // Layout tables nested deeper and deeper: each level's text a paragraph.
+    for (int profondita : {1, 5, 20, 30, 300, 3000}) {
+        QString html;
+        for (int i = 0; i < profondita; ++i) html += QStringLiteral("<table><tr><td>x%1").arg(i);
+        for (int i = 0; i < profondita; ++i) html += QStringLiteral("</td></tr></table>");
+        casi.push_back({QStringLiteral("tabelle annidate %1").arg(profondita), html, {}, true,
+                        Numerati(QStringLiteral("x%1"), profondita)});
+    }
+    // Wild spans, and many cells: each cell a paragraph, in order.
+    QRandomGenerator caso(33);
+    for (const auto& [righe, colonne, span] : {std::tuple{20, 10, 1000}, std::tuple{60, 30, 50}, std::tuple{300, 30, 1}}) {
+        QString html = QStringLiteral("<table border=1>");
+        QStringList celle;
+        for (int r = 0; r < righe; ++r) {
+            html += QStringLiteral("<tr>");
+            for (int c = 0; c < colonne; ++c) {
+                html += QStringLiteral("<td colspan=%1 rowspan='%2'>c%3_%4</td>")
+                            .arg(caso.bounded(1, span + 1)).arg(caso.bounded(1, span + 1)).arg(r).arg(c);
+                celle << QStringLiteral("c%1_%2").arg(r).arg(c);
+            }
+            html += QStringLiteral("</tr>");
+        }
+        casi.push_back({QStringLiteral("%1 x %2 celle").arg(righe).arg(colonne), html + QStringLiteral("</table>"), {},
+                        true, celle});
+    }
+    // Spans and blocks nested thousands deep.
+    QString parole, blocchi, lettere;
+    QStringList attesiBlocchi, paroleAttese;
+    for (int i = 0; i < 20'000; ++i) {
+        parole += QStringLiteral("<span style=\"color:#%1\">w%2 ").arg(i % 7 * 30, 6, 10, QLatin1Char('0')).arg(i);
+        paroleAttese << QStringLiteral("w%1").arg(i);
+    }
+    for (int i = 0; i < 5'000; ++i) blocchi += QStringLiteral("<div>d%1 ").arg(i);
+    attesiBlocchi = Numerati(QStringLiteral("d%1"), HtmlIncollato::ProfonditaMassima - 1);
+    attesiBlocchi << Numerati(QStringLiteral("d%1"), 5'000).mid(HtmlIncollato::ProfonditaMassima - 1).join(QLatin1Char(' '));
+    for (int i = 0; i < 100'000; ++i) lettere += QStringLiteral("<span>x");
+    casi.push_back({QStringLiteral("span annidati"), parole, {}, true, {paroleAttese.join(QLatin1Char(' '))}});
+    casi.push_back({QStringLiteral("div annidati"), blocchi, {}, true, attesiBlocchi});
+    // ... whose text is one word past the longest the notes keep.
+    casi.push_back({QStringLiteral("una parola annidata"), lettere, {}, false, {}});
+    // A list far longer than a list keeps: every item still a paragraph.
+    QString lista = QStringLiteral("<ol>");
+    for (int i = 0; i < 20'000; ++i) lista += QStringLiteral("<li>v%1</li>").arg(i);
+    casi.push_back({QStringLiteral("lista lunga"), lista + QStringLiteral("</ol>"), {}, true,
+                    Numerati(QStringLiteral("v%1"), 20'000)});
+    // Pictures and backgrounds that name a device that never ends.
+    casi.push_back({QStringLiteral("immagini"),
+                    QStringLiteral("<p style=\"background-image:url(/dev/zero)\">a<img src=\"/dev/zero\">"
+                                   "<span style=\"background: url('file:///dev/zero')\">b</span></p>"),
+                    {}, true, {QStringLiteral("ab")}});
+    // Too large to import as HTML: the plain text beside it, or nothing.
+    QString grande;
+    for (qsizetype i = 0; i <= HtmlIncollato::TagMassimi; ++i) grande += QStringLiteral("<b>x</b> ");
+    casi.push_back({QStringLiteral("HTML enorme col testo"), grande, QStringLiteral("testo\tsemplice"), true,
+                    {QStringLiteral("testo semplice")}});
+    casi.push_back({QStringLiteral("HTML enorme da solo"), grande, {}, false, {}});
+    // Characters the notes do not keep, far more than a word holds.
+    casi.push_back({QStringLiteral("controlli"), {}, QStringLiteral("a") + QString(200'000, QChar(1)) + QStringLiteral("b"),
+                    true, {QStringLiteral("ab")}});
+    casi.push_back({QStringLiteral("controlli in HTML"), QStringLiteral("<p>a") + Ripeti(QStringLiteral("&#1;"), 200'000) + QStringLiteral("b"),
+                    {}, true, {QStringLiteral("ab")}});
+    return casi;
+}
+
+} // namespace
+
+// Whatever HTML or text the clipboard holds, Ctrl+V into the notes takes it
+// (with no table and no picture, each cell's text a paragraph of its own, in
+// order) or refuses it with the warning and nothing changed; either way the
+// box answers the next key.
+TEST_F(Note, GliIncolliOstiliSiPrendonoOSiRifiutano)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QClipboard* appunti = QGuiApplication::clipboard();
+    for (const Incollo& caso : IncolliOstili()) {
+        SCOPED_TRACE(caso.nome.toStdString());
+        CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("inizio\n")); });
+        MettiInFondo(t);
+        Modale::Azzera();
+        QuadernoModificato = FALSO;
+        auto* dati = new QMimeData;
+        if (!caso.html.isEmpty()) dati->setHtml(caso.html);
+        if (!caso.testo.isEmpty()) dati->setText(caso.testo);
+        appunti->setMimeData(dati);
+        QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        if (caso.preso) {
+            EXPECT_EQ(ParagrafiPieni(t->document()), QStringList{QStringLiteral("inizio")} + caso.attesi);
+            EXPECT_FALSE(HaTabelleOImmagini(t->document()));
+            EXPECT_EQ(QuadernoModificato, VERO);
+            EXPECT_TRUE(Modale::Mostrati().isEmpty());
+        } else {
+            EXPECT_EQ(t->toPlainText(), QStringLiteral("inizio\n"));
+            EXPECT_EQ(QuadernoModificato, FALSO);
+            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|Gli appunti sono troppo lunghi")});
+        }
+        QTest::keyClick(t, Qt::Key_Z);
+        EXPECT_TRUE(t->toPlainText().endsWith(QLatin1Char('z')));
     }
     appunti->clear();
 }
