@@ -1,6 +1,7 @@
 // The notes window: its toolbar's formatting, activation and deactivation,
 // closing that only hides, the layout and the modified flag.
 #include "AiutiFinestre.h"
+#include "commands/Comandi.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
 #include "platform/HtmlIncollato.h"
@@ -9,6 +10,7 @@
 #include "workspace/FrmAppunti.h"
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
@@ -18,7 +20,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextFrame>
+#include <QTextList>
 #include <QToolBar>
+#include <functional>
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -426,13 +431,16 @@ QStringList ParagrafiPieni(const QTextDocument* d)
     return l;
 }
 
-// Something of what Qt makes for tables and pictures.
-bool HaTabelleOImmagini(const QTextDocument* d)
+// Something of what Qt makes for tables and pictures, or a list longer
+// than a list keeps.
+bool HaTabelleImmaginiOListeLunghe(const QTextDocument* d)
 {
     if (!d->rootFrame()->childFrames().isEmpty()) return true;
-    for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+        if (b.textList() && b.textList()->count() > HtmlIncollato::VociListaMassime) return true;
         for (auto it = b.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat()) return true;
+    }
     return false;
 }
 
@@ -551,7 +559,7 @@ TEST_F(Note, GliIncolliOstiliSiPrendonoOSiRifiutano)
         QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
         if (caso.preso) {
             EXPECT_EQ(ParagrafiPieni(t->document()), QStringList{QStringLiteral("inizio")} + caso.attesi);
-            EXPECT_FALSE(HaTabelleOImmagini(t->document()));
+            EXPECT_FALSE(HaTabelleImmaginiOListeLunghe(t->document()));
             EXPECT_EQ(QuadernoModificato, VERO);
             EXPECT_TRUE(Modale::Mostrati().isEmpty());
         } else {
@@ -563,4 +571,97 @@ TEST_F(Note, GliIncolliOstiliSiPrendonoOSiRifiutano)
         EXPECT_TRUE(t->toPlainText().endsWith(QLatin1Char('z')));
     }
     appunti->clear();
+}
+
+// A paste is judged with the notes it joins, by every road into the box:
+// one that alone would fit but would take the notes past a bound of the
+// notes file (here the distinct fonts) is refused with nothing changed; one
+// within them goes in as one step the undo takes back.
+TEST_F(Note, IlLimiteValeConGliAppuntiPerOgniVia)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QClipboard* appunti = QGuiApplication::clipboard();
+    QString pieni;
+    for (int i = 1; i <= Rtf::FontDistintiMassimi; ++i) pieni += QStringLiteral("<span style=\"font-family:'F%1'\">a </span>").arg(i);
+    CaricaAppunti([&](QTextEdit* e) { e->setHtml(pieni); });
+    const QString prima = t->toPlainText();
+    ASSERT_TRUE(Rtf::ScriviEntroLimiti(*t->document()));
+    {
+        std::unique_ptr<QTextDocument> oltre(t->document()->clone());
+        QTextCursor c(oltre.get());
+        c.movePosition(QTextCursor::End);
+        QTextCharFormat f;
+        f.setFontFamilies({QStringLiteral("Nuova")});
+        c.insertText(QStringLiteral("b"), f);
+        ASSERT_FALSE(Rtf::ScriviEntroLimiti(*oltre));
+    }
+    auto html = [](const char* famiglia) {
+        auto* d = new QMimeData;
+        d->setHtml(QStringLiteral("<span style=\"font-family:'%1'\">b</span>").arg(QLatin1String(famiglia)));
+        return d;
+    };
+    auto rtf = [](const char* famiglia) {
+        return Rtf::DatiAppunti(QByteArray("{\\rtf1{\\fonttbl{\\f0 ") + famiglia + ";}}\\f0 b}");
+    };
+    const QPoint dentro(20, 10);
+    bool rilasciato = false;
+    // Ctrl+V, a drop, the middle button (where the system has a selection).
+    const std::function<void(QMimeData*)> vie[] = {
+        [&](QMimeData* d) {
+            appunti->setMimeData(d);
+            QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        },
+        [&](QMimeData* d) {
+            QDragEnterEvent entra(dentro, Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &entra);
+            QDragMoveEvent muove(dentro, Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &muove);
+            QDropEvent rilascio(QPointF(dentro), Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &rilascio);
+            // What the source is told was taken.
+            rilasciato = rilascio.isAccepted() && rilascio.dropAction() == Qt::CopyAction;
+            delete d;
+        },
+        [&](QMimeData* d) {
+            appunti->setMimeData(d, QClipboard::Selection);
+            QTest::mouseClick(t->viewport(), Qt::MiddleButton, {}, dentro);
+        },
+    };
+    for (bool comeRtf : {false, true}) {
+        for (size_t via = 0; via < std::size(vie) + (comeRtf ? 1 : 0); ++via) {
+            if (via == 2 && !appunti->supportsSelection()) continue;
+            SCOPED_TRACE(testing::Message() << (comeRtf ? "RTF" : "HTML") << " road " << via);
+            auto incolla = [&](const char* famiglia) {
+                QMimeData* d = comeRtf ? rtf(famiglia) : html(famiglia);
+                if (via < std::size(vie)) {
+                    vie[via](d);
+                } else {   // the Incolla command
+                    appunti->setMimeData(d);
+                    FoglioAttivo = 3;
+                    EseguiIncolla(3);
+                }
+            };
+            MettiInFondo(t);
+            Modale::Azzera();
+            QuadernoModificato = FALSO;
+            incolla("Nuova");
+            EXPECT_EQ(t->toPlainText(), prima);
+            EXPECT_EQ(QuadernoModificato, FALSO);
+            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|Gli appunti sono troppo lunghi")});
+            EXPECT_TRUE(via != 1 || !rilasciato);
+
+            Modale::Azzera();
+            incolla("F7");
+            EXPECT_TRUE(via != 1 || rilasciato);
+            EXPECT_EQ(t->toPlainText().size(), prima.size() + 1);
+            EXPECT_EQ(t->toPlainText().count(QLatin1Char('b')), 1);
+            EXPECT_EQ(QuadernoModificato, VERO);
+            EXPECT_TRUE(Modale::Mostrati().isEmpty());
+            t->undo();
+            EXPECT_EQ(t->toPlainText(), prima);
+        }
+    }
+    appunti->clear();
+    appunti->clear(QClipboard::Selection);
 }

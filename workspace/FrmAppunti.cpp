@@ -11,6 +11,7 @@
 #include "workspace/StatoComandi.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMimeData>
@@ -67,19 +68,39 @@ protected:
     {
         return !Rtf::DaAppunti(dati).isEmpty() || (Utilizzabili(dati) && QTextEdit::canInsertFromMimeData(dati));
     }
+    // Every road in (the keyboard, a drop, the middle button) comes here.
+    void insertFromMimeData(const QMimeData* dati) override { esito_ = Incolla(dati); }
+    // A drop the notes refuse takes nothing from where it came: the text
+    // moved within the box goes back, the notebook is not marked modified
+    // by the drop's empty step, and the source is told nothing was taken
+    // (so that it does not delete what was dragged).
+    void dropEvent(QDropEvent* e) override
+    {
+        const auto modificato = QuadernoModificato;
+        const int passi = document()->availableUndoSteps();
+        esito_ = EsitoIncolla::Illeggibile;
+        QTextEdit::dropEvent(e);
+        if (esito_ != EsitoIncolla::Rifiutato) return;
+        if (document()->availableUndoSteps() > passi) document()->undo();
+        QuadernoModificato = modificato;
+        e->setDropAction(Qt::IgnoreAction);
+        e->ignore();
+    }
+
+private:
     // Rich text first; what cannot be read as RTF goes in as HTML made fit
     // for Qt's import, or else as plain text, each only when the notes with
     // it stay within the bounds of the notes file (IncollaEntroLimiti). Data
     // it cannot use changes nothing: Qt's own paste does not survive data
     // without any format (an empty clipboard).
-    void insertFromMimeData(const QMimeData* dati) override
+    EsitoIncolla Incolla(const QMimeData* dati)
     {
         const QByteArray rtf = Rtf::DaAppunti(dati);
-        if (!rtf.isEmpty()
-            && IncollaEntroLimiti(this, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); })
-                   != EsitoIncolla::Illeggibile)
-            return;
-        if (!Utilizzabili(dati)) return;
+        if (!rtf.isEmpty()) {
+            const EsitoIncolla e = IncollaEntroLimiti(this, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); });
+            if (e != EsitoIncolla::Illeggibile) return e;
+        }
+        if (!Utilizzabili(dati)) return EsitoIncolla::Illeggibile;
         const QString html = acceptRichText() ? Html(dati) : QString();
         if (!html.isEmpty()) {
             if (const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html)) {
@@ -87,22 +108,21 @@ protected:
                 // device or a pipe that never ends.
                 SenzaRisorse fornitore;
                 const QTextDocumentFragment frammento = QTextDocumentFragment::fromHtml(*riscritto, &fornitore);
-                IncollaEntroLimiti(this, [&frammento](QTextCursor& c) {
+                return IncollaEntroLimiti(this, [&frammento](QTextCursor& c) {
                     c.insertFragment(frammento);
                     return true;
                 });
-                return;
             }
             // Too large to import as HTML in time: the plain text beside it.
             if (dati->text().isEmpty()) {
                 MostraTroppoLunghi();
-                return;
+                return EsitoIncolla::Rifiutato;
             }
         }
-        IncollaTestoEntroLimiti(this, dati->text());
+        return IncollaTestoEntroLimiti(this, dati->text());
     }
+    EsitoIncolla esito_ = EsitoIncolla::Illeggibile;   // of the last paste
 
-private:
     // Text the box can take by itself: plain text, HTML or Qt's own rich text.
     static bool Utilizzabili(const QMimeData* dati)
     {
