@@ -58,11 +58,12 @@ inline constexpr int ProfonditaMassima = 128;
 inline constexpr int VociListaMassime = 1000;
 // The most characters of HTML read, and written, and the most elements
 // written (tags that open, paragraph boundaries included): past either the
-// paste is too large for Qt to import as HTML in about a second (each
-// element costs it a few microseconds, more the deeper it is), and the
-// caller takes the plain text beside it instead.
-inline constexpr qsizetype LunghezzaMassima = 4 * 1024 * 1024;
-inline constexpr qsizetype TagMassimi = 100'000;
+// paste is too large for Qt to import, put in and lay out within about two
+// seconds in the narrowest notes box (each element costs it several
+// microseconds, more the deeper it is), and the caller takes the plain text
+// beside it instead.
+inline constexpr qsizetype LunghezzaMassima = 3 * 1024 * 1024;
+inline constexpr qsizetype TagMassimi = 60'000;
 
 // The characters the notes file does not keep (control characters other
 // than tab, line feed and carriage return; U+FFFC, which stands for a
