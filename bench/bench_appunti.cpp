@@ -11,7 +11,14 @@
 // then scrolled to their end as Ctrl+End does (the whole text laid out), the
 // slowest shape of runs the reader takes at its bounds, and the most
 // distinct fonts it takes over the most runs.
+// Pasting into the notes, by the box's own paste path (HTML rewritten for
+// Qt's import, tried on a copy of the notes, put in and shown), against the
+// floor of a bare QTextEdit of the same size and font pasting the HTML
+// already rewritten with Qt's own paste. Two pastes, the slowest the notes
+// take: a web page as long as the HTML taken (formatted runs, links), and
+// as many short paragraphs as the elements taken.
 #include "logica/FileQuaderno.h"
+#include "platform/HtmlIncollato.h"
 #include "platform/Rtf.h"
 #include "workspace/Avvio.h"
 #include "workspace/FrmAppunti.h"
@@ -19,7 +26,9 @@
 #include "workspace/Princ.h"
 #include "workspace/Quaderno.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -302,6 +311,101 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso, Larghezza l
         }
     }
 }
+
+// A web page's HTML as a browser copies it, as long as the HTML taken.
+QString PaginaGrande()
+{
+    QString html = QStringLiteral("<html><body><!--StartFragment-->");
+    const QString colori[] = {QStringLiteral("#ff0000"), QStringLiteral("#00aa00"), QStringLiteral("#0000ff"),
+                              QStringLiteral("#333333")};
+    for (int i = 0;; ++i) {
+        const QString p = QStringLiteral("<p style=\"margin:0 0 10px 0;font-family:Arial,sans-serif;font-size:14px;"
+                                         "color:#222\"><span style=\"font-weight:bold;color:%1\">Titolo %2</span> testo "
+                                         "normale con <a href=\"https://example.com/%2\">un collegamento</a> e <i>corsivo"
+                                         "</i> e altre parole ancora per fare una riga.</p>\n")
+                              .arg(colori[i % 4]).arg(i);
+        if (html.size() + p.size() + 40 > HtmlIncollato::LunghezzaMassima) break;
+        html += p;
+    }
+    return html + QStringLiteral("<!--EndFragment--></body></html>");
+}
+
+// Short paragraphs, as many as the elements taken.
+QString ParagrafiBrevi()
+{
+    QString html;
+    for (qsizetype i = 0; i < HtmlIncollato::TagMassimi; ++i) html += QStringLiteral("<p>riga %1 di un elenco</p>").arg(i);
+    return html;
+}
+
+QString HtmlDelCaso(const char* caso)
+{
+    return QByteArrayView(caso) == "PaginaGrande" ? PaginaGrande() : ParagrafiBrevi();
+}
+
+// Ctrl+V into empty notes, shown.
+void BM_Incolla(benchmark::State& stato, const char* caso)
+{
+    if (!Preparazione().pronto) {
+        stato.SkipWithError("notes not prepared");
+        return;
+    }
+    MostraAppunti();
+    QTextEdit* t = TxtAppunti();
+    auto* dati = new QMimeData;
+    dati->setHtml(HtmlDelCaso(caso));
+    QGuiApplication::clipboard()->setMimeData(dati);
+    QCoreApplication::processEvents();
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        SvuotaAppunti();
+        QCoreApplication::processEvents();
+        stato.ResumeTiming();
+        t->paste();
+        t->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+    if (t->document()->characterCount() < 1000) stato.SkipWithError("paste refused");
+    SvuotaAppunti();
+}
+
+// The floor: the same HTML already rewritten, pasted by a bare box of the
+// same size and font with Qt's own paste, shown.
+void BM_Incolla_Pavimento(benchmark::State& stato, const char* caso)
+{
+    if (!Preparazione().pronto) {
+        stato.SkipWithError("notes not prepared");
+        return;
+    }
+    MostraAppunti();
+    const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(HtmlDelCaso(caso));
+    if (!riscritto) {
+        stato.SkipWithError("HTML past its bounds");
+        return;
+    }
+    QTextEdit box;
+    box.setFont(TxtAppunti()->font());
+    box.resize(TxtAppunti()->size());
+    box.show();
+    auto* dati = new QMimeData;
+    dati->setHtml(*riscritto);
+    QGuiApplication::clipboard()->setMimeData(dati);
+    QCoreApplication::processEvents();
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        box.clear();
+        QCoreApplication::processEvents();
+        stato.ResumeTiming();
+        box.paste();
+        box.viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Incolla, PaginaGrande, "PaginaGrande")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Incolla_Pavimento, PaginaGrande, "PaginaGrande")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Incolla, ParagrafiBrevi, "ParagrafiBrevi")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Incolla_Pavimento, ParagrafiBrevi, "ParagrafiBrevi")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 BENCHMARK_CAPTURE(BM_Appunti, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, Righe, "Righe")->Unit(benchmark::kMillisecond)->MinTime(1.0);

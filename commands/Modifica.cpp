@@ -82,20 +82,19 @@ void IncollaTesto()
         return;
     }
     QTextEdit* t = TxtAppunti();
-    QTextCursor c = t->textCursor();
     const QByteArray rtf = Rtf::DaAppunti(dati);
-    if (rtf.isEmpty() || !Rtf::Inserisci(rtf, c)) {
+    EsitoIncolla esito = rtf.isEmpty() ? EsitoIncolla::Illeggibile
+                                       : IncollaEntroLimiti(t, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); });
+    if (esito == EsitoIncolla::Illeggibile) {
         // Rich text that cannot be read goes in as the plain text beside it,
         // never as its raw codes.
-        const QString testo = dati->hasText() ? dati->text() : QString();
-        if (testo.isEmpty()) {
+        esito = IncollaTestoEntroLimiti(t, dati->hasText() ? dati->text() : QString());
+        if (esito == EsitoIncolla::Illeggibile) {
             MostraMessaggio(avviso, 3, titolo);
             return;
         }
-        c.insertText(testo);
     }
-    t->setTextCursor(c);
-    QuadernoModificato = VERO;
+    if (esito == EsitoIncolla::Incollato) QuadernoModificato = VERO;
 }
 
 } // namespace

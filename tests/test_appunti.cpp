@@ -1,21 +1,30 @@
 // The notes window: its toolbar's formatting, activation and deactivation,
 // closing that only hides, the layout and the modified flag.
 #include "AiutiFinestre.h"
+#include "commands/Comandi.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/HtmlIncollato.h"
 #include "platform/Rtf.h"
 #include "workspace/Fogli.h"
 #include "workspace/FrmAppunti.h"
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextList>
 #include <QToolBar>
+#include <functional>
+#include <memory>
+#include <tuple>
 
 namespace {
 
@@ -417,4 +426,236 @@ TEST_F(Note, IncollareSenzaNullaDiUtileNonCambiaNulla)
         EXPECT_EQ(QuadernoModificato, FALSO);
     }
     appunti->clear();
+}
+
+namespace {
+
+// The paragraphs of the notes that hold some text, each with its blanks
+// made single.
+QStringList ParagrafiPieni(const QTextDocument* d)
+{
+    QStringList l;
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+        if (!b.text().trimmed().isEmpty()) l << b.text().simplified();
+    return l;
+}
+
+// Something of what Qt makes for tables and pictures, or a list longer
+// than a list keeps.
+bool HaTabelleImmaginiOListeLunghe(const QTextDocument* d)
+{
+    if (!d->rootFrame()->childFrames().isEmpty()) return true;
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+        if (b.textList() && b.textList()->count() > HtmlIncollato::VociListaMassime) return true;
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) return true;
+    }
+    return false;
+}
+
+struct Incollo {
+    QString nome;
+    QString html;
+    QString testo;         // the plain text beside it
+    bool preso;            // taken, or refused with the warning
+    QStringList attesi;    // taken: the paragraphs that follow "inizio"
+};
+
+QStringList Numerati(const QString& modello, int n)
+{
+    QStringList l;
+    for (int i = 0; i < n; ++i) l << modello.arg(i);
+    return l;
+}
+
+// Pastes that stall or crash Qt's HTML import and layout, or that the notes
+// could not save, generated at several sizes.
+std::vector<Incollo> IncolliOstili()
+{
+    std::vector<Incollo> casi;
+    // Layout tables nested deeper and deeper: each level's text a paragraph.
+    for (int profondita : {1, 5, 20, 30, 300, 3000}) {
+        QString html;
+        for (int i = 0; i < profondita; ++i) html += QStringLiteral("<table><tr><td>x%1").arg(i);
+        for (int i = 0; i < profondita; ++i) html += QStringLiteral("</td></tr></table>");
+        casi.push_back({QStringLiteral("tabelle annidate %1").arg(profondita), html, {}, true,
+                        Numerati(QStringLiteral("x%1"), profondita)});
+    }
+    // Wild spans, and many cells: each cell a paragraph, in order.
+    QRandomGenerator caso(33);
+    for (const auto& [righe, colonne, span] : {std::tuple{20, 10, 1000}, std::tuple{60, 30, 50}, std::tuple{300, 30, 1}}) {
+        QString html = QStringLiteral("<table border=1>");
+        QStringList celle;
+        for (int r = 0; r < righe; ++r) {
+            html += QStringLiteral("<tr>");
+            for (int c = 0; c < colonne; ++c) {
+                html += QStringLiteral("<td colspan=%1 rowspan='%2'>c%3_%4</td>")
+                            .arg(caso.bounded(1, span + 1)).arg(caso.bounded(1, span + 1)).arg(r).arg(c);
+                celle << QStringLiteral("c%1_%2").arg(r).arg(c);
+            }
+            html += QStringLiteral("</tr>");
+        }
+        casi.push_back({QStringLiteral("%1 x %2 celle").arg(righe).arg(colonne), html + QStringLiteral("</table>"), {},
+                        true, celle});
+    }
+    // Spans nested thousands deep.
+    QString parole, lettere;
+    for (int i = 0; i < 20'000; ++i)
+        parole += QStringLiteral("<span style=\"color:#%1\">w%2 ").arg(i % 7 * 30, 6, 10, QLatin1Char('0')).arg(i);
+    for (int i = 0; i < 100'000; ++i) lettere += QStringLiteral("<span>x");
+    casi.push_back({QStringLiteral("span annidati"), parole, {}, true,
+                    {Numerati(QStringLiteral("w%1"), 20'000).join(QLatin1Char(' '))}});
+    // ... whose text is one word past the longest the notes keep.
+    casi.push_back({QStringLiteral("una parola annidata"), lettere, {}, false, {}});
+    // A list far longer than a list keeps: every item still a paragraph.
+    QString lista = QStringLiteral("<ol>");
+    for (int i = 0; i < 20'000; ++i) lista += QStringLiteral("<li>v%1</li>").arg(i);
+    casi.push_back({QStringLiteral("lista lunga"), lista + QStringLiteral("</ol>"), {}, true,
+                    Numerati(QStringLiteral("v%1"), 20'000)});
+    // Pictures and backgrounds that name a device that never ends.
+    casi.push_back({QStringLiteral("immagini"),
+                    QStringLiteral("<p style=\"background-image:url(/dev/zero)\">a<img src=\"/dev/zero\">"
+                                   "<span style=\"background: url('file:///dev/zero')\">b</span></p>"),
+                    {}, true, {QStringLiteral("ab")}});
+    // Too large to import as HTML: the plain text beside it, or nothing.
+    QString grande;
+    for (qsizetype i = 0; i <= HtmlIncollato::TagMassimi; ++i) grande += QStringLiteral("<b>x</b> ");
+    casi.push_back({QStringLiteral("HTML enorme col testo"), grande, QStringLiteral("testo\tsemplice"), true,
+                    {QStringLiteral("testo semplice")}});
+    casi.push_back({QStringLiteral("HTML enorme da solo"), grande, {}, false, {}});
+    // Characters the notes do not keep, far more than a word holds.
+    casi.push_back({QStringLiteral("controlli"), {}, QStringLiteral("a") + QString(200'000, QChar(1)) + QStringLiteral("b"),
+                    true, {QStringLiteral("ab")}});
+    return casi;
+}
+
+} // namespace
+
+// Whatever HTML or text the clipboard holds, Ctrl+V into the notes takes it
+// (with no table and no picture, each cell's text a paragraph of its own, in
+// order) or refuses it with the warning and nothing changed; either way the
+// box answers the next key.
+TEST_F(Note, GliIncolliOstiliSiPrendonoOSiRifiutano)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QClipboard* appunti = QGuiApplication::clipboard();
+    for (const Incollo& caso : IncolliOstili()) {
+        SCOPED_TRACE(caso.nome.toStdString());
+        CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("inizio\n")); });
+        MettiInFondo(t);
+        Modale::Azzera();
+        QuadernoModificato = FALSO;
+        auto* dati = new QMimeData;
+        if (!caso.html.isEmpty()) dati->setHtml(caso.html);
+        if (!caso.testo.isEmpty()) dati->setText(caso.testo);
+        appunti->setMimeData(dati);
+        QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        if (caso.preso) {
+            EXPECT_EQ(ParagrafiPieni(t->document()), QStringList{QStringLiteral("inizio")} + caso.attesi);
+            EXPECT_FALSE(HaTabelleImmaginiOListeLunghe(t->document()));
+            EXPECT_EQ(QuadernoModificato, VERO);
+            EXPECT_TRUE(Modale::Mostrati().isEmpty());
+        } else {
+            EXPECT_EQ(t->toPlainText(), QStringLiteral("inizio\n"));
+            EXPECT_EQ(QuadernoModificato, FALSO);
+            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|Gli appunti sono troppo lunghi")});
+        }
+        QTest::keyClick(t, Qt::Key_Z);
+        EXPECT_TRUE(t->toPlainText().endsWith(QLatin1Char('z')));
+    }
+    appunti->clear();
+}
+
+// A paste is judged with the notes it joins, by every road into the box:
+// one that alone would fit but would take the notes past a bound of the
+// notes file (here the distinct fonts) is refused with nothing changed; one
+// within them goes in as one step the undo takes back.
+TEST_F(Note, IlLimiteValeConGliAppuntiPerOgniVia)
+{
+    ApriAppunti();
+    QTextEdit* t = TxtAppunti();
+    QClipboard* appunti = QGuiApplication::clipboard();
+    QString pieni;
+    for (int i = 1; i <= Rtf::FontDistintiMassimi; ++i) pieni += QStringLiteral("<span style=\"font-family:'F%1'\">a </span>").arg(i);
+    CaricaAppunti([&](QTextEdit* e) { e->setHtml(pieni); });
+    const QString prima = t->toPlainText();
+    ASSERT_TRUE(Rtf::ScriviEntroLimiti(*t->document()));
+    {
+        std::unique_ptr<QTextDocument> oltre(t->document()->clone());
+        QTextCursor c(oltre.get());
+        c.movePosition(QTextCursor::End);
+        QTextCharFormat f;
+        f.setFontFamilies({QStringLiteral("Nuova")});
+        c.insertText(QStringLiteral("b"), f);
+        ASSERT_FALSE(Rtf::ScriviEntroLimiti(*oltre));
+    }
+    auto html = [](const char* famiglia) {
+        auto* d = new QMimeData;
+        d->setHtml(QStringLiteral("<span style=\"font-family:'%1'\">b</span>").arg(QLatin1String(famiglia)));
+        return d;
+    };
+    auto rtf = [](const char* famiglia) {
+        return Rtf::DatiAppunti(QByteArray("{\\rtf1{\\fonttbl{\\f0 ") + famiglia + ";}}\\f0 b}");
+    };
+    const QPoint dentro(20, 10);
+    bool rilasciato = false;
+    // Ctrl+V, a drop, the middle button (where the system has a selection).
+    const std::function<void(QMimeData*)> vie[] = {
+        [&](QMimeData* d) {
+            appunti->setMimeData(d);
+            QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        },
+        [&](QMimeData* d) {
+            QDragEnterEvent entra(dentro, Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &entra);
+            QDragMoveEvent muove(dentro, Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &muove);
+            QDropEvent rilascio(QPointF(dentro), Qt::CopyAction, d, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(t->viewport(), &rilascio);
+            // What the source is told was taken.
+            rilasciato = rilascio.isAccepted() && rilascio.dropAction() == Qt::CopyAction;
+            delete d;
+        },
+        [&](QMimeData* d) {
+            appunti->setMimeData(d, QClipboard::Selection);
+            QTest::mouseClick(t->viewport(), Qt::MiddleButton, {}, dentro);
+        },
+    };
+    for (bool comeRtf : {false, true}) {
+        for (size_t via = 0; via < std::size(vie) + (comeRtf ? 1 : 0); ++via) {
+            if (via == 2 && !appunti->supportsSelection()) continue;
+            SCOPED_TRACE(testing::Message() << (comeRtf ? "RTF" : "HTML") << " road " << via);
+            auto incolla = [&](const char* famiglia) {
+                QMimeData* d = comeRtf ? rtf(famiglia) : html(famiglia);
+                if (via < std::size(vie)) {
+                    vie[via](d);
+                } else {   // the Incolla command
+                    appunti->setMimeData(d);
+                    FoglioAttivo = 3;
+                    EseguiIncolla(3);
+                }
+            };
+            MettiInFondo(t);
+            Modale::Azzera();
+            QuadernoModificato = FALSO;
+            incolla("Nuova");
+            EXPECT_EQ(t->toPlainText(), prima);
+            EXPECT_EQ(QuadernoModificato, FALSO);
+            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|Gli appunti sono troppo lunghi")});
+            EXPECT_TRUE(via != 1 || !rilasciato);
+
+            Modale::Azzera();
+            incolla("F7");
+            EXPECT_TRUE(via != 1 || rilasciato);
+            EXPECT_EQ(t->toPlainText().size(), prima.size() + 1);
+            EXPECT_EQ(t->toPlainText().count(QLatin1Char('b')), 1);
+            EXPECT_EQ(QuadernoModificato, VERO);
+            EXPECT_TRUE(Modale::Mostrati().isEmpty());
+            t->undo();
+            EXPECT_EQ(t->toPlainText(), prima);
+        }
+    }
+    appunti->clear();
+    appunti->clear(QClipboard::Selection);
 }

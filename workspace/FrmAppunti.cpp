@@ -2,13 +2,16 @@
 #include "workspace/Attivazione.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
+#include "platform/HtmlIncollato.h"
 #include "platform/Rtf.h"
 #include "workspace/Fogli.h"
+#include "workspace/Messaggi.h"
 #include "workspace/ModuloGenerale.h"
 #include "workspace/Princ.h"
 #include "workspace/StatoComandi.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMimeData>
@@ -20,6 +23,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -33,6 +37,15 @@ struct Silenzio {
     Silenzio(const Silenzio&) = delete;
     Silenzio& operator=(const Silenzio&) = delete;
 };
+
+// A document that loads no resource, neither a file nor a data URL, as the
+// provider of an HTML import.
+class SenzaRisorse : public QTextDocument {
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+void MostraTroppoLunghi() { MostraMessaggio(AppuntiTroppoLunghi, 3, QStringLiteral("Incolla")); }
 
 // The notes' text box. Its own copy, cut, paste and drag carry the rich
 // text as RTF too, as the editing commands do, so that what the keyboard
@@ -68,28 +81,75 @@ protected:
     {
         return !Rtf::DaAppunti(dati).isEmpty() || (Utilizzabili(dati) && QTextEdit::canInsertFromMimeData(dati));
     }
-    // Rich text first; what cannot be read as RTF goes in as the text box
-    // takes it by itself. Data it cannot use changes nothing: Qt's own paste
-    // does not survive data without any format (an empty clipboard).
-    void insertFromMimeData(const QMimeData* dati) override
+    // Every road in (the keyboard, a drop, the middle button) comes here.
+    void insertFromMimeData(const QMimeData* dati) override { esito_ = Incolla(dati); }
+    // A drop the notes refuse takes nothing from where it came: the text
+    // moved within the box goes back, the notebook is not marked modified
+    // by the drop's empty step, and the source is told nothing was taken
+    // (so that it does not delete what was dragged).
+    void dropEvent(QDropEvent* e) override
     {
-        const QByteArray rtf = Rtf::DaAppunti(dati);
-        QTextCursor c = textCursor();
-        if (!rtf.isEmpty() && Rtf::Inserisci(rtf, c)) {
-            setTextCursor(c);
-            ensureCursorVisible();
-            return;
-        }
-        if (Utilizzabili(dati)) QTextEdit::insertFromMimeData(dati);
+        const auto modificato = QuadernoModificato;
+        const int passi = document()->availableUndoSteps();
+        esito_ = EsitoIncolla::Illeggibile;
+        QTextEdit::dropEvent(e);
+        if (esito_ != EsitoIncolla::Rifiutato) return;
+        if (document()->availableUndoSteps() > passi) document()->undo();
+        QuadernoModificato = modificato;
+        e->setDropAction(Qt::IgnoreAction);
+        e->ignore();
     }
 
 private:
-    // Text the box can take by itself: plain text, HTML or its own rich text.
+    // Rich text first; what cannot be read as RTF goes in as HTML made fit
+    // for Qt's import, or else as plain text, each only when the notes with
+    // it stay within the bounds of the notes file (IncollaEntroLimiti). Data
+    // it cannot use changes nothing: Qt's own paste does not survive data
+    // without any format (an empty clipboard).
+    EsitoIncolla Incolla(const QMimeData* dati)
+    {
+        const QByteArray rtf = Rtf::DaAppunti(dati);
+        if (!rtf.isEmpty()) {
+            const EsitoIncolla e = IncollaEntroLimiti(this, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); });
+            if (e != EsitoIncolla::Illeggibile) return e;
+        }
+        if (!Utilizzabili(dati)) return EsitoIncolla::Illeggibile;
+        const QString html = acceptRichText() ? Html(dati) : QString();
+        if (!html.isEmpty()) {
+            if (const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html)) {
+                // Nothing the HTML names is loaded: a file it names may be a
+                // device or a pipe that never ends.
+                SenzaRisorse fornitore;
+                const QTextDocumentFragment frammento = QTextDocumentFragment::fromHtml(*riscritto, &fornitore);
+                return IncollaEntroLimiti(this, [&frammento](QTextCursor& c) {
+                    c.insertFragment(frammento);
+                    return true;
+                });
+            }
+            // Too large to import as HTML in time: the plain text beside it.
+            if (dati->text().isEmpty()) {
+                MostraTroppoLunghi();
+                return EsitoIncolla::Rifiutato;
+            }
+        }
+        return IncollaTestoEntroLimiti(this, dati->text());
+    }
+    EsitoIncolla esito_ = EsitoIncolla::Illeggibile;   // of the last paste
+
+    // Text the box can take by itself: plain text, HTML or Qt's own rich text.
     static bool Utilizzabili(const QMimeData* dati)
     {
-        return dati && !dati->formats().isEmpty()
-               && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QStringLiteral("application/x-qrichtext")));
+        return dati && !dati->formats().isEmpty() && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QtRicco));
     }
+    // The HTML of Qt's own rich text (always UTF-8, marked as Qt's so that
+    // its import reads it as Qt wrote it), else of the HTML format.
+    static QString Html(const QMimeData* dati)
+    {
+        if (dati->hasFormat(QtRicco))
+            return QStringLiteral("<meta name=\"qrichtext\" content=\"1\" />") + QString::fromUtf8(dati->data(QtRicco));
+        return dati->hasHtml() ? dati->html() : QString();
+    }
+    static inline const QString QtRicco = QStringLiteral("application/x-qrichtext");
 };
 
 // --- Pictures of Toolbar1 ----------------------------------------------------
@@ -398,5 +458,45 @@ void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento)
         SostituisciDocumento(t, documento.release());
         QTextCursor inizio(t->document());
         t->setTextCursor(inizio);
+    });
+}
+
+EsitoIncolla IncollaEntroLimiti(QTextEdit* casella, const std::function<bool(QTextCursor&)>& inserisci)
+{
+    QTextCursor c = casella->textCursor();
+    // The paste is tried first on a copy of the notes, which nothing lays
+    // out: Qt lays out in the box whatever it is given there, at once.
+    const std::unique_ptr<QTextDocument> prova(casella->document()->clone());
+    QTextCursor p(prova.get());
+    p.setPosition(c.anchor());
+    p.setPosition(c.position(), QTextCursor::KeepAnchor);
+    // Typing's formatting, which plain text takes.
+    if (!c.hasSelection()) p.setCharFormat(c.charFormat());
+    if (!inserisci(p)) return EsitoIncolla::Illeggibile;
+    if (!Rtf::ScriviEntroLimiti(*prova)) {
+        MostraTroppoLunghi();
+        return EsitoIncolla::Rifiutato;
+    }
+    if (!inserisci(c)) return EsitoIncolla::Illeggibile;
+    casella->setTextCursor(c);
+    casella->ensureCursorVisible();
+    return EsitoIncolla::Incollato;
+}
+
+EsitoIncolla IncollaTestoEntroLimiti(QTextEdit* casella, const QString& testo)
+{
+    if (testo.isEmpty()) return EsitoIncolla::Illeggibile;
+    // Every character the notes keep is at least a byte of the notes file,
+    // and every line a paragraph: a text with more of either never fits,
+    // and is not even copied.
+    if (testo.size() > Rtf::DimensioneMassima
+        || testo.count(u'\n') + testo.count(QChar::ParagraphSeparator) >= Rtf::ElementiMassimi) {
+        MostraTroppoLunghi();
+        return EsitoIncolla::Rifiutato;
+    }
+    const QTextDocumentFragment frammento = QTextDocumentFragment::fromPlainText(HtmlIncollato::TestoPulito(testo));
+    return IncollaEntroLimiti(casella, [&frammento](QTextCursor& c) {
+        c.insertFragment(frammento);
+        return true;
     });
 }

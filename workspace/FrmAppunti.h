@@ -6,10 +6,12 @@
 // is closing.
 #include "platform/Unica.h"
 #include <QMdiSubWindow>
+#include <QString>
 #include <functional>
 #include <memory>
 
 class QAction;
+class QTextCursor;
 class QTextDocument;
 class QTextEdit;
 class QToolBar;
@@ -98,3 +100,27 @@ std::unique_ptr<QTextDocument> NuovoDocumentoAppunti();
 // Puts such a document in the notes box in place of the old one, which goes,
 // as CaricaAppunti does (not marked modified, no undo history).
 void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento);
+
+// Why a save or a paste refuses notes past the bounds of the notes file.
+inline const QString AppuntiTroppoLunghi = QStringLiteral("Gli appunti sono troppo lunghi");
+
+// What a paste into the notes came to.
+enum class EsitoIncolla {
+    Incollato,     // it went in at the cursor, one step of the undo history
+    Rifiutato,     // the notes would go past their bounds: nothing changed
+    Illeggibile,   // what was given could not be read: nothing changed
+};
+// Pastes into casella (the notes' box) with inserisci, which puts the pasted
+// content at the cursor it is given in place of its selection, and returns
+// false when it cannot read it. The paste is tried first on a copy of the
+// notes: it goes into the box, and the cursor after it, only when the notes
+// with it are notes that can be saved and opened again
+// (Rtf::ScriviEntroLimiti); otherwise nothing changes and the warning
+// AppuntiTroppoLunghi is shown (kind 3, title "Incolla"). Its cost grows
+// with the notes as well as with the paste: about 0.7 s for the largest
+// notes the bounds allow.
+EsitoIncolla IncollaEntroLimiti(QTextEdit* casella, const std::function<bool(QTextCursor&)>& inserisci);
+// Plain text pasted the same way, less the characters the notes file does
+// not keep (HtmlIncollato::CarattereTolto); a text longer than the notes file
+// can be is refused at once, with the same warning. Empty text: Illeggibile.
+EsitoIncolla IncollaTestoEntroLimiti(QTextEdit* casella, const QString& testo);

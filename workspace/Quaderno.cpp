@@ -70,10 +70,9 @@ QString MostraDialogo(bool salva, const QString& titolo)
 
 // --- Writing ---------------------------------------------------------------------
 
-// The second line of a failed save's message: why it failed, or that the
-// notebook file changed without its notes (empty when the disk refused and
-// nothing changed).
-const QString AppuntiTroppoLunghi = QStringLiteral("Gli appunti sono troppo lunghi");
+// The second line of a failed save's message: why it failed (notes past
+// their bounds, AppuntiTroppoLunghi), or that the notebook file changed
+// without its notes (empty when the disk refused and nothing changed).
 const QString SoloQuadernoCambiato = QStringLiteral("Il quaderno sul disco è cambiato, gli appunti no");
 
 // Writes the notebook and then its notes file (see ScriviCoppia for the
