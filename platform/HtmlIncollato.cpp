@@ -1,4 +1,5 @@
 #include "platform/HtmlIncollato.h"
+#include "platform/Rtf.h"
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -363,7 +364,9 @@ std::optional<QString> Riscrivi(QStringView html)
 
 bool CarattereTolto(char16_t c)
 {
-    return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFC || c == 0xFDD0 || c == 0xFDD1;
+    // Line ends and the paragraph separator are the text's own paragraphs
+    // here, not characters of a paragraph.
+    return c != u'\n' && c != u'\r' && c != 0x2029 && Rtf::CarattereNonTenuto(c);
 }
 
 QString TestoPulito(const QString& testo)

@@ -65,9 +65,9 @@ inline constexpr int VociListaMassime = 1000;
 inline constexpr qsizetype LunghezzaMassima = 3 * 1024 * 1024;
 inline constexpr qsizetype TagMassimi = 60'000;
 
-// The characters the notes file does not keep (control characters other
-// than tab, line feed and carriage return; U+FFFC, which stands for a
-// picture; U+FDD0 and U+FDD1): a paste leaves them out, since the box would
+// The characters of a paragraph that the notes file does not keep
+// (Rtf::CarattereNonTenuto, line feed and carriage return aside, which
+// here end a paragraph, as U+2029 does): a paste leaves them out, since the box would
 // lay them out, a long run of them as one word, though the bounds of the
 // notes do not count them.
 bool CarattereTolto(char16_t c);

@@ -167,6 +167,12 @@ QByteArray ScriviSelezione(const QTextCursor& cursore);
 // True when the bytes begin, after blanks, with `{\rtf`.
 bool SembraRtf(const QByteArray& dati);
 
+// True for a character of text that the notes file does not keep (the
+// writer leaves it out): control characters other than the tab, U+FFFC
+// (which stands for an object), the paragraph separator U+2029 and the
+// frame markers U+FDD0 and U+FDD1.
+bool CarattereNonTenuto(char16_t c);
+
 // Replaces the whole document with the RTF text. Loading is not undoable: the
 // document's undo history is emptied. On failure the document is unchanged.
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore = nullptr);

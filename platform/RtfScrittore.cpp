@@ -185,7 +185,7 @@ private:
         bool formato = nome;
         for (QChar q : t) {
             const char16_t c = q.unicode();
-            if ((c < 0x20 && (c != '\t' || nome)) || NonTesto(c)) continue;
+            if (nome ? c < 0x20 || NonTesto(c) : Rtf::CarattereNonTenuto(c)) continue;
             if (!formato) {
                 Cambia(Efficace(frammento->charFormat()));
                 formato = true;
@@ -232,6 +232,8 @@ private:
 }   // namespace
 
 namespace Rtf {
+
+bool CarattereNonTenuto(char16_t c) { return (c < 0x20 && c != '\t') || Interno::NonTesto(c); }
 
 QByteArray Scrivi(const QTextDocument& documento)
 {
