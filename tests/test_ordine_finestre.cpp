@@ -41,6 +41,19 @@ bool Attiva(QWidget* w)
     return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
+// A main window shown with the keyboard, and a new one not shown yet; the
+// raises of both are watched.
+bool PrincipaleENuova(Rialzi& rialzi, QWidget& principale, QWidget& nuova)
+{
+    principale.setObjectName(QStringLiteral("principale"));
+    nuova.setObjectName(QStringLiteral("nuova"));
+    principale.show();
+    if (!Attiva(&principale)) return false;
+    rialzi.Osserva(&principale);
+    rialzi.Osserva(&nuova);
+    return true;
+}
+
 }   // namespace
 
 class OrdineFinestre : public ProvaZefra {
@@ -131,12 +144,7 @@ TEST_F(OrdineFinestre, LaFinestraApertaDopoIlBoxPrendeLaTastiera)
 {
     Rialzi rialzi;
     QWidget principale, nuova(nullptr, Qt::Tool);
-    principale.setObjectName(QStringLiteral("principale"));
-    nuova.setObjectName(QStringLiteral("nuova"));
-    principale.show();
-    ASSERT_TRUE(Attiva(&principale));
-    rialzi.Osserva(&principale);
-    rialzi.Osserva(&nuova);
+    ASSERT_TRUE(PrincipaleENuova(rialzi, principale, nuova));
     QDialog box(&principale);
     QuandoModale([&](QWidget*) { box.reject(); });
     box.exec();
@@ -157,12 +165,7 @@ TEST_F(OrdineFinestre, LaFinestraApertaDuranteIlBoxVaDavanti)
 {
     Rialzi rialzi;
     QWidget principale, nuova;
-    principale.setObjectName(QStringLiteral("principale"));
-    nuova.setObjectName(QStringLiteral("nuova"));
-    principale.show();
-    ASSERT_TRUE(Attiva(&principale));
-    rialzi.Osserva(&principale);
-    rialzi.Osserva(&nuova);
+    ASSERT_TRUE(PrincipaleENuova(rialzi, principale, nuova));
     QDialog box(&principale);
     QuandoModale([&](QWidget*) {
         nuova.show();
