@@ -14,11 +14,12 @@
 // Pasting into the notes, by the box's own paste path (HTML rewritten for
 // Qt's import, tried on a copy of the notes, put in and shown), against the
 // floor of a bare QTextEdit of the same size and font pasting the HTML
-// already rewritten with Qt's own paste. Two pastes, the slowest the notes
-// take: a web page as long as the HTML taken (formatted runs, links), and
-// as many short paragraphs as the elements taken.
+// already rewritten with Qt's own paste. Two pastes, the slowest empty
+// notes take: a web page (formatted runs, links) and short paragraphs, each
+// as long as both the bounds of pasted HTML and those of the notes allow.
 #include "logica/FileQuaderno.h"
 #include "platform/HtmlIncollato.h"
+#include "platform/Modale.h"
 #include "platform/Rtf.h"
 #include "workspace/Avvio.h"
 #include "workspace/FrmAppunti.h"
@@ -312,35 +313,54 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso, Larghezza l
     }
 }
 
-// A web page's HTML as a browser copies it, as long as the HTML taken.
-QString PaginaGrande()
+// A web page's HTML as a browser copies it, n paragraphs.
+QString PaginaGrande(int n)
 {
     QString html = QStringLiteral("<html><body><!--StartFragment-->");
     const QString colori[] = {QStringLiteral("#ff0000"), QStringLiteral("#00aa00"), QStringLiteral("#0000ff"),
                               QStringLiteral("#333333")};
-    for (int i = 0;; ++i) {
-        const QString p = QStringLiteral("<p style=\"margin:0 0 10px 0;font-family:Arial,sans-serif;font-size:14px;"
-                                         "color:#222\"><span style=\"font-weight:bold;color:%1\">Titolo %2</span> testo "
-                                         "normale con <a href=\"https://example.com/%2\">un collegamento</a> e <i>corsivo"
-                                         "</i> e altre parole ancora per fare una riga.</p>\n")
-                              .arg(colori[i % 4]).arg(i);
-        if (html.size() + p.size() + 40 > HtmlIncollato::LunghezzaMassima) break;
-        html += p;
-    }
+    for (int i = 0; i < n; ++i)
+        html += QStringLiteral("<p style=\"margin:0 0 10px 0;font-family:Arial,sans-serif;font-size:14px;"
+                               "color:#222\"><span style=\"font-weight:bold;color:%1\">Titolo %2</span> testo "
+                               "normale con <a href=\"https://example.com/%2\">un collegamento</a> e <i>corsivo"
+                               "</i> e altre parole ancora per fare una riga.</p>\n")
+                    .arg(colori[i % 4]).arg(i);
     return html + QStringLiteral("<!--EndFragment--></body></html>");
 }
 
-// Short paragraphs, as many as the elements taken.
-QString ParagrafiBrevi()
+// Short paragraphs, n of them.
+QString ParagrafiBrevi(int n)
 {
     QString html;
-    for (qsizetype i = 0; i < HtmlIncollato::TagMassimi; ++i) html += QStringLiteral("<p>riga %1 di un elenco</p>").arg(i);
+    for (int i = 0; i < n; ++i) html += QStringLiteral("<p>riga %1 di un elenco</p>").arg(i);
     return html;
 }
 
+// Whether empty notes take the HTML: within the bounds of pasted HTML, and
+// the notes with it within the bounds of the notes file.
+bool Preso(const QString& html)
+{
+    const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html);
+    if (!riscritto) return false;
+    std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
+    QTextCursor(d.get()).insertFragment(QTextDocumentFragment::fromHtml(*riscritto));
+    return Rtf::ScriviEntroLimiti(*d).has_value();
+}
+
+// The largest paste of each shape that empty notes take, found once by
+// bisection: the slowest accepted.
 QString HtmlDelCaso(const char* caso)
 {
-    return QByteArrayView(caso) == "PaginaGrande" ? PaginaGrande() : ParagrafiBrevi();
+    static std::map<std::string, QString> trovati;
+    const auto [it, nuovo] = trovati.try_emplace(caso);
+    if (!nuovo) return it->second;
+    QString (*forma)(int) = QByteArrayView(caso) == "PaginaGrande" ? PaginaGrande : ParagrafiBrevi;
+    int dentro = 0, fuori = int(HtmlIncollato::TagMassimi) + 1;
+    while (fuori - dentro > 1) {
+        const int m = dentro + (fuori - dentro) / 2;
+        (Preso(forma(m)) ? dentro : fuori) = m;
+    }
+    return it->second = forma(dentro);
 }
 
 // Ctrl+V into empty notes, shown.
@@ -352,6 +372,8 @@ void BM_Incolla(benchmark::State& stato, const char* caso)
     }
     MostraAppunti();
     QTextEdit* t = TxtAppunti();
+    // A refused paste shows its box recorded, not waiting for a click.
+    Modale::Copione(true);
     auto* dati = new QMimeData;
     dati->setHtml(HtmlDelCaso(caso));
     QGuiApplication::clipboard()->setMimeData(dati);
@@ -365,7 +387,9 @@ void BM_Incolla(benchmark::State& stato, const char* caso)
         t->viewport()->repaint();
         QCoreApplication::processEvents();
     }
-    if (t->document()->characterCount() < 1000) stato.SkipWithError("paste refused");
+    if (t->document()->characterCount() < 1000 || !Modale::Mostrati().isEmpty()) stato.SkipWithError("paste refused");
+    Modale::Azzera();
+    Modale::Copione(false);
     SvuotaAppunti();
 }
 
