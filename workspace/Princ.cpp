@@ -502,7 +502,6 @@ void Princ::FineRinvio()
 {
     riprova_->stop();
     boxAnnullati_.clear();
-    chiusuraRinviata_ = false;
 }
 
 void Princ::closeEvent(QCloseEvent* e)
@@ -518,7 +517,7 @@ void Princ::closeEvent(QCloseEvent* e)
     // close is asked again with its own question. A close that arrives
     // while that one waits is the same request: asking it at once would
     // close the window under the commands still on their way out.
-    if (chiusuraRinviata_) {
+    if (riprova_->isActive()) {
         e->ignore();
         return;
     }
@@ -526,7 +525,6 @@ void Princ::closeEvent(QCloseEvent* e)
         e->ignore();
         boxAnnullati_ = AnnullaBoxAperti();
         if (!boxAnnullati_.isEmpty()) {
-            chiusuraRinviata_ = true;
             attese_ = 0;
             giri_ = 1;
             riprova_->start();

@@ -122,7 +122,6 @@ private:
     QList<QPointer<QWidget>> boxAnnullati_;
     int attese_ = 0;
     int giri_ = 0;
-    bool chiusuraRinviata_ = false;
 };
 
 // The warning of the screen check.
