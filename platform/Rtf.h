@@ -182,7 +182,8 @@ bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore = nu
 
 // Whole-file helpers. Saving replaces the file only once all of it has been
 // written, and refuses a document past the bounds. A missing or unreadable
-// file is an error.
+// file is an error; an empty one (0 bytes, which the writer never writes:
+// blank notes leave no file) loads as an empty document.
 bool SalvaFile(const QString& percorso, const QTextDocument& documento, QString* errore = nullptr);
 bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* errore = nullptr);
 

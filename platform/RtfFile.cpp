@@ -38,6 +38,10 @@ bool CaricaFile(const QString& percorso, QTextDocument& documento, QString* erro
                           : QStringLiteral("Impossibile leggere il file ") + percorso;
         return false;
     }
+    if (dati.isEmpty()) {
+        documento.clear();
+        return true;
+    }
     return Leggi(dati, documento, errore);
 }
 

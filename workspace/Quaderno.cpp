@@ -222,18 +222,12 @@ bool CaricaQuaderno(const QString& percorso)
     // are read.
     RimuoviTemporanei(percorso);
     RimuoviTemporanei(nomeAppunti);
-    // The notes are built apart and go into their box in one piece.
-    // An empty notes file stands for empty notes, as a missing one does
-    // (the program deletes the file for blank notes and never writes one
-    // empty).
+    // The notes are built apart and go into their box in one piece (an
+    // empty notes file as empty notes, as a missing one).
     std::unique_ptr<QTextDocument> appunti;
     if (QFileInfo::exists(nomeAppunti)) {
-        QByteArray rtf;
-        if (!LeggiFileIntero(nomeAppunti, Rtf::DimensioneMassima, rtf)) return false;
-        if (!rtf.isEmpty()) {
-            appunti = NuovoDocumentoAppunti();
-            if (!Rtf::Leggi(rtf, *appunti)) return false;
-        }
+        appunti = NuovoDocumentoAppunti();
+        if (!Rtf::CaricaFile(nomeAppunti, *appunti)) return false;
     }
 
     if (!ApplicaContenutoQuaderno(*contenuto)) return false;
