@@ -249,7 +249,7 @@ private:
         }
         if (DaTogliere(nome) || !NomeSemplice(nome)) return;
         if (Vuoto(nome) || chiuso) {
-            if (ScrittiAperti() < HtmlIncollato::ProfonditaMassima) {
+            if (scritti_ < HtmlIncollato::ProfonditaMassima) {
                 ++tag_;
                 Scrivi(QString(QLatin1Char('<') + nome + attributi + QLatin1String(Vuoto(nome) ? ">" : "/>")));
             }
@@ -268,7 +268,7 @@ private:
             ++aperti_[nome];
             return;
         }
-        const bool scritto = ScrittiAperti() < HtmlIncollato::ProfonditaMassima;
+        const bool scritto = scritti_ < HtmlIncollato::ProfonditaMassima;
         if (nome == u"ul" || nome == u"ol") liste_.push_back(pila_.size());
         pila_.push_back({nome, scritto});
         ++aperti_[nome];
@@ -308,8 +308,6 @@ private:
         --scritti_;
         Scrivi(QString(QLatin1String("</") + a.nome + QLatin1Char('>')));
     }
-
-    int ScrittiAperti() const { return scritti_; }
 
     // Comments up to "-->", any other declaration up to '>'; nothing written.
     void Dichiarazione()

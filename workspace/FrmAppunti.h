@@ -117,8 +117,7 @@ enum class EsitoIncolla {
 // with it are notes that can be saved and opened again
 // (Rtf::ScriviEntroLimiti); otherwise nothing changes and the warning
 // AppuntiTroppoLunghi is shown (kind 3, title "Incolla"). Its cost grows
-// with the notes as well as with the paste: about 0.7 s for the largest
-// notes the bounds allow.
+// with the notes as well as with the paste (the copy and its count).
 EsitoIncolla IncollaEntroLimiti(QTextEdit* casella, const std::function<bool(QTextCursor&)>& inserisci);
 // Plain text pasted the same way, less the characters the notes file does
 // not keep (HtmlIncollato::CarattereTolto); a text longer than the notes file
