@@ -15,7 +15,9 @@
 // two renames leaves the new notebook file beside the old notes; the next
 // open or save of that notebook deletes the program's own temporaries
 // beside them (a leading dot, the file's name, ".zefra-" and six letters:
-// see ScriviCoppia) and no other file, whatever its name.
+// see ScriviCoppia) and no other file, whatever its name. Links in either
+// name are followed as the system follows them, so a save writes the files
+// that opening reads.
 // Opening shows the wait cursor, reads and checks the whole notebook and its
 // notes first (a file that is refused changes nothing on the screen), then
 // puts the notes in their box in one piece. Only regular files are read
