@@ -127,6 +127,16 @@ QString Risolto(const QString& percorso)
     }
 }
 
+// Whether two names already resolved are one file: one device and inode
+// when it is there (two hard links included), one name when it is not yet.
+bool UnoStessoFile(const QString& a, const QString& b)
+{
+    if (a == b) return true;
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 } // namespace
 
 bool PreparaScrittura(QSaveFile& f, const QByteArray& dati)
@@ -200,7 +210,8 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
     if (primoDato.isEmpty() || secondoDato.isEmpty()) return EsitoCoppia::NienteCambiato;
     const QString primo = Risolto(primoDato);
     const QString secondo = Risolto(secondoDato);
-    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo))
+    // Two names of one file: writing the second would destroy the first.
+    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo) || UnoStessoFile(primo, secondo))
         return EsitoCoppia::NienteCambiato;
     RimuoviTemporanei(primo);
     RimuoviTemporanei(secondo);

@@ -35,7 +35,9 @@ enum class EsitoCoppia {
 // or not: each link's target is taken from the folder the link really is
 // in (after the links on its own way), ".." included. The file is written
 // there, put back or deleted there, and the links stay as they are. A
-// chain of more than 40 links (one that does not end) fails before
+// chain of more than 40 links (one that does not end), and two names that
+// lead to one file (the same device and inode when it is there, two hard
+// links included; the same place when it is not yet), fail before
 // anything is written.
 //
 // Both new files are written in full beside the old ones first; then the
