@@ -6,7 +6,10 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,20 +79,62 @@ QString SecondoNome(const QString& percorso)
     return {};
 }
 
-// Links followed before a chain of them counts as one that never ends.
+// Links followed before a chain of them counts as one that never ends (the
+// system's own bound).
 constexpr int CollegamentiMassimi = 40;
 
-// The file a name stands for: a link, or a chain of them, is followed to
-// its end, whether a file is there or not (a save creates it there, and
-// the links stay). Empty for a chain that does not end.
+// The folder percorso names, as it really is (the system's own answer):
+// every link on the way followed, and a ".." after a link taken from where
+// that link leads. Empty when there is no such folder.
+QString CartellaVera(const QString& percorso)
+{
+    const std::unique_ptr<char, decltype(&std::free)> vera(::realpath(QFile::encodeName(percorso).constData(), nullptr),
+                                                            &std::free);
+    return vera ? QFile::decodeName(vera.get()) : QString();
+}
+
+// What the link percorso holds, as written; empty when it is no link.
+QString Destinazione(const QString& percorso)
+{
+    char verso[PATH_MAX];
+    const ssize_t n = ::readlink(QFile::encodeName(percorso).constData(), verso, sizeof verso);
+    return n > 0 && size_t(n) < sizeof verso ? QFile::decodeName(QByteArray(verso, n)) : QString();
+}
+
+// The file a name stands for, the very one the system opens under it: the
+// folder is taken as it really is, then a link in the last place is read
+// and its target, when relative, taken from that real folder, ".."
+// included; and so on, whether a file is at the end or not (a save creates
+// it there, and the links stay). Empty for a chain that does not end, a
+// folder that is not there, and a name that ends in a folder (".", "..",
+// a slash).
 QString Risolto(const QString& percorso)
 {
-    QFileInfo i(percorso);
-    for (int n = 0; i.isSymLink(); ++n) {
-        if (n == CollegamentiMassimi) return {};
-        i.setFile(i.symLinkTarget());
+    QString p = percorso;
+    for (int n = 0;; ++n) {
+        const qsizetype barra = p.lastIndexOf(QLatin1Char('/'));
+        const QString nome = p.mid(barra + 1);
+        if (nome.isEmpty() || nome == QLatin1String(".") || nome == QLatin1String("..")) return {};
+        const QString cartella =
+            CartellaVera(barra < 0 ? QStringLiteral(".") : barra == 0 ? QStringLiteral("/") : p.left(barra));
+        if (cartella.isEmpty()) return {};
+        const QString file = cartella.endsWith(QLatin1Char('/')) ? cartella + nome : cartella + QLatin1Char('/') + nome;
+        struct stat s {};
+        if (::lstat(QFile::encodeName(file).constData(), &s) != 0 || !S_ISLNK(s.st_mode)) return file;
+        const QString verso = Destinazione(file);
+        if (n == CollegamentiMassimi || verso.isEmpty()) return {};
+        p = verso.startsWith(QLatin1Char('/')) ? verso : cartella + QLatin1Char('/') + verso;
     }
-    return i.filePath();
+}
+
+// Whether two names already resolved are one file: one device and inode
+// when it is there (two hard links included), one name when it is not yet.
+bool UnoStessoFile(const QString& a, const QString& b)
+{
+    if (a == b) return true;
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 } // namespace
@@ -165,7 +210,8 @@ EsitoCoppia ScriviCoppia(const QString& primoDato, const QByteArray& datiPrimo, 
     if (primoDato.isEmpty() || secondoDato.isEmpty()) return EsitoCoppia::NienteCambiato;
     const QString primo = Risolto(primoDato);
     const QString secondo = Risolto(secondoDato);
-    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo))
+    // Two names of one file: writing the second would destroy the first.
+    if (primo.isEmpty() || secondo.isEmpty() || nonUnFile(primo) || nonUnFile(secondo) || UnoStessoFile(primo, secondo))
         return EsitoCoppia::NienteCambiato;
     RimuoviTemporanei(primo);
     RimuoviTemporanei(secondo);

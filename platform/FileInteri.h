@@ -31,10 +31,14 @@ enum class EsitoCoppia {
 // *datiSecondo or, when datiSecondo holds nothing, deletes secondo if it is
 // there. Something other than a file at either name (a folder) fails before
 // anything is written. A name that is a link, or a chain of links, acts on
-// the file at its end, whether that file exists yet or not: the file is
-// written there, put back or deleted there, and the links stay as they
-// are. A chain of links that does not end fails before anything is
-// written.
+// the file the system opens under that name, whether that file exists yet
+// or not: each link's target is taken from the folder the link really is
+// in (after the links on its own way), ".." included. The file is written
+// there, put back or deleted there, and the links stay as they are. A
+// chain of more than 40 links (one that does not end), and two names that
+// lead to one file (the same device and inode when it is there, two hard
+// links included; the same place when it is not yet), fail before
+// anything is written.
 //
 // Both new files are written in full beside the old ones first; then the
 // old primo gets a second name (a hard link, or a copy where the file
@@ -59,7 +63,8 @@ EsitoCoppia ScriviCoppia(const QString& primo, const QByteArray& datiPrimo, cons
                          const std::optional<QByteArray>& datiSecondo);
 // Deletes the program's own temporaries beside percorso (the file at the
 // end of its links): the regular files named a dot, its name, ".zefra-"
-// and six ASCII letters, and nothing else, whatever else its name holds.
+// and six ASCII letters, and nothing else, whatever else its name holds: a
+// link so named is not the program's, and it stays, as does its target.
 void RimuoviTemporanei(const QString& percorso);
 
 // The steps of ScriviCoppia that change the disk, in the order they run.

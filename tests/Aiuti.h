@@ -15,6 +15,9 @@
 #include "workspace/Princ.h"
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -99,4 +102,22 @@ inline void QuandoModaleFino(std::function<void(QWidget*)> azione, std::chrono::
 inline void QuandoModale(std::function<void(QWidget*)> azione, int attesaMs = 10000)
 {
     QuandoModaleFino(std::move(azione), std::chrono::steady_clock::now() + std::chrono::milliseconds(attesaMs));
+}
+
+// Everything under radice, links not followed: each name (from radice) with
+// "-> " and where a link leads, "/" for a folder, or a file's bytes.
+inline QMap<QString, QByteArray> ContenutoAlbero(const QString& radice)
+{
+    QMap<QString, QByteArray> m;
+    QDirIterator i(radice, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDirIterator::Subdirectories);
+    while (i.hasNext()) {
+        const QString p = i.next();
+        QFile f(p);
+        m[QDir(radice).relativeFilePath(p)] = i.fileInfo().isSymLink() ? "-> " + i.fileInfo().symLinkTarget().toUtf8()
+                                              : i.fileInfo().isDir()    ? QByteArray("/")
+                                              : f.open(QIODevice::ReadOnly) ? f.readAll()
+                                                                            : QByteArray("<illeggibile>");
+    }
+    return m;
 }

@@ -480,6 +480,9 @@ TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
                                ".q.rtf.Zefra-AbcDef", ".q.rtfzefra-AbcDef",  "q.rtf"};
     for (const QString& n : residui + altri) ASSERT_TRUE(ScriviTutto(Percorso(n), "residuo"));
     ASSERT_TRUE(QDir(cartella.path()).mkdir(".q.rtf.zefra-Cartel"));
+    // A link named as a temporary is a person's, as is the file it leads to.
+    ASSERT_TRUE(ScriviTutto(Percorso("compito.txt"), "del pupillo"));
+    ASSERT_EQ(::symlink("compito.txt", QFile::encodeName(Percorso(".q.qdn.zefra-Legame"))), 0);
     {
         QFile grande(Percorso("q.qdn"));   // 3 GiB that takes no disk
         ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(qint64(3) << 30));
@@ -493,6 +496,8 @@ TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
         EXPECT_EQ(LeggiTutto(Percorso(n)), QByteArray("residuo")) << n.toStdString();
     }
     EXPECT_TRUE(QFileInfo(Percorso(".q.rtf.zefra-Cartel")).isDir());
+    EXPECT_TRUE(QFileInfo(Percorso(".q.qdn.zefra-Legame")).isSymLink());
+    EXPECT_EQ(LeggiTutto(Percorso(".q.qdn.zefra-Legame")) + LeggiTutto(Percorso("compito.txt")), "del pupillodel pupillo");
 
     ASSERT_TRUE(QDir(cartella.path()).mkdir("vero"));
     ASSERT_TRUE(QFile::link(Percorso("vero/q.qdn"), Percorso("l.qdn")));
@@ -505,60 +510,98 @@ TEST_F(FileQuaderno, CoppiaTogliIResiduiESostituisceFileGrandi)
     EXPECT_EQ(QDir(Percorso("vero")).entryList(QDir::Files | QDir::Hidden), QStringList({"q.qdn"}));
 }
 
-// A name that is a link to a file not there yet, directly or through a
-// second link, absolute or relative, for the notebook or for its notes: the
-// save writes the file where the chain ends and keeps every link, a put-back
-// deletes that file and not a link, and the result is what the disk then
-// holds. A chain that never ends is refused before anything is written.
-TEST_F(FileQuaderno, CollegamentoAUnFileCheMancaSeguitoFinoInFondo)
+// A notebook or notes name that is a link, a chain of links, or that passes
+// through a linked folder, relative or absolute, ".." after a link
+// included, to a file there or not yet: the save writes the files the
+// system opens under the two names, keeps every link, and nothing else
+// appears or goes in the folders; a put-back deletes that file and not a
+// link; the result is what the disk then holds, and an open through the
+// same names reads it. A chain longer than the system follows is refused
+// before anything is written.
+TEST_F(FileQuaderno, CollegamentiSeguitiComeLiSegueIlSistema)
 {
     enum class Guasto { Nessuno, Secondo, SecondoERipristino };
+    // The folder of the two names, the links (from the case's folder "@";
+    // "%n" the linked name, "%m" the other, "%e" the linked one's
+    // extension), and where the linked and the other name really lead.
+    const struct {
+        const char* nome;
+        const char* cartella;
+        QList<std::pair<const char*, const char*>> collegamenti;
+        const char *fineLegato, *fineLibero;
+    } forme[] = {
+        {"assoluto", "", {{"%n", "@/vero/x.%e"}}, "vero/x.%e", "%m"},
+        {"relativo", "", {{"%n", "vero/x.%e"}}, "vero/x.%e", "%m"},
+        {"doppio", "", {{"%n", "mezzo.%e"}, {"mezzo.%e", "@/vero/x.%e"}}, "vero/x.%e", "%m"},
+        {"cartella e ..", "b/vista", {{"b/vista", "../vero/sotto"}, {"vero/sotto/%n", "../x.%e"}}, "vero/x.%e",
+         "vero/sotto/%m"},
+        {".. dopo una cartella", "", {{"b/vista", "@/vero/sotto"}, {"%n", "@/b/vista/../x.%e"}}, "vero/x.%e", "%m"},
+        {"catena di cartelle",
+         "",
+         {{"%n", "b/vista/y.%e"}, {"b/vista", "../vero/sotto"}, {"vero/sotto/y.%e", "../giu/../z.%e"},
+          {"vero/giu", "@/altrove"}},
+         "z.%e",
+         "%m"},
+    };
     int n = 0;
-    for (const char* forma : {"assoluto", "relativo", "doppio"})
+    for (const auto& f : forme)
         for (bool alPrimo : {true, false})
-            for (Guasto g : {Guasto::Nessuno, Guasto::Secondo, Guasto::SecondoERipristino}) {
-                const std::string caso = std::string(forma) + "/" + std::to_string(alPrimo) + "/" + std::to_string(int(g));
-                const QString d = Percorso(QStringLiteral("caso%1").arg(n++));
-                ASSERT_TRUE(QDir().mkpath(d + QStringLiteral("/vero")));
-                const QString q = d + QStringLiteral("/q.qdn"), a = d + QStringLiteral("/q.rtf");
-                const QString legato = alPrimo ? q : a, libero = alPrimo ? a : q;
-                const QString fine = d + QStringLiteral("/vero/") + QFileInfo(legato).fileName();
-                // Each link with the absolute name of what it points to.
-                QList<std::pair<QString, QString>> collegamenti;
-                if (forma == std::string("assoluto")) {
-                    ASSERT_TRUE(QFile::link(fine, legato));
-                    collegamenti = {{legato, fine}};
-                } else if (forma == std::string("relativo")) {
-                    ASSERT_EQ(::symlink("vero/" + QFileInfo(legato).fileName().toLatin1(), QFile::encodeName(legato)), 0);
-                    collegamenti = {{legato, fine}};
-                } else {
-                    const QString mezzo = d + QStringLiteral("/mezzo");
-                    ASSERT_EQ(::symlink("mezzo", QFile::encodeName(legato)), 0);
-                    ASSERT_TRUE(QFile::link(fine, mezzo));
-                    collegamenti = {{legato, mezzo}, {mezzo, fine}};
+            for (bool esiste : {false, true})
+                for (Guasto g : {Guasto::Nessuno, Guasto::Secondo, Guasto::SecondoERipristino}) {
+                    SCOPED_TRACE(std::string(f.nome) + "/" + std::to_string(alPrimo) + "/" + std::to_string(esiste) + "/"
+                                 + std::to_string(int(g)));
+                    const QString d = Percorso(QStringLiteral("caso%1").arg(n++));
+                    for (const char* c : {"/vero/sotto", "/b", "/altrove"}) ASSERT_TRUE(QDir().mkpath(d + c));
+                    const QString legato = alPrimo ? "q.qdn" : "q.rtf", libero = alPrimo ? "q.rtf" : "q.qdn";
+                    const auto nome = [&](const char* s) {
+                        return QString::fromLatin1(s).replace("%n", legato).replace("%m", libero).replace("%e", legato.right(3)).replace("@", d);
+                    };
+                    for (const auto& [da, verso] : f.collegamenti)
+                        ASSERT_EQ(::symlink(QFile::encodeName(nome(verso)), QFile::encodeName(d + "/" + nome(da))), 0);
+                    const QString q = QDir::cleanPath(d + "/" + f.cartella + "/q.qdn");
+                    const QString a = QDir::cleanPath(d + "/" + f.cartella + "/q.rtf");
+                    const QString fineQ = nome(alPrimo ? f.fineLegato : f.fineLibero);
+                    const QString fineA = nome(alPrimo ? f.fineLibero : f.fineLegato);
+                    ASSERT_TRUE(!esiste || (ScriviTutto(q, "vecchio") && ScriviTutto(a, "vecchi appunti")));
+                    QMap<QString, QByteArray> atteso = ContenutoAlbero(d);
+                    // The system wrote the old files where the shape says.
+                    ASSERT_EQ(atteso.value(fineQ) + atteso.value(fineA), esiste ? "vecchiovecchi appunti" : "");
+
+                    const GuastoCoppia guasto([g](PassoCoppia p) {
+                        return g == Guasto::Nessuno || (p != PassoCoppia::ConfermaSecondo
+                                                        && (g != Guasto::SecondoERipristino || p != PassoCoppia::RipristinaPrimo));
+                    });
+                    const EsitoCoppia esito = ScriviCoppia(q, "nuovo", a, QByteArray("appunti"));
+                    const EsitoCoppia previsto = g == Guasto::Nessuno   ? EsitoCoppia::Fatto
+                                                 : g == Guasto::Secondo ? EsitoCoppia::NienteCambiato
+                                                                        : EsitoCoppia::SoloPrimo;
+                    EXPECT_EQ(esito, previsto);
+                    if (previsto != EsitoCoppia::NienteCambiato) atteso[fineQ] = "nuovo";
+                    if (previsto == EsitoCoppia::Fatto) atteso[fineA] = "appunti";
+                    EXPECT_EQ(ContenutoAlbero(d), atteso);
+                    for (const auto& [nomeDato, fine] : {std::pair(q, fineQ), std::pair(a, fineA)}) {
+                        QByteArray letto("<assente>");
+                        LeggiFileIntero(nomeDato, 100, letto);
+                        EXPECT_EQ(letto, atteso.value(fine, "<assente>")) << nomeDato.toStdString();
+                    }
                 }
-                const GuastoCoppia guasto([g](PassoCoppia p) {
-                    return g == Guasto::Nessuno || (p != PassoCoppia::ConfermaSecondo
-                                                    && (g != Guasto::SecondoERipristino || p != PassoCoppia::RipristinaPrimo));
-                });
-                const EsitoCoppia esito = ScriviCoppia(q, "nuovo", a, QByteArray("appunti"));
-                const EsitoCoppia atteso = g == Guasto::Nessuno   ? EsitoCoppia::Fatto
-                                           : g == Guasto::Secondo ? EsitoCoppia::NienteCambiato
-                                                                  : EsitoCoppia::SoloPrimo;
-                EXPECT_EQ(esito, atteso) << caso;
-                for (const auto& [nome, verso] : collegamenti) {
-                    EXPECT_TRUE(QFileInfo(nome).isSymLink()) << caso;
-                    EXPECT_EQ(QFileInfo(nome).symLinkTarget(), verso) << caso;
-                }
-                const QByteArray assente("<assente>");
-                const QByteArray nuovoQ = atteso != EsitoCoppia::NienteCambiato ? QByteArray("nuovo") : assente;
-                const QByteArray nuoviA = atteso == EsitoCoppia::Fatto ? QByteArray("appunti") : assente;
-                EXPECT_EQ(LeggiTutto(fine), alPrimo ? nuovoQ : nuoviA) << caso;
-                EXPECT_EQ(LeggiTutto(libero), alPrimo ? nuoviA : nuovoQ) << caso;
-                const QStringList inFondo = QDir(d + QStringLiteral("/vero")).entryList(QDir::Files | QDir::Hidden);
-                EXPECT_EQ(inFondo, LeggiTutto(fine) == assente ? QStringList() : QStringList({QFileInfo(fine).fileName()}))
-                    << caso;
-            }
+
+    // Chains of 40 links, which the system follows, and of 41, which it
+    // does not: the save goes as far as an open does.
+    for (int k : {40, 41}) {
+        const QString c = Percorso(QStringLiteral("catena%1/").arg(k));
+        ASSERT_TRUE(QDir().mkpath(c) && ScriviTutto(c + "fine.qdn", "vecchio"));
+        for (int i = 0; i < k; ++i) {
+            const QString verso = i + 1 < k ? QStringLiteral("l%1").arg(i + 1) : QStringLiteral("fine.qdn");
+            ASSERT_EQ(::symlink(QFile::encodeName(verso), QFile::encodeName(c + QStringLiteral("l%1").arg(i))), 0);
+        }
+        const bool apre = QFile(c + "l0").open(QIODevice::ReadOnly);
+        EXPECT_EQ(apre, k == 40);
+        EXPECT_EQ(ScriviCoppia(c + "l0", "nuovo", c + "q.rtf", std::nullopt),
+                  apre ? EsitoCoppia::Fatto : EsitoCoppia::NienteCambiato) << k;
+        EXPECT_EQ(LeggiTutto(c + "fine.qdn"), apre ? QByteArray("nuovo") : QByteArray("vecchio")) << k;
+        EXPECT_EQ(QDir(c).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), k + 1) << k;
+    }
 
     // A link to itself, and two links to each other.
     ASSERT_TRUE(QDir(cartella.path()).mkdir("giro"));

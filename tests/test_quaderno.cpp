@@ -309,6 +309,58 @@ TEST_F(Quaderno, SalvataggioFallitoDiceCosaCambiaSulDisco)
     }
 }
 
+// A notes name that leads to the notebook file itself (a link either way,
+// relative or absolute, both links to a third name, a hard link, a link
+// through a linked folder and ".."), whether that file is there or not,
+// with notes or blank: the save is refused before anything is written, with
+// the message of a failed save, and the notebook stays modified. Such a
+// notebook is refused at open (its notes are no RTF), and nothing changes.
+TEST_F(Quaderno, AppuntiCheSonoIlQuadernoStessoNonSiSalvano)
+{
+    const struct {
+        const char* nome;
+        QList<std::pair<const char*, const char*>> collegamenti;   // "@" the case's folder
+        bool fisso;                                                 // q.rtf a hard link to q.qdn
+    } forme[] = {
+        {"relativo", {{"q.rtf", "q.qdn"}}, false},
+        {"assoluto", {{"q.rtf", "@/q.qdn"}}, false},
+        {"al contrario", {{"q.qdn", "q.rtf"}}, false},
+        {"a un terzo", {{"q.qdn", "x.dat"}, {"q.rtf", "@/x.dat"}}, false},
+        {"cartella e ..", {{"b/vista", "../vero/sotto"}, {"q.qdn", "vero/q.qdn"}, {"q.rtf", "b/vista/../q.qdn"}}, false},
+        {"fisso", {}, true},
+    };
+    int n = 0;
+    for (const auto& f : forme)
+        for (bool esiste : {false, true})
+            for (bool appunti : {false, true}) {
+                if (f.fisso && !esiste) continue;
+                SCOPED_TRACE(std::string(f.nome) + "/" + std::to_string(esiste) + "/" + std::to_string(appunti));
+                const QString d = Percorso(QStringLiteral("caso%1").arg(n++));
+                ASSERT_TRUE(QDir().mkpath(d + "/vero/sotto") && QDir().mkpath(d + "/b"));
+                for (const auto& [da, verso] : f.collegamenti)
+                    ASSERT_EQ(::symlink(QFile::encodeName(QString::fromLatin1(verso).replace("@", d)),
+                                        QFile::encodeName(d + "/" + da)),
+                              0);
+                NomeQuaderno = d + "/q.qdn";
+                if (esiste) ScriviTutto(NomeQuaderno, DieciRighe);
+                ASSERT_TRUE(!f.fisso || ::link(QFile::encodeName(NomeQuaderno), QFile::encodeName(d + "/q.rtf")) == 0);
+                const QMap<QString, QByteArray> prima = ContenutoAlbero(d);
+                Modale::Azzera();
+                NumFrazioniA = 0;
+                ScriviAppunti(appunti ? QStringLiteral("nuovi") : QString());
+                QuadernoModificato = VERO;
+                EXPECT_FALSE(SalvaQuaderno());
+                Salvataggio_Fallito();
+                EXPECT_EQ(ContenutoAlbero(d), prima);
+                EXPECT_EQ(QuadernoModificato, VERO);
+                if (!esiste) continue;
+                EXPECT_FALSE(CaricaQuaderno(NomeQuaderno));
+                EXPECT_EQ(NumFrazioniA, 0);
+                EXPECT_EQ(TxtAppunti()->toPlainText(), appunti ? QStringLiteral("nuovi") : QString());
+                EXPECT_EQ(ContenutoAlbero(d), prima);
+            }
+}
+
 // A notebook with more after its records opens, and is then saved under its
 // own name or over a file of any size; what an unfinished save of the
 // program left beside it goes when it is opened.

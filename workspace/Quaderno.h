@@ -15,7 +15,12 @@
 // two renames leaves the new notebook file beside the old notes; the next
 // open or save of that notebook deletes the program's own temporaries
 // beside them (a leading dot, the file's name, ".zefra-" and six letters:
-// see ScriviCoppia) and no other file, whatever its name.
+// see ScriviCoppia) and no other file, whatever its name. Links in either
+// name are followed as the system follows them, so a save writes the files
+// that opening reads; a notes name that leads to the notebook file itself
+// is refused before anything is written ("Impossibile salvare il file").
+// Opening such a notebook reads the notebook file as its notes, which are
+// no RTF: it is refused as any notebook with unreadable notes is.
 // Opening shows the wait cursor, reads and checks the whole notebook and its
 // notes first (a file that is refused changes nothing on the screen), then
 // puts the notes in their box in one piece. Only regular files are read
@@ -46,7 +51,9 @@ bool SalvaOChiediNome();
 // sheet B shown only when it holds fractions, tiled). A notes file that is
 // missing or empty (0 bytes) gives empty notes. NomeQuaderno becomes
 // percorso and QuadernoModificato false. False (nothing changed) when the
-// file is missing, unreadable or not a notebook of this program.
+// file is missing, unreadable or not a notebook of this program, or its
+// notes file cannot be read (the notebook file itself among them, when the
+// notes name leads there).
 bool CaricaQuaderno(const QString& percorso);
 
 // Opens the notebook named on the command line at start-up (rigaComandi:
