@@ -7,6 +7,7 @@
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
 #include <QAction>
+#include <QElapsedTimer>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
@@ -368,6 +369,56 @@ TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
         EXPECT_EQ(esciChieste, 1);
         EXPECT_EQ(NumFrazioniA, 2);
         EXPECT_EQ(Frazioni[1][1][1], 1);
+    }
+}
+
+// A close over boxes that do not let it through is dropped and the program
+// stays as it is: boxes whose code is held up once answered (its exec() not
+// back) are waited for 3 s by the clock, however slowly the events come; a
+// command that opens a new box each time its box is answered has four of
+// them answered, and the fifth stays open.
+TEST_F(BoxVeri, UnaChiusuraSopraIBoxHaUnLimite)
+{
+    {
+        SCOPED_TRACE("held up");
+        Princ* p = Principale();
+        QDialog box(p);
+        QElapsedTimer orologio;
+        qint64 lasciata = -1;
+        QuandoModale([&](QWidget*) {
+            p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+            orologio.start();
+            // The box's code, held up: events come at most every 50 ms.
+            while (lasciata < 0 && orologio.elapsed() < 8000) {
+                QCoreApplication::processEvents();
+                QThread::msleep(50);
+                if (!RinvioAttivo(p)) lasciata = orologio.elapsed();
+            }
+        });
+        EseguiBox(box);
+        EXPECT_GE(lasciata, 2900);
+        EXPECT_LE(lasciata, 5000);
+    }
+    {
+        SCOPED_TRACE("boxes without end");
+        Princ* p = Principale();
+        int aperti = 0;
+        bool basta = false;
+        QuandoModale([&](QWidget*) { p->Azione(QStringLiteral("MnuFileEsci"))->trigger(); });
+        QTimer::singleShot(0, [&] {
+            QuandoBoxTale([&](QWidget*) { return aperti == 5 && !RinvioAttivo(p); }, [&](QWidget* ultimo) {
+                basta = true;
+                static_cast<QDialog*>(ultimo)->reject();
+            });
+        });
+        while (!basta && aperti < 20) {
+            QDialog box(p);
+            ++aperti;
+            EseguiBox(box);
+        }
+        EXPECT_EQ(aperti, 5);
+        EXPECT_TRUE(p->isVisible());
+        EXPECT_EQ(InChiusura, FALSO);
     }
 }
 
