@@ -2,6 +2,7 @@
 #include "AiutiFinestre.h"
 #include "commands/Comandi.h"
 #include "commands/FrmFattore.h"
+#include "commands/FrmFrazione4.h"
 #include "platform/Finestre.h"
 #include "platform/OrdineFinestre.h"
 #include "workspace/FrmSplash.h"
@@ -451,27 +452,42 @@ TEST_F(BoxVeri, DueDomandeAnnidateLeggonoCiascunaLaPropria)
 // The main window deleted while a command's dialog is open (a window closed
 // by a request that reached the program some other way): the dialog goes
 // with it, and the command reads nothing of it, nor of the sheet it stood
-// over, once it is back (the sanitizer build sees any such read).
+// over, once it is back: not even an answer given just before, which it
+// would otherwise carry out (the sanitizer build sees any such read).
 TEST_F(BoxVeri, IDialoghiDeiComandiSeneVannoConLaFinestraPrincipale)
 {
-    const std::pair<const char*, std::function<void()>> comandi[] = {
-        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); }},
-        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); }},
+    const std::tuple<const char*, std::function<void()>, std::function<void(QWidget*)>> comandi[] = {
+        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); },
+         [](QWidget* w) {
+             auto* d = static_cast<FrmFrazione4*>(w);
+             d->TxtValoreDec()->setText(QStringLiteral("0,5"));
+             d->CmdOk()->click();
+         }},
+        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); },
+         [](QWidget* w) {
+             auto* d = static_cast<FrmFattore*>(w);
+             d->Casella()->setText(QStringLiteral("2"));
+             d->BottoneOk()->click();
+         }},
     };
-    for (const auto& [nome, comando] : comandi) {
-        SCOPED_TRACE(nome);
-        Principale();
-        Metti(1, {{1, 4, 1, 12}});
-        bool visto = false;
-        QuandoModale([&](QWidget*) {
-            visto = true;
-            Unica<Princ>::Distruggi();
-        });
-        comando();
-        EXPECT_TRUE(visto);
-        EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(NumFrazioniA, 1);
-        EXPECT_EQ(Frazioni[1][1][1], 1);
-    }
+    for (const auto& [nome, comando, risposta] : comandi)
+        for (const bool risposto : {false, true}) {
+            SCOPED_TRACE(std::string(nome) + (risposto ? ", answered" : ""));
+            Principale();
+            Metti(1, {{1, 4, 1, 12}});
+            bool visto = false;
+            QuandoModale([&, risposta = risposta](QWidget* dialogo) {
+                visto = true;
+                if (risposto) risposta(dialogo);
+                // Whatever the command went on to show is only recorded.
+                Modale::Copione(true);
+                Unica<Princ>::Distruggi();
+            });
+            comando();
+            EXPECT_TRUE(visto);
+            EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            EXPECT_EQ(NumFrazioniA, 1);
+            EXPECT_EQ(Frazioni[1][1][1], 1);
+        }
 }
