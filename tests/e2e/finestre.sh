@@ -213,24 +213,30 @@ menu() {
 # and keyboard.
 spi() { gdbus call --address "$accessibile" "$@" 2>/dev/null; }
 nodi() { spi --dest "$1" --object-path "$2" --method org.a11y.atspi.Accessible.GetChildren | grep -o "/org/a11y/[^']*"; }
-# figlio NAME NODE "TEXT|ROLE": the first child of NODE with that text and role.
+# figlio NAME NODE "TEXT|ROLE" [DEPTH]: the first node with that text and
+# role among the children of NODE (and theirs, DEPTH levels down).
 figlio() {
     local n
     for n in $(nodi "$1" "$2"); do
         [ "$(spi --dest "$1" --object-path "$n" --method org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name |
             sed "s/^(<.//; s/.>,)\$//")|$(spi --dest "$1" --object-path "$n" --method org.a11y.atspi.Accessible.GetRoleName |
             sed "s/^('//; s/',)\$//")" = "$3" ] && { echo "$n"; return 0; }
+        [ "${4:-0}" -gt 0 ] && figlio "$1" "$n" "$3" $(($4 - 1)) && return 0
     done
     return 1
 }
-voce() {
-    local nome="" n p
-    # The program's name on the bus: the application of its process.
+# The program's name on the bus: the application of its process.
+applicazione() {
+    local n
     for n in $(spi --dest org.a11y.atspi.Registry --object-path /org/a11y/atspi/accessible/root \
                --method org.a11y.atspi.Accessible.GetChildren | grep -o "':[0-9.]*'" | tr -d "'"); do
         [ "$(spi --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-             --method org.freedesktop.DBus.GetConnectionUnixProcessID "$n")" = "(uint32 $zefra,)" ] && nome="$n"
+             --method org.freedesktop.DBus.GetConnectionUnixProcessID "$n")" = "(uint32 $zefra,)" ] && echo "$n"
     done
+}
+voce() {
+    local nome p
+    nome="$(applicazione)"
     p="$(figlio "$nome" /org/a11y/atspi/accessible/root "Zefra|frame")" && p="$(figlio "$nome" "$p" "|menu bar")" &&
         p="$(nodi "$nome" "$p" | sed -n "$(($1 + 1))p")" && p="$(nodi "$nome" "$p" | head -n1)" &&
         p="$(figlio "$nome" "$p" "$2|menu item")" || { echo "  no menu item $2 in menu $1"; return 1; }
@@ -493,6 +499,35 @@ caso_ordine_box_servizio() {
 sbaglia_frazione() {
     xdotool type 7; xdotool key Return
     aspetta 10 attiva "Frazione di un numero"
+}
+
+# A paste by the middle button of a text past the notes' bounds (two million
+# short lines in the X selection) is refused with its message under
+# "Incolla", and the notes keep what was typed: the saved notes hold it alone.
+caso_incolla_col_tasto_centrale() {
+    local nome p X Y selezione
+    nome="$(applicazione)"
+    p="$(figlio "$nome" /org/a11y/atspi/accessible/root "Apre/chiude appunti|check box" 4)" &&
+        spi --dest "$nome" --object-path "$p" --method org.a11y.atspi.Action.DoAction 0 >/dev/null &&
+        aspetta 10 figlio "$nome" /org/a11y/atspi/accessible/root "Foglio appunti|frame" 3 >/dev/null &&
+        p="$(figlio "$nome" "$(figlio "$nome" /org/a11y/atspi/accessible/root "Foglio appunti|frame" 3)" "|text" 2)" ||
+        { echo "  no notes box"; return 1; }
+    read -r X Y < <(spi --dest "$nome" --object-path "$p" --method org.a11y.atspi.Component.GetExtents 0 |
+        tr -dc '0-9, ' | awk -F', *' '{ print $1 + 20, $2 + 20 }')
+    xdotool mousemove "$X" "$Y" click 1
+    xdotool type ciao
+    seq 2000000 >"$lavoro/lungo.txt"
+    xclip -quiet -selection primary -i "$lavoro/lungo.txt" >/dev/null 2>&1 &
+    selezione=$!
+    aspetta 10 sh -c 'xclip -o -selection primary -t TARGETS 2>/dev/null | grep -q STRING' || { kill "$selezione"; return 1; }
+    xdotool mousemove "$X" "$Y" click 2
+    aspetta 20 attiva Incolla || { kill "$selezione"; echo "  no refusal"; return 1; }
+    kill "$selezione"
+    xdotool key Return
+    aspetta 10 assente Incolla || return 1
+    salvato_come "1 3 4 1 12 0" || return 1
+    grep -q ciao "$lavoro/quaderno.rtf" && [ "$(stat -c %s "$lavoro/quaderno.rtf")" -lt 4000 ] ||
+        { echo "  notes saved: $(head -c 300 "$lavoro/quaderno.rtf")"; return 1; }
 }
 
 # The About window asked for while a box is open, whatever the box: the
