@@ -580,7 +580,7 @@ resoconto="$lavoro/caso.txt"
 casi=(caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappresentazione_ridotta
       caso_domanda_uscita caso_costruttore_e_tavola caso_dialogo_ridotto
       caso_ordine_box_principale caso_ordine_dialogo_principale caso_ordine_box_servizio
-      caso_informazioni_sopra_i_box)
+      caso_informazioni_sopra_i_box caso_incolla_col_tasto_centrale)
 [ $# -gt 1 ] && casi=("${@:2}")
 for caso in "${casi[@]}"; do
     esito=0
