@@ -196,19 +196,21 @@ void FrmFrazione4::CmdOk_Click()
         RiportaFuoco(periodico ? txtParteInt_ : txtValoreDec_);
         return;
     }
-    risultato_ = std::make_pair(int16_t(c.num), int16_t(c.den));
+    if (risultato_) *risultato_ = std::make_pair(int16_t(c.num), int16_t(c.den));
     accept();
 }
 
 std::optional<std::pair<int16_t, int16_t>> FrmFrazione4::Esegui()
 {
-    risultato_.reset();
+    std::optional<std::pair<int16_t, int16_t>> risultato;
+    risultato_ = &risultato;
     // The dialog belongs to the main window, which may go first: then it
-    // went with it, and nothing of it is read.
+    // went with it, and nothing of it is read or taken.
     const QPointer<FrmFrazione4> questo(this);
     EseguiBox(*this);
     if (!questo) return std::nullopt;
-    return risultato_;
+    risultato_ = nullptr;
+    return risultato;
 }
 
 FrmFrazione4* FrmFrazione4::CreaUnica(int) { return new FrmFrazione4(Unica<Princ>::SeEsiste()); }

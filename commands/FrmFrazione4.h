@@ -44,7 +44,8 @@ public:
 
     // Shows the dialog modally; the fraction to add once it is closed
     // (numerator and denominator, both 1..32000), or nothing (also when the
-    // dialog went with its window while open: this object is gone then).
+    // dialog went with its window while open, answered or not: this object
+    // is gone then, and there is no window left to act on).
     std::optional<std::pair<int16_t, int16_t>> Esegui();
 
 private:
@@ -57,7 +58,9 @@ private:
     QLineEdit* txtPeriodo_;
     QPushButton* cmdOk_;
     QPushButton* cmdAnnulla_;
-    std::optional<std::pair<int16_t, int16_t>> risultato_;
+    // Where the answer goes while Esegui runs: its caller's own, which is
+    // still there when the dialog has gone with its window.
+    std::optional<std::pair<int16_t, int16_t>>* risultato_ = nullptr;
 };
 
 // The command "Inserisci il valore decimale della frazione" (also declared

@@ -1,5 +1,6 @@
 #include "platform/Modale.h"
 #include "platform/Finestre.h"
+#include "platform/OrdineFinestre.h"
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -50,21 +51,20 @@ QList<QPointer<QWidget>> AnnullaBoxAperti()
 
 int EseguiBox(QDialog& box)
 {
-    QPointer<QWidget> finestra = QApplication::activeWindow();
-    // Nothing active yet (the window manager has not answered a window just
-    // shown): the window the box belongs to is the one the pupil works in.
-    if (!finestra && box.parentWidget()) finestra = box.parentWidget()->window();
-    const QPointer<QWidget> campo = finestra ? finestra->focusWidget() : nullptr;
+    // The window the keyboard goes back to is chosen by the watcher of the
+    // order, for every modal window alike; here only the field in it.
+    SorvegliaModali();
+    QWidget* attiva = QApplication::activeWindow();
+    if (!attiva && box.parentWidget()) attiva = box.parentWidget()->window();
+    const QPointer<QWidget> campo = attiva ? attiva->focusWidget() : nullptr;
+    const QPointer<QWidget> finestra = attiva;
     inCorso.append(&box);
     const int esito = box.exec();
     inCorso.removeLast();
-    if (finestra && finestra->isVisible()) {
-        finestra->activateWindow();
-        // Taken at once when the window is already active, else as soon as
-        // the window manager makes it active.
-        if (campo && campo->window() == finestra && campo->isVisible() && campo->isEnabled())
-            campo->setFocus(Qt::OtherFocusReason);
-    }
+    // Taken at once when the window is already active, else as soon as the
+    // window manager makes it active.
+    if (finestra && campo && campo->window() == finestra && campo->isVisible() && campo->isEnabled())
+        campo->setFocus(Qt::OtherFocusReason);
     return esito;
 }
 

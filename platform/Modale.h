@@ -65,10 +65,12 @@ private:
 QList<QPointer<QWidget>> AnnullaBoxAperti();
 
 // Shows a box modally and, once the pupil has closed it, gives the keyboard
-// back: the window that was active when the box opened is activated again
-// and its focus widget takes the keys (a caller that then names another
-// one with setFocus() gets that one). A window manager left to itself may
-// give the keyboard to the main window, where a Delete cuts the selection.
+// back as the watcher of the order does for every modal window
+// (OrdineFinestre.h): the window that was active when the box opened, or
+// one the program showed meanwhile, is activated again, and the field that
+// had the keys there has them again (a caller that then names another one
+// with setFocus() gets that one). A window manager left to itself may give
+// the keyboard to the main window, where a Delete cuts the selection.
 // Returns what exec() returns (QDialog::Rejected when the box went with
 // its window); the box is not touched once exec() has returned. Every modal
 // window of the program runs through here.

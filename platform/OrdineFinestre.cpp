@@ -16,6 +16,8 @@ QList<QPointer<QWidget>> ordine;
 QList<QPointer<QWidget>> sospese;
 // The window that had the keyboard when the first modal window opened.
 QPointer<QWidget> tastiera;
+// The last window the program showed while a modal window was open.
+QPointer<QWidget> apertaColBox;
 // From the first modal window shown until the order is made again after
 // the last one: the window manager's own moves then are not the pupil's.
 bool modaleAperta = false;
@@ -106,6 +108,7 @@ void Ripristina()
     rialzando = false;
     if (DaRialzare(tastiera)) tastiera->activateWindow();
     tastiera = nullptr;
+    apertaColBox = nullptr;
     modaleAperta = false;
 }
 
@@ -115,11 +118,21 @@ protected:
     {
         const QEvent::Type t = e->type();
         if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::WindowStateChange && t != QEvent::WindowActivate &&
-            t != QEvent::ZOrderChange)
+            t != QEvent::ZOrderChange && t != QEvent::WindowUnblocked)
             return false;
         if (!o->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(o);
         if (!w->isWindow()) return false;
+        if (t == QEvent::WindowUnblocked) {
+            // The modal window over it is going, still on screen: the
+            // keyboard is asked for now, before the window manager hands it
+            // to a window of its own choosing as the modal one disappears
+            // (a window that goes as it loses the keyboard would go then).
+            if (modaleAperta && DaRialzare(w) &&
+                (QApplication::activeModalWidget() ? w == QApplication::activeModalWidget() : w == tastiera))
+                w->activateWindow();
+            return false;
+        }
         if (!w->isModal()) {
             if (!HaUnPosto(w)) return false;
             // A window just shown or raised is put on top by the window
@@ -127,16 +140,24 @@ protected:
             // lowers a window of its own).
             const bool davanti = t == QEvent::Show || (t == QEvent::ZOrderChange && !rialzando);
             if (davanti || (t == QEvent::WindowActivate && !modaleAperta)) MettiInCima(w);
+            const bool mostrata = t == QEvent::Show && !e->spontaneous();
             // Between the last modal window gone and the order made again,
-            // one the program brings forward then (a caller going on after
-            // its box) is the one to have the keyboard.
-            if (davanti && modaleAperta && !QApplication::activeModalWidget()) tastiera = w;
+            // one the program shows then (a caller going on after its box)
+            // is the one to have the keyboard, and so is one it brings
+            // forward, unless a window was shown while the box was open:
+            // that one was asked for last (the caller brings its own window
+            // forward whatever happened meanwhile).
+            if (davanti && modaleAperta && !QApplication::activeModalWidget() && (mostrata || !DaRialzare(apertaColBox)))
+                tastiera = w;
             // Shown by the program while a modal window is open (a request
             // that reached it some other way than the blocked mouse and
             // keyboard): the newest window, so the one in front with the
             // keyboard once the modal windows are gone. Raises are left out:
             // the window manager raises a modal window's own windows with it.
-            if (t == QEvent::Show && !e->spontaneous() && modaleAperta) tastiera = w;
+            if (mostrata && modaleAperta) {
+                tastiera = w;
+                if (QApplication::activeModalWidget()) apertaColBox = w;
+            }
             // Hidden by the program (not minimised): shown again, it comes
             // on top.
             if (t == QEvent::Hide && !e->spontaneous())
@@ -146,16 +167,23 @@ protected:
         if (t == QEvent::Show) {
             if (!modaleAperta) {
                 modaleAperta = true;
+                // Nothing active yet (the window manager has not answered a
+                // window just shown): the window the modal one belongs to is
+                // the one the pupil works in.
                 QWidget* attiva = QApplication::activeWindow();
+                if (!attiva && w->parentWidget()) attiva = w->parentWidget()->window();
                 tastiera = attiva && HaUnPosto(attiva) ? attiva : nullptr;
             }
             SospendiSempreSopra(w);
         } else if (t == QEvent::WindowActivate) {
             RialzaSospese();
         } else if (t == QEvent::Hide) {
-            // Once it is gone the next modal window, if any, is known.
+            // Once it is gone the next modal window, if any, is known: the
+            // one under it has the keyboard again, or, after the last one,
+            // the window chosen for it.
             QTimer::singleShot(0, qApp, [] {
-                if (modaleAperta && !QApplication::activeModalWidget()) Ripristina();
+                if (QWidget* sotto = QApplication::activeModalWidget()) sotto->activateWindow();
+                else if (modaleAperta) Ripristina();
             });
         } else if (t == QEvent::WindowStateChange && w->isMinimized()) {
             // Minimised anyway: back at once (after the window manager has

@@ -16,7 +16,7 @@ PACKAGES=(cmake ninja-build g++
           libgl-dev libvulkan-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core
-          xvfb openbox xdotool x11-utils imagemagick)
+          xvfb openbox xdotool x11-utils imagemagick xclip dbus-daemon libglib2.0-bin at-spi2-core)
 missing=()
 for p in "${PACKAGES[@]}"; do
   status="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"

@@ -2,11 +2,13 @@
 #include "AiutiFinestre.h"
 #include "commands/Comandi.h"
 #include "commands/FrmFattore.h"
+#include "commands/FrmFrazione4.h"
 #include "platform/Finestre.h"
 #include "platform/OrdineFinestre.h"
 #include "workspace/FrmSplash.h"
 #include "workspace/Messaggi.h"
 #include <QAction>
+#include <QElapsedTimer>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
@@ -371,6 +373,56 @@ TEST_F(BoxVeri, EsciSopraUnBoxDentroUnBox)
     }
 }
 
+// A close over boxes that do not let it through is dropped and the program
+// stays as it is: boxes whose code is held up once answered (its exec() not
+// back) are waited for 3 s by the clock, however slowly the events come; a
+// command that opens a new box each time its box is answered has four of
+// them answered, and the fifth stays open.
+TEST_F(BoxVeri, UnaChiusuraSopraIBoxHaUnLimite)
+{
+    {
+        SCOPED_TRACE("held up");
+        Princ* p = Principale();
+        QDialog box(p);
+        QElapsedTimer orologio;
+        qint64 lasciata = -1;
+        QuandoModale([&](QWidget*) {
+            p->Azione(QStringLiteral("MnuFileEsci"))->trigger();
+            orologio.start();
+            // The box's code, held up: events come at most every 50 ms.
+            while (lasciata < 0 && orologio.elapsed() < 8000) {
+                QCoreApplication::processEvents();
+                QThread::msleep(50);
+                if (!RinvioAttivo(p)) lasciata = orologio.elapsed();
+            }
+        });
+        EseguiBox(box);
+        EXPECT_GE(lasciata, 2900);
+        EXPECT_LE(lasciata, 5000);
+    }
+    {
+        SCOPED_TRACE("boxes without end");
+        Princ* p = Principale();
+        int aperti = 0;
+        bool basta = false;
+        QuandoModale([&](QWidget*) { p->Azione(QStringLiteral("MnuFileEsci"))->trigger(); });
+        QTimer::singleShot(0, [&] {
+            QuandoBoxTale([&](QWidget*) { return aperti == 5 && !RinvioAttivo(p); }, [&](QWidget* ultimo) {
+                basta = true;
+                static_cast<QDialog*>(ultimo)->reject();
+            });
+        });
+        while (!basta && aperti < 20) {
+            QDialog box(p);
+            ++aperti;
+            EseguiBox(box);
+        }
+        EXPECT_EQ(aperti, 5);
+        EXPECT_TRUE(p->isVisible());
+        EXPECT_EQ(InChiusura, FALSO);
+    }
+}
+
 // A question asked while another is open (by a request that reached the
 // program some other way), and the outer one answered first: each caller
 // reads the answer of its own box, whatever the pair.
@@ -400,27 +452,42 @@ TEST_F(BoxVeri, DueDomandeAnnidateLeggonoCiascunaLaPropria)
 // The main window deleted while a command's dialog is open (a window closed
 // by a request that reached the program some other way): the dialog goes
 // with it, and the command reads nothing of it, nor of the sheet it stood
-// over, once it is back (the sanitizer build sees any such read).
+// over, once it is back: not even an answer given just before, which it
+// would otherwise carry out (the sanitizer build sees any such read).
 TEST_F(BoxVeri, IDialoghiDeiComandiSeneVannoConLaFinestraPrincipale)
 {
-    const std::pair<const char*, std::function<void()>> comandi[] = {
-        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); }},
-        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); }},
+    const std::tuple<const char*, std::function<void()>, std::function<void(QWidget*)>> comandi[] = {
+        {"valore decimale", [] { AggiungiFrazioneValDecimale(1); },
+         [](QWidget* w) {
+             auto* d = static_cast<FrmFrazione4*>(w);
+             d->TxtValoreDec()->setText(QStringLiteral("0,5"));
+             d->CmdOk()->click();
+         }},
+        {"moltiplica", [] { ChiediFattoreEdEsegui(ComandoFattore::Moltiplica, 1); },
+         [](QWidget* w) {
+             auto* d = static_cast<FrmFattore*>(w);
+             d->Casella()->setText(QStringLiteral("2"));
+             d->BottoneOk()->click();
+         }},
     };
-    for (const auto& [nome, comando] : comandi) {
-        SCOPED_TRACE(nome);
-        Principale();
-        Metti(1, {{1, 4, 1, 12}});
-        bool visto = false;
-        QuandoModale([&](QWidget*) {
-            visto = true;
-            Unica<Princ>::Distruggi();
-        });
-        comando();
-        EXPECT_TRUE(visto);
-        EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(NumFrazioniA, 1);
-        EXPECT_EQ(Frazioni[1][1][1], 1);
-    }
+    for (const auto& [nome, comando, risposta] : comandi)
+        for (const bool risposto : {false, true}) {
+            SCOPED_TRACE(std::string(nome) + (risposto ? ", answered" : ""));
+            Principale();
+            Metti(1, {{1, 4, 1, 12}});
+            bool visto = false;
+            QuandoModale([&, risposta = risposta](QWidget* dialogo) {
+                visto = true;
+                if (risposto) risposta(dialogo);
+                // Whatever the command went on to show is only recorded.
+                Modale::Copione(true);
+                Unica<Princ>::Distruggi();
+            });
+            comando();
+            EXPECT_TRUE(visto);
+            EXPECT_EQ(Unica<Princ>::SeEsiste(), nullptr);
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            EXPECT_EQ(NumFrazioniA, 1);
+            EXPECT_EQ(Frazioni[1][1][1], 1);
+        }
 }

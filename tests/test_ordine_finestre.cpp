@@ -160,23 +160,28 @@ TEST_F(OrdineFinestre, LaFinestraApertaDopoIlBoxPrendeLaTastiera)
 // A window the program shows while a box is open (a request that reached it
 // some other way than the blocked mouse and keyboard) is the newest one:
 // once the box has closed it is raised last, over the window that had the
-// keyboard before the box, and has the keyboard.
+// keyboard before the box, and has the keyboard, also when the caller then
+// brings its own window forward.
 TEST_F(OrdineFinestre, LaFinestraApertaDuranteIlBoxVaDavanti)
 {
-    Rialzi rialzi;
-    QWidget principale, nuova;
-    ASSERT_TRUE(PrincipaleENuova(rialzi, principale, nuova));
-    QDialog box(&principale);
-    QuandoModale([&](QWidget*) {
-        nuova.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&nuova));
+    for (const bool rialzata : {false, true}) {
+        SCOPED_TRACE(rialzata ? "the caller raises its window" : "");
+        Rialzi rialzi;
+        QWidget principale, nuova;
+        ASSERT_TRUE(PrincipaleENuova(rialzi, principale, nuova));
+        QDialog box(&principale);
+        QuandoModale([&](QWidget*) {
+            nuova.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&nuova));
+            QCoreApplication::processEvents();
+            rialzi.visti.clear();   // the toolkit's own, as it shows the window
+            box.reject();
+        });
+        box.exec();
+        if (rialzata) principale.raise();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &nuova; }));
         QCoreApplication::processEvents();
-        rialzi.visti.clear();   // the toolkit's own, as it shows the window
-        box.reject();
-    });
-    box.exec();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &nuova; }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(rialzi.visti.mid(rialzi.visti.size() - 2).join(QLatin1Char(' ')).toStdString(), "principale nuova");
-    EXPECT_EQ(QApplication::activeWindow(), &nuova);
+        EXPECT_EQ(rialzi.visti.mid(rialzi.visti.size() - 2).join(QLatin1Char(' ')).toStdString(), "principale nuova");
+        EXPECT_EQ(QApplication::activeWindow(), &nuova);
+    }
 }

@@ -26,14 +26,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
 
 namespace {
 std::function<QSize()> fonteSchermo;
 
-// The wait of a close that arrives over boxes: a step every 10 ms, at most
-// 3 s for the answered boxes to come back, and at most four rounds of boxes
-// answered for one close.
-constexpr int PassoRinvio = 10, MassimoAttese = 300, MassimoGiri = 4;
+// The wait of a close that arrives over boxes: a look every 10 ms, at most
+// 3 s by the clock (however slowly the looks come) for the answered boxes to
+// come back, and at most four rounds of boxes answered for one close.
+constexpr int PassoRinvio = 10, MassimoGiri = 4;
+constexpr std::chrono::milliseconds AttesaMassima{3000};
 
 QString StileEtichettaSomma(const QColor& sfondo)
 {
@@ -484,14 +486,14 @@ void Princ::RiprovaChiusura()
             return;
         }
         ++giri_;
-        attese_ = 0;
+        scadenza_.setRemainingTime(AttesaMassima);
         boxAnnullati_ += AnnullaBoxAperti();
         return;
     }
     const bool inCorso = std::any_of(boxAnnullati_.cbegin(), boxAnnullati_.cend(),
                                      [](const QPointer<QWidget>& b) { return BoxInCorso(b); });
     if (inCorso) {
-        if (++attese_ >= MassimoAttese) FineRinvio();
+        if (scadenza_.hasExpired()) FineRinvio();
         return;
     }
     FineRinvio();
@@ -525,7 +527,7 @@ void Princ::closeEvent(QCloseEvent* e)
         e->ignore();
         boxAnnullati_ = AnnullaBoxAperti();
         if (!boxAnnullati_.isEmpty()) {
-            attese_ = 0;
+            scadenza_.setRemainingTime(AttesaMassima);
             giri_ = 1;
             riprova_->start();
         }

@@ -3,6 +3,7 @@
 // the notes, with the command toolbar at the top, the strip (palette, sum
 // labels, window toolbar) at the bottom above the status bar.
 #include "platform/Unica.h"
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -99,9 +100,9 @@ private:
     // one step of the timer that asks it again once every box answered is
     // back from its exec() (and so the code that opened it has gone on). A
     // box opened meanwhile is that code going on: it is answered Annulla as
-    // well. Bounded: the steps that wait for a box to come back, and the
-    // rounds of boxes answered, are counted; past either the close is
-    // dropped and the program stays as it is.
+    // well. Bounded: the wait for the boxes of a round to come back has a
+    // deadline on the clock, and the rounds of boxes answered are counted;
+    // past either the close is dropped and the program stays as it is.
     void RiprovaChiusura();
     void FineRinvio();
 
@@ -120,7 +121,7 @@ private:
     // The timer (named "RiprovaChiusura") runs only while a close waits.
     QTimer* riprova_ = nullptr;
     QList<QPointer<QWidget>> boxAnnullati_;
-    int attese_ = 0;
+    QDeadlineTimer scadenza_;
     int giri_ = 0;
 };
 

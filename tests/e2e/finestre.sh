@@ -8,7 +8,9 @@
 # can observe (a window mapped or gone, a title, a file written, pixels) with
 # a bounded wait, and fails as well when the program did not end as it should
 # (a crash signal, an exit status other than the one asked for, a sanitizer
-# report in its standard error). The suite ends with one line
+# report in its standard error). A request that reaches the program while a
+# box blocks its mouse and keyboard comes as an assistive tool sends it,
+# through the accessibility bus. The suite ends with one line
 # "N passed, M failed".
 #
 #   tests/e2e/finestre.sh [path/to/zefra [case...]]
@@ -18,15 +20,15 @@ set -uo pipefail
 qui="$(cd "$(dirname "$0")/../.." && pwd)"
 programma="$(readlink -f "${1:-$qui/build/zefra}")"
 origine="$(dirname "$programma")"
-for comando in Xvfb openbox xdotool xprop xwininfo import convert; do
+for comando in Xvfb openbox xdotool xprop xwininfo import convert xclip dbus-daemon gdbus; do
     command -v "$comando" >/dev/null || { echo "Missing: $comando"; exit 1; }
 done
 [ -x "$programma" ] || { echo "No program at $programma"; exit 1; }
 
 lavoro="$(mktemp -d)"
-xvfb="" openbox="" zefra=""
+xvfb="" openbox="" bus="" zefra=""
 fine() {
-    for p in $zefra $openbox $xvfb; do
+    for p in $zefra $bus $openbox $xvfb; do
         kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
     done
     rm -rf "$lavoro"
@@ -72,6 +74,16 @@ export DISPLAY=":$(head -n1 "$lavoro/display")"
 openbox --sm-disable >"$lavoro/openbox.log" 2>&1 &
 openbox=$!
 aspetta 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "openbox did not start"; exit 1; }
+
+# A session bus of its own, on which the accessibility bus starts when the
+# program asks for it; the program always speaks to it.
+dbus-daemon --session --nofork --print-address=3 3>"$lavoro/bus" >/dev/null 2>&1 &
+bus=$!
+aspetta 20 grep -q . "$lavoro/bus" || { echo "the session bus did not start"; exit 1; }
+export DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$lavoro/bus")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+accessibile="$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress |
+    sed "s/^('//; s/',)\$//")"
+[ -n "$accessibile" ] || { echo "no accessibility bus"; exit 1; }
 
 quaderno="$lavoro/quaderno.qdn"
 registro="$lavoro/app/registro.txt"
@@ -193,6 +205,42 @@ menu() {
         aspetta 10 aperte "$prima" || return 1
         xdotool key "$k"
     done
+}
+
+# voce MENU ITEM: the item of the main window's menu MENU (0 = File) that is
+# named ITEM, chosen as an assistive tool chooses it: through the
+# accessibility bus, which reaches the program while a box blocks its mouse
+# and keyboard.
+spi() { gdbus call --address "$accessibile" "$@" 2>/dev/null; }
+nodi() { spi --dest "$1" --object-path "$2" --method org.a11y.atspi.Accessible.GetChildren | grep -o "/org/a11y/[^']*"; }
+# figlio NAME NODE "TEXT|ROLE" [DEPTH]: the first node with that text and
+# role among the children of NODE (and theirs, DEPTH levels down).
+figlio() {
+    local n
+    for n in $(nodi "$1" "$2"); do
+        [ "$(spi --dest "$1" --object-path "$n" --method org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name |
+            sed "s/^(<.//; s/.>,)\$//")|$(spi --dest "$1" --object-path "$n" --method org.a11y.atspi.Accessible.GetRoleName |
+            sed "s/^('//; s/',)\$//")" = "$3" ] && { echo "$n"; return 0; }
+        [ "${4:-0}" -gt 0 ] && figlio "$1" "$n" "$3" $(($4 - 1)) && return 0
+    done
+    return 1
+}
+# The program's name on the bus: the application of its process.
+applicazione() {
+    local n
+    for n in $(spi --dest org.a11y.atspi.Registry --object-path /org/a11y/atspi/accessible/root \
+               --method org.a11y.atspi.Accessible.GetChildren | grep -o "':[0-9.]*'" | tr -d "'"); do
+        [ "$(spi --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+             --method org.freedesktop.DBus.GetConnectionUnixProcessID "$n")" = "(uint32 $zefra,)" ] && echo "$n"
+    done
+}
+voce() {
+    local nome p
+    nome="$(applicazione)"
+    p="$(figlio "$nome" /org/a11y/atspi/accessible/root "Zefra|frame")" && p="$(figlio "$nome" "$p" "|menu bar")" &&
+        p="$(nodi "$nome" "$p" | sed -n "$(($1 + 1))p")" && p="$(nodi "$nome" "$p" | head -n1)" &&
+        p="$(figlio "$nome" "$p" "$2|menu item")" || { echo "  no menu item $2 in menu $1"; return 1; }
+    spi --dest "$nome" --object-path "$p" --method org.a11y.atspi.Action.DoAction 0 | grep -q true
 }
 
 # The notebook as one line of numbers, once the program has written it.
@@ -453,11 +501,86 @@ sbaglia_frazione() {
     aspetta 10 attiva "Frazione di un numero"
 }
 
+# A paste by the middle button of a text past the notes' bounds (two million
+# short lines in the X selection) is refused with its message under
+# "Incolla", and the notes keep what was typed: the saved notes hold it alone.
+caso_incolla_col_tasto_centrale() {
+    local nome p X Y selezione
+    nome="$(applicazione)"
+    p="$(figlio "$nome" /org/a11y/atspi/accessible/root "Apre/chiude appunti|check box" 4)" &&
+        spi --dest "$nome" --object-path "$p" --method org.a11y.atspi.Action.DoAction 0 >/dev/null &&
+        aspetta 10 figlio "$nome" /org/a11y/atspi/accessible/root "Foglio appunti|frame" 3 >/dev/null &&
+        p="$(figlio "$nome" "$(figlio "$nome" /org/a11y/atspi/accessible/root "Foglio appunti|frame" 3)" "|text" 2)" ||
+        { echo "  no notes box"; return 1; }
+    read -r X Y < <(spi --dest "$nome" --object-path "$p" --method org.a11y.atspi.Component.GetExtents 0 |
+        tr -dc '0-9, ' | awk -F', *' '{ print $1 + 20, $2 + 20 }')
+    xdotool mousemove "$X" "$Y" click 1
+    xdotool type ciao
+    seq 2000000 >"$lavoro/lungo.txt"
+    xclip -quiet -selection primary -i "$lavoro/lungo.txt" >/dev/null 2>&1 &
+    selezione=$!
+    aspetta 10 sh -c 'xclip -o -selection primary -t TARGETS 2>/dev/null | grep -q STRING' || { kill "$selezione"; return 1; }
+    xdotool mousemove "$X" "$Y" click 2
+    aspetta 20 attiva Incolla || { kill "$selezione"; echo "  no refusal"; return 1; }
+    kill "$selezione"
+    xdotool key Return
+    aspetta 10 assente Incolla || return 1
+    salvato_come "1 3 4 1 12 0" || return 1
+    grep -q ciao "$lavoro/quaderno.rtf" && [ "$(stat -c %s "$lavoro/quaderno.rtf")" -lt 4000 ] ||
+        { echo "  notes saved: $(head -c 300 "$lavoro/quaderno.rtf")"; return 1; }
+}
+
+# The About window asked for while a box is open, whatever the box: the
+# dialogs (which bring the main window forward as they close), a message
+# and a question. Once the box has closed with Escape, the About window
+# stands over the windows it was asked over, in their order, with the
+# keyboard; a key on it takes it away, and the order and the keyboard are
+# the ones before.
+caso_informazioni_sopra_i_box() {
+    local apri prima tastiera box informazioni attesa
+    # A change, so that Esci asks its question.
+    xdotool key ctrl+i
+    aspetta 10 attiva Aggiungi || return 1
+    xdotool type 1; xdotool key Tab; xdotool type 2; xdotool key Return
+    aspetta 10 assente Aggiungi || return 1
+    apri_servizio 8 l "Rappresentazione lineare" 60 420 || return 1
+    clic_sul_titolo "$(principale)" || return 1
+    for apri in box_moltiplica box_termini box_valore_decimale box_imposta box_esci; do
+        prima="$(pila)" tastiera="$(attiva_id)"
+        "$apri" || { echo "  $apri: no box"; return 1; }
+        box="$(attiva_id)"
+        voce 10 Informazioni || return 1
+        aspetta 10 nuova_finestra "$prima $box" >/dev/null || { echo "  $apri: no About window"; return 1; }
+        informazioni="$(nuova_finestra "$prima $box")"
+        xdotool key Escape
+        # Over the main window, under the service window that stays top-most.
+        attesa="$(echo "$prima" | sed "s/^$tastiera /$tastiera $informazioni /")"
+        aspetta 10 pila_uguale "$attesa" || { echo "  $apri: $(titoli "$(pila)")"; return 1; }
+        aspetta 10 sh -c "[ \"\$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# *//')\" = $(printf '0x%x' "$informazioni") ]" ||
+            { echo "  $apri: the keyboard is in $(titoli "$(attiva_id)")"; return 1; }
+        xdotool key Escape
+        aspetta 10 pila_uguale "$prima" || { echo "  $apri, after: $(titoli "$(pila)")"; return 1; }
+        aspetta 10 sh -c "[ \"\$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# *//')\" = $(printf '0x%x' "$tastiera") ]" ||
+            { echo "  $apri, after: the keyboard is in $(titoli "$(attiva_id)")"; return 1; }
+    done
+}
+# The program's first window in the stack that is not among the given ones.
+nuova_finestra() {
+    local w
+    for w in $(pila); do case " $1 " in *" $w "*) ;; *) echo "$w"; return 0 ;; esac; done
+    return 1
+}
+box_moltiplica() { xdotool key ctrl+F1; aspetta 10 attiva Moltiplica; }
+box_termini() { xdotool key ctrl+i; aspetta 10 attiva Aggiungi; }
+box_valore_decimale() { menu 3 a d && aspetta 10 attiva Aggiungi; }
+box_esci() { menu 0 e && aspetta 10 attiva Esci; }
+
 passati=0 falliti=0
 resoconto="$lavoro/caso.txt"
 casi=(caso_frazione_di_un_numero caso_divisione caso_aggiungi caso_rappresentazione_ridotta
       caso_domanda_uscita caso_costruttore_e_tavola caso_dialogo_ridotto
-      caso_ordine_box_principale caso_ordine_dialogo_principale caso_ordine_box_servizio)
+      caso_ordine_box_principale caso_ordine_dialogo_principale caso_ordine_box_servizio
+      caso_informazioni_sopra_i_box caso_incolla_col_tasto_centrale)
 [ $# -gt 1 ] && casi=("${@:2}")
 for caso in "${casi[@]}"; do
     esito=0
