@@ -354,10 +354,12 @@ TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)
     EXPECT_EQ(QuantiCon(t, 17, 18, Corsivo), 0);
     EXPECT_EQ(QuadernoModificato, VERO);
 
-    // Plain text from elsewhere still goes in.
+    // Plain text from elsewhere still goes in, in the formatting of typing.
     appunti->setText(QStringLiteral(" fine"));
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(1);
     QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(t->toPlainText(), QStringLiteral("metà e piùcorsivox fine"));
+    EXPECT_EQ(QuantiCon(t, 17, 23, Grassetto), 5);
     appunti->clear();
 }
 

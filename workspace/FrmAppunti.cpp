@@ -512,8 +512,11 @@ EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QStr
         MostraTroppoLunghi();
         return EsitoIncolla::Rifiutato;
     }
-    // Plain text takes the formatting of typing.
-    const QTextCharFormat formato = casella->textCursor().charFormat();
+    // Plain text takes the formatting of typing (a button may have set it),
+    // or of where the selection it replaces begins, as in Qt's own paste.
+    QTextCursor inizio = casella->textCursor();
+    if (inizio.hasSelection()) inizio.setPosition(inizio.selectionStart());
+    const QTextCharFormat formato = inizio.charFormat();
     QTextDocument d;
     d.setDefaultFont(casella->document()->defaultFont());
     QTextCursor(&d).insertText(HtmlIncollato::TestoPulito(testo), formato);
