@@ -469,7 +469,6 @@ struct Incollo {
     qint64 millisecondi = 2000;             // within which the paste returns
 };
 
-
 QStringList Numerati(const QString& modello, int n)
 {
     QStringList l;

@@ -470,15 +470,17 @@ EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QStr
         if (e != EsitoIncolla::Illeggibile) return e;
     }
     // Rich text the reader refuses goes in as the HTML or the plain text
-    // beside it, never as its raw codes.
-    if (!Utilizzabili(dati)) {
+    // beside it, never as its raw codes; with nothing beside it, the pupil
+    // hears why.
+    const auto Niente = [&] {
         if (Rtf::OltreILimiti(rifiuto)) {
             MostraTroppoLunghi();
             return EsitoIncolla::Rifiutato;
         }
         if (errore) *errore = rifiuto;
         return EsitoIncolla::Illeggibile;
-    }
+    };
+    if (!Utilizzabili(dati)) return Niente();
     // What the notes' own writer wrote, its reader refuses only past its
     // bounds.
     const auto Scritto = [casella](const QByteArray& rtf) {
@@ -490,10 +492,9 @@ EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QStr
     const QString html = casella->acceptRichText() ? Html(dati) : QString();
     if (!html.isEmpty()) {
         if (const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html)) {
-            // Nothing the HTML names is loaded: a file it names may be a
-            // device or a pipe that never ends.
-            // Imported straight into a document of the box's font, as Qt's
-            // own paste imports it, and no copy of it made.
+            // Imported into a document of the box's font, as Qt's own paste
+            // imports it, which loads nothing the HTML names: a file it
+            // names may be a device or a pipe that never ends.
             SenzaRisorse d;
             d.setDefaultFont(casella->document()->defaultFont());
             d.setHtml(*riscritto);
@@ -506,7 +507,7 @@ EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QStr
         }
     }
     const QString testo = dati->text();
-    if (testo.isEmpty()) return EsitoIncolla::Illeggibile;
+    if (testo.isEmpty()) return Niente();
     // A text that never fits is refused before it is even copied.
     if (Rtf::TestoOltreILimiti(testo)) {
         MostraTroppoLunghi();
