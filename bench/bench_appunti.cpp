@@ -12,7 +12,9 @@
 // slowest shape of runs the reader takes at its bounds, and the most
 // distinct fonts it takes over the most runs.
 // Pasting into the notes, by the box's own paste path (HTML rewritten for
-// Qt's import, tried on a copy of the notes, put in and shown), against the
+// Qt's import, written by the notes' writer and put in by their reader as
+// the notes file gives it back, tried on a copy of the notes, put in and
+// shown), against the
 // floor of a bare QTextEdit of the same size and font pasting the HTML
 // already rewritten with Qt's own paste. Two pastes, the slowest empty
 // notes take: a web page (formatted runs, links) and short paragraphs, each
@@ -342,9 +344,12 @@ bool Preso(const QString& html)
 {
     const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html);
     if (!riscritto) return false;
+    // Counted as the paste puts it in: as the notes file gives it back.
     std::unique_ptr<QTextDocument> d = NuovoDocumentoAppunti();
-    QTextCursor(d.get()).insertFragment(QTextDocumentFragment::fromHtml(*riscritto));
-    return Rtf::ScriviEntroLimiti(*d).has_value();
+    QTextDocument importato;
+    importato.setDefaultFont(d->defaultFont());
+    importato.setHtml(*riscritto);
+    return Rtf::Leggi(Rtf::Scrivi(importato), *d) && Rtf::ScriviEntroLimiti(*d).has_value();
 }
 
 // The largest paste of each shape that empty notes take, found once by

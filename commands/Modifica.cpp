@@ -81,19 +81,10 @@ void IncollaTesto()
         MostraMessaggio(avviso, 3, titolo);
         return;
     }
-    QTextEdit* t = TxtAppunti();
-    const QByteArray rtf = Rtf::DaAppunti(dati);
-    EsitoIncolla esito = rtf.isEmpty() ? EsitoIncolla::Illeggibile
-                                       : IncollaEntroLimiti(t, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); });
-    if (esito == EsitoIncolla::Illeggibile) {
-        // Rich text that cannot be read goes in as the plain text beside it,
-        // never as its raw codes.
-        esito = IncollaTestoEntroLimiti(t, dati->hasText() ? dati->text() : QString());
-        if (esito == EsitoIncolla::Illeggibile) {
-            MostraMessaggio(avviso, 3, titolo);
-            return;
-        }
-    }
+    // Rich text that cannot be read goes in as what is beside it, never as
+    // its raw codes; with nothing beside it, the pupil is told to copy.
+    const EsitoIncolla esito = IncollaNegliAppunti(TxtAppunti(), dati);
+    if (esito == EsitoIncolla::Illeggibile) MostraMessaggio(avviso, 3, titolo);
     if (esito == EsitoIncolla::Incollato) QuadernoModificato = VERO;
 }
 

@@ -78,6 +78,7 @@
 // linearly with the input.
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 class QFont;
@@ -176,9 +177,25 @@ bool CarattereNonTenuto(char16_t c);
 // Replaces the whole document with the RTF text. Loading is not undoable: the
 // document's undo history is emptied. On failure the document is unchanged.
 bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore = nullptr);
-// Puts the RTF text at the cursor, in place of its selection (one undo step).
-// On failure nothing changes.
+// Puts the RTF text at the cursor, in place of its selection (one undo step),
+// as the document would be read back after a save: the paragraphs at either
+// end of what went in, which it joins to text of the document, keep no
+// formatting of their own once they hold text (the file keeps none for such
+// a paragraph, and the box lays out by it a line that holds only a line
+// break). On failure nothing changes.
 bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore = nullptr);
+// True when errore, as Leggi, Inserisci or CaricaFile give it, says the input
+// is past one of the bounds above (too large, nested too deep) rather than
+// not RTF at all or damaged.
+bool OltreILimiti(const QString& errore);
+
+// True when plain text can never be part of notes within the bounds above,
+// whatever its formatting and the notes around it: counted in one pass, with
+// each paragraph the text box makes (at \n, \r, \r\n taken as one, U+2029)
+// an element, and each of them, each line break (U+2028) and tab a line, and
+// every other character kept, in the smallest size. Text short of this may
+// still be past the bounds once its formatting and the notes are counted.
+bool TestoOltreILimiti(QStringView testo);
 
 // Whole-file helpers. Saving replaces the file only once all of it has been
 // written, and refuses a document past the bounds. A missing or unreadable

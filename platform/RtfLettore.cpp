@@ -28,6 +28,9 @@ using namespace Rtf::Interno;
 
 namespace {
 
+// Why input nested deeper than the bound is refused.
+const QString TroppiGruppi = QStringLiteral("Il testo RTF ha troppi gruppi annidati");
+
 // Bytes 0x80..0x9F of Windows-1252; the five holes map to themselves.
 constexpr char16_t Cp1252Alto[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -283,7 +286,7 @@ public:
                 ++p;
                 daSaltare = 0;
                 if (pila.size() >= size_t(Rtf::ProfonditaMassima)) {
-                    errore = QStringLiteral("Il testo RTF ha troppi gruppi annidati");
+                    errore = TroppiGruppi;
                     return false;
                 }
                 pila.push_back(st);
@@ -818,13 +821,22 @@ bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 
 bool Inserisci(const QByteArray& rtf, QTextCursor& cursore, QString* errore)
 {
+    int inizio = 0;
     const bool letto = LeggiEApplica(rtf, cursore, false, errore, [&] {
         cursore.beginEditBlock();
         cursore.removeSelectedText();
+        inizio = cursore.position();
     });
     if (!letto) return false;
+    // The paragraphs at the two ends hold what was there and what came: the
+    // formatting of their own that either had is what an empty paragraph
+    // types, which a paragraph with text does not keep.
+    for (QTextBlock b : {cursore.document()->findBlock(inizio), cursore.block()})
+        if (b.length() > 1 && !b.charFormat().properties().isEmpty()) QTextCursor(b).setBlockCharFormat(QTextCharFormat());
     cursore.endEditBlock();
     return true;
 }
+
+bool OltreILimiti(const QString& errore) { return errore == Interno::TestoTroppoGrande || errore == TroppiGruppi; }
 
 }   // namespace Rtf

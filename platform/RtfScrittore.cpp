@@ -235,6 +235,33 @@ namespace Rtf {
 
 bool CarattereNonTenuto(char16_t c) { return (c < 0x20 && c != '\t') || Interno::NonTesto(c); }
 
+bool TestoOltreILimiti(QStringView testo)
+{
+    // What the text costs at the least, as the writer counts it (Misura):
+    // every paragraph is an element and ends a line, every line break and
+    // tab may end one, and every other character kept costs its share of a
+    // line, all in the smallest size counted.
+    const qsizetype riga = CostoRiga(MezziPuntiMinimi), carattere = CostoAltezza(MezziPuntiMinimi);
+    const qsizetype altezzaMassima = AltezzaMassima * UnitaPerPixel;
+    qsizetype paragrafi = 0, altezza = 0;
+    const qsizetype n = testo.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = testo[i].unicode();
+        if (c == '\n' || c == '\r' || c == 0x2029) {
+            if (c == '\r' && i + 1 < n && testo[i + 1] == u'\n') ++i;
+            ++paragrafi;
+            altezza += riga;
+        } else if (c == 0x2028 || c == '\t') {
+            altezza += riga;
+        } else if (!CarattereNonTenuto(c)) {
+            altezza += carattere;
+        }
+        // The paragraph after the last end is one more.
+        if (paragrafi >= ElementiMassimi || altezza > altezzaMassima) return true;
+    }
+    return false;
+}
+
 QByteArray Scrivi(const QTextDocument& documento)
 {
     return Scrittore(documento).Esegui();

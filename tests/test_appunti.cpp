@@ -1,6 +1,7 @@
 // The notes window: its toolbar's formatting, activation and deactivation,
 // closing that only hides, the layout and the modified flag.
 #include "AiutiFinestre.h"
+#include "AiutiRtf.h"
 #include "commands/Comandi.h"
 #include "platform/Colori.h"
 #include "platform/Finestre.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
@@ -352,10 +354,12 @@ TEST_F(Note, LaTastieraCopiaEIncollaIlTestoRicco)
     EXPECT_EQ(QuantiCon(t, 17, 18, Corsivo), 0);
     EXPECT_EQ(QuadernoModificato, VERO);
 
-    // Plain text from elsewhere still goes in.
+    // Plain text from elsewhere still goes in, in the formatting of typing.
     appunti->setText(QStringLiteral(" fine"));
+    Unica<FrmAppunti>::Istanza()->Toolbar1_ButtonClick(1);
     QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(t->toPlainText(), QStringLiteral("metà e piùcorsivox fine"));
+    EXPECT_EQ(QuantiCon(t, 17, 23, Grassetto), 5);
     appunti->clear();
 }
 
@@ -459,6 +463,10 @@ struct Incollo {
     QString testo;         // the plain text beside it
     bool preso;            // taken, or refused with the warning
     QStringList attesi;    // taken: the paragraphs that follow "inizio"
+    QByteArray rtf = {};   // RTF beside them, in the format below
+    QString formatoRtf = Rtf::TipoMime;
+    QString avviso = AppuntiTroppoLunghi;   // refused: what the pupil is told
+    qint64 millisecondi = 2000;             // within which the paste returns
 };
 
 QStringList Numerati(const QString& modello, int n)
@@ -526,6 +534,51 @@ std::vector<Incollo> IncolliOstili()
     // Characters the notes do not keep, far more than a word holds.
     casi.push_back({QStringLiteral("controlli"), {}, QStringLiteral("a") + QString(200'000, QChar(1)) + QStringLiteral("b"),
                     true, {QStringLiteral("ab")}});
+    // Spacing, indents and line heights far past what the notes file keeps,
+    // which Qt would lay out as they are.
+    const auto m = QStringLiteral("m%1"), me = QStringLiteral("m%1 e");
+    for (const auto& [nome, modello, riga, n] :
+         {std::tuple{"margini enormi", "<p style=\"margin-top:1000000px\">m%1</p>", m, 10},
+          std::tuple{"margini grandi", "<p style=\"margin:40000px\">m%1</p>", m, 250},
+          std::tuple{"div", "<div style=\"margin-bottom:1000000px;margin-left:90000px\">m%1</div>", m, 20},
+          std::tuple{"titoli", "<h1 style=\"margin:1000000px;text-indent:50000px\">m%1</h1>", m, 20},
+          std::tuple{"voci", "<li style=\"margin-top:1000000px\">m%1</li>", m, 20},
+          std::tuple{"interlinea", "<p style=\"line-height:100000%\">m%1</p>", m, 3000},
+          std::tuple{"spaziature", "<p style=\"letter-spacing:900px;word-spacing:900px;white-space:nowrap\">m%1 e</p>", me, 50},
+          std::tuple{"trasparenti", "<p><span style=\"color:transparent\">m%1</span> "
+                                    "<span style=\"color:rgba(255,0,0,0.3)\">e</span></p>", me, 50}})
+        casi.push_back({QString::fromLatin1(nome), Numerati(QString::fromLatin1(modello), n).join(QString()), {}, true,
+                        Numerati(riga, n)});
+    // Lone halves of surrogate pairs, which the notes file reads back as
+    // U+FFFD, in HTML and in plain text.
+    const QString sostituto(QChar::ReplacementCharacter);
+    casi.push_back({QStringLiteral("surrogati HTML"), QStringLiteral("<p>a&#xD800;b&#xDC00;</p>"), {}, true,
+                    {QStringLiteral("a") + sostituto + QStringLiteral("b") + sostituto}});
+    casi.push_back({QStringLiteral("surrogati"), {}, QStringLiteral("a") + QChar(0xDBFF) + QStringLiteral("\nb"), true,
+                    {QStringLiteral("a") + sostituto, QStringLiteral("b")}});
+    // RTF whose spacing is past what the file keeps.
+    casi.push_back({QStringLiteral("RTF spaziato"), {}, {}, true, Numerati(QStringLiteral("s%1"), 10),
+                    "{\\rtf1 " + Numerati(QStringLiteral("\\sb2000000\\sa900000 s%1\\par "), 10).join(QString()).toLatin1() + "}"});
+    // Lines by every end Qt makes a paragraph or a line of: a few go in,
+    // a million are refused at once.
+    casi.push_back({QStringLiteral("righe \\r"), {}, Numerati(QStringLiteral("r%1\r"), 1000).join(QString()), true,
+                    Numerati(QStringLiteral("r%1"), 1000)});
+    casi.push_back({QStringLiteral("righe \\r\\n"), {}, Numerati(QStringLiteral("r%1\r\n"), 1000).join(QString()), true,
+                    Numerati(QStringLiteral("r%1"), 1000)});
+    for (const QString& fine : {QStringLiteral("\r"), QStringLiteral("\r\n"), QStringLiteral("\n"), QString(QChar(0x2028)),
+                               QString(QChar::ParagraphSeparator)})
+        casi.push_back({QStringLiteral("un milione di righe %1").arg(int(fine.back().unicode())), {}, fine.repeated(1'000'000),
+                        false, {}, {}, Rtf::TipoMime, AppuntiTroppoLunghi, 500});
+    // RTF alone past the bounds of the notes, or that the reader cannot
+    // read: said, never silent.
+    const QByteArray righe = "{\\rtf1 " + QByteArray("\\trowd\\cellx900 x\\cell\\row ").repeated(150'000) + "}";
+    const QByteArray gruppi = "{\\rtf1 " + QByteArray(100'000, '{') + "x}";
+    for (const QString& formato : {Rtf::TipoMime, QStringLiteral("application/rtf")}) {
+        casi.push_back({QStringLiteral("righe di tabella come ") + formato, {}, {}, false, {}, righe, formato});
+        casi.push_back({QStringLiteral("gruppi annidati come ") + formato, {}, {}, false, {}, gruppi, formato});
+    }
+    casi.push_back({QStringLiteral("RTF illeggibile"), {}, {}, false, {}, "{\\rtf1 {\\b x\x01}}", Rtf::TipoMime,
+                    QStringLiteral("Impossibile incollare il testo. Il testo RTF contiene dati non validi")});
     return casi;
 }
 
@@ -540,26 +593,42 @@ TEST_F(Note, GliIncolliOstiliSiPrendonoOSiRifiutano)
     ApriAppunti();
     QTextEdit* t = TxtAppunti();
     QClipboard* appunti = QGuiApplication::clipboard();
+#ifdef ZEFRA_SANITIZE
+    const qint64 lentezza = 10;
+#else
+    const qint64 lentezza = 1;
+#endif
     for (const Incollo& caso : IncolliOstili()) {
         SCOPED_TRACE(caso.nome.toStdString());
-        CaricaAppunti([](QTextEdit* e) { e->setPlainText(QStringLiteral("inizio\n")); });
+        // Notes as a notes file gives them: a paragraph, then an empty one.
+        CaricaAppunti([](QTextEdit* e) { ASSERT_TRUE(Rtf::Leggi("{\\rtf1 inizio\\par\\fs40\\b\\par}", *e->document())); });
+        const QString prima = Mostrato(*t->document(), true);
         MettiInFondo(t);
         Modale::Azzera();
         QuadernoModificato = FALSO;
         auto* dati = new QMimeData;
         if (!caso.html.isEmpty()) dati->setHtml(caso.html);
         if (!caso.testo.isEmpty()) dati->setText(caso.testo);
+        if (!caso.rtf.isEmpty()) dati->setData(caso.formatoRtf, caso.rtf);
         appunti->setMimeData(dati);
+        QElapsedTimer cronometro;
+        cronometro.start();
         QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_LT(cronometro.elapsed(), caso.millisecondi * lentezza);
         if (caso.preso) {
             EXPECT_EQ(ParagrafiPieni(t->document()), QStringList{QStringLiteral("inizio")} + caso.attesi);
             EXPECT_FALSE(HaTabelleImmaginiOListeLunghe(t->document()));
             EXPECT_EQ(QuadernoModificato, VERO);
             EXPECT_TRUE(Modale::Mostrati().isEmpty());
+            // The notes hold what the notes file gives back, formats and all.
+            QTextDocument riletto;
+            riletto.setDefaultFont(t->document()->defaultFont());
+            ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(*t->document()), riletto));
+            EXPECT_EQ(Mostrato(*t->document(), true).toStdString(), Mostrato(riletto, true).toStdString());
         } else {
-            EXPECT_EQ(t->toPlainText(), QStringLiteral("inizio\n"));
+            EXPECT_EQ(Mostrato(*t->document(), true), prima);
             EXPECT_EQ(QuadernoModificato, FALSO);
-            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|Gli appunti sono troppo lunghi")});
+            EXPECT_EQ(MessaggiMostrati(), QStringList{QStringLiteral("3|Incolla|") + caso.avviso});
         }
         QTest::keyClick(t, Qt::Key_Z);
         EXPECT_TRUE(t->toPlainText().endsWith(QLatin1Char('z')));

@@ -404,6 +404,15 @@ TEST_F(Modifica, TestoRiccoIllegibileIncollatoComeTestoSemplice)
     AttesoAvviso(AvvisoTesto, "Incolla");
     EXPECT_EQ(t->toPlainText(), "A leggibile");
     EXPECT_FALSE(QuadernoModificato);
+
+    // Alone and past the bounds of the notes: the pupil is told so.
+    auto* troppo = new QMimeData;
+    troppo->setData(Rtf::TipoMime, "{\\rtf1 " + QByteArray(100'000, '{') + "x}");
+    QGuiApplication::clipboard()->setMimeData(troppo);
+    EseguiIncolla(3);
+    AttesoAvviso("Gli appunti sono troppo lunghi", "Incolla");
+    EXPECT_EQ(t->toPlainText(), "A leggibile");
+    EXPECT_FALSE(QuadernoModificato);
 }
 
 TEST_F(Modifica, CancellaAppuntiEPoiScrivi)

@@ -1,3 +1,4 @@
+#include "AiutiRtf.h"
 #include "platform/Rtf.h"
 #include <QClipboard>
 #include <QDir>
@@ -876,42 +877,6 @@ TEST(Rtf, RifiutoAllaFineNonToccaNulla)
 }
 
 namespace {
-
-// What a document shows, paragraph by paragraph: the alignment as the
-// left-to-right text shows it, the space around the paragraph, then each
-// run with its weight, slant, underline, strike, colour, family and size
-// (to the half point, as the file carries sizes; a family without the
-// blanks around its name, which name no other font).
-QString Mostrato(const QTextDocument& d)
-{
-    QStringList parti;
-    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
-        const QTextBlockFormat fb = b.blockFormat();
-        QString par = QStringLiteral("<%1 %2 %3> ")
-                          .arg(int(fb.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute))
-                          .arg(fb.topMargin())
-                          .arg(fb.bottomMargin());
-        QString ultimo;
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            const QFont q = f.font();
-            const QString colore = f.foreground().style() == Qt::NoBrush ? QStringLiteral("auto")
-                                                                         : f.foreground().color().name();
-            const QString formato = QStringLiteral("[%1%2%3%4 %5 %6 %7] ")
-                                        .arg(q.bold() ? 'b' : '-')
-                                        .arg(q.italic() ? 'i' : '-')
-                                        .arg(f.fontUnderline() ? 'u' : '-')
-                                        .arg(q.strikeOut() ? 's' : '-')
-                                        .arg(colore, q.family().trimmed())
-                                        .arg(std::nearbyint(q.pointSizeF() * 2) / 2);
-            if (formato != ultimo) par += formato;
-            ultimo = formato;
-            par += it.fragment().text();
-        }
-        parti << par;
-    }
-    return parti.join(QStringLiteral(" | "));
-}
 
 // The height the text takes laid out at a fixed width, with every size
 // rounded to the half point as the file carries it.

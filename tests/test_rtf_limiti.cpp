@@ -319,3 +319,32 @@ TEST(RtfLimiti, AltezzaAlLimiteSiDisponeInQt)
     EXPECT_FALSE(Rtf::Leggi(congelava + "}", d, &errore));
     EXPECT_EQ(errore.toStdString(), "Il testo RTF è troppo grande");
 }
+
+// The quick count of plain text refuses nothing the writer takes, and is
+// near enough to refuse twice as much: for every end Qt makes a paragraph
+// of (\n, \r, \r\n as one, U+2029), line breaks, tabs and characters, in
+// the smallest size, which the count assumes.
+TEST(RtfLimiti, IlContoRapidoDelTestoNonRifiutaCioCheSiScrive)
+{
+    const QString dieci = QStringLiteral("%1").repeated(9) + QLatin1Char('\n');
+    const struct {
+        const char* nome;
+        QString unita;
+        int stima;
+    } casi[] = {
+        {"\\n", QStringLiteral("\n"), Rtf::ElementiMassimi - 1},
+        {"\\r", QStringLiteral("\r"), Rtf::ElementiMassimi - 1},
+        {"\\r\\n", QStringLiteral("\r\n"), Rtf::ElementiMassimi - 1},
+        {"U+2029", QString(QChar::ParagraphSeparator), Rtf::ElementiMassimi - 1},
+        {"U+2028", dieci.arg(QChar(0x2028)), int(Stima(10 * Riga(1)))},
+        {"tab", dieci.arg(QLatin1Char('\t')), int(Stima(10 * Riga(1)))},
+        {"caratteri", QStringLiteral("abcd\n"), Rtf::ElementiMassimi / 2 - 1},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const Forma forma = [&caso](QTextCursor& c, int n) { c.insertText(caso.unita.repeated(n), Fmt(1)); };
+        const int limite = LimiteDelloScrittore(forma, caso.stima);
+        EXPECT_FALSE(Rtf::TestoOltreILimiti(caso.unita.repeated(limite))) << limite;
+        EXPECT_TRUE(Rtf::TestoOltreILimiti(caso.unita.repeated(2 * (limite + 1)))) << limite;
+    }
+}

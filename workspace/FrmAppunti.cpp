@@ -47,6 +47,21 @@ protected:
 
 void MostraTroppoLunghi() { MostraMessaggio(AppuntiTroppoLunghi, 3, QStringLiteral("Incolla")); }
 
+// Text the box can take by itself: plain text, HTML or Qt's own rich text.
+const QString QtRicco = QStringLiteral("application/x-qrichtext");
+bool Utilizzabili(const QMimeData* dati)
+{
+    return dati && !dati->formats().isEmpty() && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QtRicco));
+}
+// The HTML of Qt's own rich text (always UTF-8, marked as Qt's so that
+// its import reads it as Qt wrote it), else of the HTML format.
+QString Html(const QMimeData* dati)
+{
+    if (dati->hasFormat(QtRicco))
+        return QStringLiteral("<meta name=\"qrichtext\" content=\"1\" />") + QString::fromUtf8(dati->data(QtRicco));
+    return dati->hasHtml() ? dati->html() : QString();
+}
+
 // The notes' text box. Its own copy, cut, paste and drag carry the rich
 // text as RTF too, as the editing commands do, so that what the keyboard
 // copies the Incolla command can paste, and the other way round.
@@ -82,7 +97,17 @@ protected:
         return !Rtf::DaAppunti(dati).isEmpty() || (Utilizzabili(dati) && QTextEdit::canInsertFromMimeData(dati));
     }
     // Every road in (the keyboard, a drop, the middle button) comes here.
-    void insertFromMimeData(const QMimeData* dati) override { esito_ = Incolla(dati); }
+    // Rich text that cannot be read, with nothing else beside it, is said
+    // so: the pupil sees why nothing came.
+    void insertFromMimeData(const QMimeData* dati) override
+    {
+        QString errore;
+        esito_ = IncollaNegliAppunti(this, dati, &errore);
+        if (esito_ == EsitoIncolla::Illeggibile && !errore.isEmpty()) {
+            MostraMessaggio(QStringLiteral("Impossibile incollare il testo. ") + errore, 3, QStringLiteral("Incolla"));
+            esito_ = EsitoIncolla::Rifiutato;
+        }
+    }
     // A drop the notes refuse takes nothing from where it came: the text
     // moved within the box goes back, the notebook is not marked modified
     // by the drop's empty step, and the source is told nothing was taken
@@ -101,56 +126,31 @@ protected:
     }
 
 private:
-    // Rich text first; what cannot be read as RTF goes in as HTML made fit
-    // for Qt's import, or else as plain text, each only when the notes with
-    // it stay within the bounds of the notes file (IncollaEntroLimiti). Data
-    // it cannot use changes nothing: Qt's own paste does not survive data
-    // without any format (an empty clipboard).
-    EsitoIncolla Incolla(const QMimeData* dati)
-    {
-        const QByteArray rtf = Rtf::DaAppunti(dati);
-        if (!rtf.isEmpty()) {
-            const EsitoIncolla e = IncollaEntroLimiti(this, [&rtf](QTextCursor& c) { return Rtf::Inserisci(rtf, c); });
-            if (e != EsitoIncolla::Illeggibile) return e;
-        }
-        if (!Utilizzabili(dati)) return EsitoIncolla::Illeggibile;
-        const QString html = acceptRichText() ? Html(dati) : QString();
-        if (!html.isEmpty()) {
-            if (const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html)) {
-                // Nothing the HTML names is loaded: a file it names may be a
-                // device or a pipe that never ends.
-                SenzaRisorse fornitore;
-                const QTextDocumentFragment frammento = QTextDocumentFragment::fromHtml(*riscritto, &fornitore);
-                return IncollaEntroLimiti(this, [&frammento](QTextCursor& c) {
-                    c.insertFragment(frammento);
-                    return true;
-                });
-            }
-            // Too large to import as HTML in time: the plain text beside it.
-            if (dati->text().isEmpty()) {
-                MostraTroppoLunghi();
-                return EsitoIncolla::Rifiutato;
-            }
-        }
-        return IncollaTestoEntroLimiti(this, dati->text());
-    }
     EsitoIncolla esito_ = EsitoIncolla::Illeggibile;   // of the last paste
-
-    // Text the box can take by itself: plain text, HTML or Qt's own rich text.
-    static bool Utilizzabili(const QMimeData* dati)
-    {
-        return dati && !dati->formats().isEmpty() && (dati->hasText() || dati->hasHtml() || dati->hasFormat(QtRicco));
-    }
-    // The HTML of Qt's own rich text (always UTF-8, marked as Qt's so that
-    // its import reads it as Qt wrote it), else of the HTML format.
-    static QString Html(const QMimeData* dati)
-    {
-        if (dati->hasFormat(QtRicco))
-            return QStringLiteral("<meta name=\"qrichtext\" content=\"1\" />") + QString::fromUtf8(dati->data(QtRicco));
-        return dati->hasHtml() ? dati->html() : QString();
-    }
-    static inline const QString QtRicco = QStringLiteral("application/x-qrichtext");
 };
+
+// The way of every paste: the RTF goes in at the box's cursor as the
+// reader makes it, tried first on a copy of the notes, which nothing lays
+// out (Qt lays out in the box whatever it is given there, at once). So the
+// notes counted are the notes shown, and they are what a save writes and an
+// open reads back. errore: why the reader refused the RTF (Illeggibile).
+EsitoIncolla IncollaRtf(QTextEdit* casella, const QByteArray& rtf, QString* errore)
+{
+    QTextCursor c = casella->textCursor();
+    const std::unique_ptr<QTextDocument> prova(casella->document()->clone());
+    QTextCursor p(prova.get());
+    p.setPosition(c.anchor());
+    p.setPosition(c.position(), QTextCursor::KeepAnchor);
+    if (!Rtf::Inserisci(rtf, p, errore)) return EsitoIncolla::Illeggibile;
+    if (!Rtf::ScriviEntroLimiti(*prova)) {
+        MostraTroppoLunghi();
+        return EsitoIncolla::Rifiutato;
+    }
+    Rtf::Inserisci(rtf, c);
+    casella->setTextCursor(c);
+    casella->ensureCursorVisible();
+    return EsitoIncolla::Incollato;
+}
 
 // --- Pictures of Toolbar1 ----------------------------------------------------
 
@@ -461,42 +461,65 @@ void MettiDocumentoAppunti(std::unique_ptr<QTextDocument> documento)
     });
 }
 
-EsitoIncolla IncollaEntroLimiti(QTextEdit* casella, const std::function<bool(QTextCursor&)>& inserisci)
+EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QString* errore)
 {
-    QTextCursor c = casella->textCursor();
-    // The paste is tried first on a copy of the notes, which nothing lays
-    // out: Qt lays out in the box whatever it is given there, at once.
-    const std::unique_ptr<QTextDocument> prova(casella->document()->clone());
-    QTextCursor p(prova.get());
-    p.setPosition(c.anchor());
-    p.setPosition(c.position(), QTextCursor::KeepAnchor);
-    // Typing's formatting, which plain text takes.
-    if (!c.hasSelection()) p.setCharFormat(c.charFormat());
-    if (!inserisci(p)) return EsitoIncolla::Illeggibile;
-    if (!Rtf::ScriviEntroLimiti(*prova)) {
+    if (errore) errore->clear();
+    QString rifiuto;
+    if (const QByteArray rtf = Rtf::DaAppunti(dati); !rtf.isEmpty()) {
+        const EsitoIncolla e = IncollaRtf(casella, rtf, &rifiuto);
+        if (e != EsitoIncolla::Illeggibile) return e;
+    }
+    // Rich text the reader refuses goes in as the HTML or the plain text
+    // beside it, never as its raw codes; with nothing beside it, the pupil
+    // hears why.
+    const auto Niente = [&] {
+        if (Rtf::OltreILimiti(rifiuto)) {
+            MostraTroppoLunghi();
+            return EsitoIncolla::Rifiutato;
+        }
+        if (errore) *errore = rifiuto;
+        return EsitoIncolla::Illeggibile;
+    };
+    if (!Utilizzabili(dati)) return Niente();
+    // What the notes' own writer wrote, its reader refuses only past its
+    // bounds.
+    const auto Scritto = [casella](const QByteArray& rtf) {
+        const EsitoIncolla e = IncollaRtf(casella, rtf, nullptr);
+        if (e != EsitoIncolla::Illeggibile) return e;
+        MostraTroppoLunghi();
+        return EsitoIncolla::Rifiutato;
+    };
+    const QString html = casella->acceptRichText() ? Html(dati) : QString();
+    if (!html.isEmpty()) {
+        if (const std::optional<QString> riscritto = HtmlIncollato::Riscrivi(html)) {
+            // Imported into a document of the box's font, as Qt's own paste
+            // imports it, which loads nothing the HTML names: a file it
+            // names may be a device or a pipe that never ends.
+            SenzaRisorse d;
+            d.setDefaultFont(casella->document()->defaultFont());
+            d.setHtml(*riscritto);
+            return Scritto(Rtf::Scrivi(d));
+        }
+        // Too large to import as HTML in time: the plain text beside it.
+        if (dati->text().isEmpty()) {
+            MostraTroppoLunghi();
+            return EsitoIncolla::Rifiutato;
+        }
+    }
+    const QString testo = dati->text();
+    if (testo.isEmpty()) return Niente();
+    // A text that never fits is refused before it is even copied.
+    if (Rtf::TestoOltreILimiti(testo)) {
         MostraTroppoLunghi();
         return EsitoIncolla::Rifiutato;
     }
-    if (!inserisci(c)) return EsitoIncolla::Illeggibile;
-    casella->setTextCursor(c);
-    casella->ensureCursorVisible();
-    return EsitoIncolla::Incollato;
-}
-
-EsitoIncolla IncollaTestoEntroLimiti(QTextEdit* casella, const QString& testo)
-{
-    if (testo.isEmpty()) return EsitoIncolla::Illeggibile;
-    // Every character the notes keep is at least a byte of the notes file,
-    // and every line a paragraph: a text with more of either never fits,
-    // and is not even copied.
-    if (testo.size() > Rtf::DimensioneMassima
-        || testo.count(u'\n') + testo.count(QChar::ParagraphSeparator) >= Rtf::ElementiMassimi) {
-        MostraTroppoLunghi();
-        return EsitoIncolla::Rifiutato;
-    }
-    const QTextDocumentFragment frammento = QTextDocumentFragment::fromPlainText(HtmlIncollato::TestoPulito(testo));
-    return IncollaEntroLimiti(casella, [&frammento](QTextCursor& c) {
-        c.insertFragment(frammento);
-        return true;
-    });
+    // Plain text takes the formatting of typing (a button may have set it),
+    // or of where the selection it replaces begins, as in Qt's own paste.
+    QTextCursor inizio = casella->textCursor();
+    if (inizio.hasSelection()) inizio.setPosition(inizio.selectionStart());
+    const QTextCharFormat formato = inizio.charFormat();
+    QTextDocument d;
+    d.setDefaultFont(casella->document()->defaultFont());
+    QTextCursor(&d).insertText(HtmlIncollato::TestoPulito(testo), formato);
+    return Scritto(Rtf::Scrivi(d));
 }

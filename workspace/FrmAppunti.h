@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QMimeData;
 class QTextCursor;
 class QTextDocument;
 class QTextEdit;
@@ -110,16 +111,22 @@ enum class EsitoIncolla {
     Rifiutato,     // the notes would go past their bounds: nothing changed
     Illeggibile,   // what was given could not be read: nothing changed
 };
-// Pastes into casella (the notes' box) with inserisci, which puts the pasted
-// content at the cursor it is given in place of its selection, and returns
-// false when it cannot read it. The paste is tried first on a copy of the
-// notes: it goes into the box, and the cursor after it, only when the notes
-// with it are notes that can be saved and opened again
-// (Rtf::ScriviEntroLimiti); otherwise nothing changes and the warning
-// AppuntiTroppoLunghi is shown (kind 3, title "Incolla"). Its cost grows
+// Pastes clipboard data into casella (the notes' box) at its cursor, in
+// place of its selection: its RTF, else (none, or one the reader refuses)
+// its HTML or Qt's own rich text made fit for Qt's import (HtmlIncollato),
+// else its plain text, less the characters the notes file does not keep,
+// in the formatting of typing. Whatever it is, it goes in as the notes file
+// would read it back (written by the notes' writer, put in by its reader):
+// text, bold, italic, underline, strike-through, colour, size, font,
+// alignment, the space around a paragraph within the file's bounds, and
+// nothing else. It is tried first on a copy of the notes, and goes in,
+// with the cursor after it, as one step of the undo history, only when the
+// notes with it can be saved and opened again (Rtf::ScriviEntroLimiti);
+// otherwise nothing changes and the warning AppuntiTroppoLunghi is shown
+// (kind 3, title "Incolla"), as for RTF past the reader's bounds with
+// nothing beside it and for plain text that can never fit
+// (Rtf::TestoOltreILimiti, refused before any copy). Illeggibile: nothing
+// usable, nothing shown; errore, when given, then holds why the reader
+// refused the RTF there was (empty when there was none). Its cost grows
 // with the notes as well as with the paste (the copy and its count).
-EsitoIncolla IncollaEntroLimiti(QTextEdit* casella, const std::function<bool(QTextCursor&)>& inserisci);
-// Plain text pasted the same way, less the characters the notes file does
-// not keep (HtmlIncollato::CarattereTolto); a text longer than the notes file
-// can be is refused at once, with the same warning. Empty text: Illeggibile.
-EsitoIncolla IncollaTestoEntroLimiti(QTextEdit* casella, const QString& testo);
+EsitoIncolla IncollaNegliAppunti(QTextEdit* casella, const QMimeData* dati, QString* errore = nullptr);
