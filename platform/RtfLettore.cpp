@@ -567,14 +567,12 @@ private:
     }
 
     // A stretch of plain text in the text of the document: what Aggiungi
-    // does for each of its bytes, with the run looked up once (most of a
-    // large document is such text).
+    // does for each of its bytes, at once (most of a large document is
+    // such text).
     void AggiungiTesto(const char* da, const char* a)
     {
         const bool nuovo = NuovoPezzo();
-        bool entro = true;
-        for (const char* q = da; q < a; ++q) entro = misura.Carattere(char16_t(static_cast<unsigned char>(*q)), nuovo && q == da, st.car);
-        if (!entro) {
+        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo, st.car) || !misura.Semplice(da + 1, a, st.car)) {
             troppi = true;
             return;
         }

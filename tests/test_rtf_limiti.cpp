@@ -208,10 +208,13 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
     casi.push_back({"lavoro", Parole(4, QString(4, QChar(0xAC00)) + QLatin1Char(' '), 1000),
                     int(Rtf::LavoroMassimo / 4), true, int(Rtf::LavoroMassimo / 4)});
     // Changes of direction, each a run: in one word, at its bound on runs
-    // (its first run and the changes after it) ...
-    casi.push_back({"cambi in una parola", [](QTextCursor& c, int n) {
-                        for (int i = 0; i < n; ++i) c.insertText(i % 2 ? QString(QChar(0x05D0)) : QStringLiteral("a"), Fmt(12));
-                    }, Rtf::PezziParolaMassimi, true, Rtf::PezziParolaMassimi});
+    // (its first run and the changes after it), also where the reader
+    // reads what follows a Hebrew letter as plain text: a number, then a
+    // Latin letter ...
+    for (const char* latino : {"a", "1a"})
+        casi.push_back({"cambi in una parola", [latino](QTextCursor& c, int n) {
+                            for (int i = 0; i < n; ++i) c.insertText(i % 2 ? QString(QChar(0x05D0)) : QString::fromLatin1(latino), Fmt(12));
+                        }, Rtf::PezziParolaMassimi, true, latino[1] ? 0 : Rtf::PezziParolaMassimi});
     // ... and in the whole text: paragraphs of Latin and Hebrew letters in
     // turn, three changes each.
     const QString alterne = (QStringLiteral("a") + QChar(0x05D0)).repeated(2);
