@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <random>
 
 namespace {
 
@@ -215,6 +216,23 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
         casi.push_back({"cambi in una parola", [latino](QTextCursor& c, int n) {
                             for (int i = 0; i < n; ++i) c.insertText(i % 2 ? QString(QChar(0x05D0)) : QString::fromLatin1(latino), Fmt(12));
                         }, Rtf::PezziParolaMassimi, true, latino[1] ? 0 : Rtf::PezziParolaMassimi});
+    // ... and in random stretches of plain text, each after a character
+    // that leaves the shaping unsettled (a change of direction, a number
+    // after right-to-left text, a prepended sign, a joiner, a mark), in one
+    // word: the reader counts most of each stretch at once, the writer
+    // character by character.
+    casi.push_back({"testo semplice dopo altro", [](QTextCursor& c, int n) {
+                        const QString prima[] = {QString(QChar(0x05D0)), QString(QChar(0x0661)), QString(QChar(0x0600)),
+                                                 QString(QChar(0x200D)), QString(QChar(0x0301)), QStringLiteral("z")};
+                        const char ascii[] = "ab1.Z9-(x";
+                        std::mt19937 caso(7);
+                        QString t;
+                        for (int i = 0; i < n; ++i) {
+                            t += prima[caso() % 6];
+                            for (int k = int(caso() % 12); k >= 0; --k) t += QLatin1Char(ascii[caso() % 9]);
+                        }
+                        c.insertText(t, Fmt(12));
+                    }, Rtf::PezziParolaMassimi / 2});
     // ... and in the whole text: paragraphs of Latin and Hebrew letters in
     // turn, three changes each.
     const QString alterne = (QStringLiteral("a") + QChar(0x05D0)).repeated(2);
