@@ -9,8 +9,10 @@
 // of ordinary length) and the tallest text it takes (large bold words), both
 // in the box at its narrowest (its text laid out 100 px wide) and wide, and
 // then scrolled to their end as Ctrl+End does (the whole text laid out), the
-// slowest shape of runs the reader takes at its bounds, and the most
-// distinct fonts it takes over the most runs.
+// slowest shape of runs the reader takes at its bounds, the most
+// distinct fonts it takes over the most runs, and the text slowest to
+// shape that the bound on shaping takes (clusters of the most marks, and
+// runs of a dependent vowel), narrow and wide.
 // Pasting into the notes, by the box's own paste path (HTML rewritten for
 // Qt's import, written by the notes' writer and put in by their reader as
 // the notes file gives it back, tried on a copy of the notes, put in and
@@ -148,12 +150,40 @@ void FontDistinti(QTextCursor& c)
     }
 }
 
+// 4 pt words, in paragraphs as long as a paragraph may be.
+void ParoleDi(QTextCursor& c, const QString& parola, int parole)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(4);
+    c.setBlockCharFormat(f);
+    const int perParagrafo = Rtf::CaratteriParagrafoMassimi / int(parola.size());
+    for (int i = 0; i < parole; i += perParagrafo) {
+        if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(parola.repeated(std::min(perParagrafo, parole - i)), f);
+    }
+}
+// Just within the bound on shaping, the text slowest to shape: words as
+// long as a word may be of clusters of the most code points (a Devanagari
+// letter and its vowel signs), 136 units of work each ...
+void Grappoli(QTextCursor& c)
+{
+    const QString grappolo = QChar(0x0915) + QString(Rtf::CodiciGrappoloMassimi - 1, QChar(0x0941));
+    const QString parola = grappolo.repeated(Rtf::CaratteriParolaMassimi / int(grappolo.size())) + QLatin1Char(' ');
+    ParoleDi(c, parola, int(Rtf::LavoroMassimo / 136 / (parola.size() / grappolo.size())));
+}
+// ... and a Thai vowel that follows its consonant, with none: a unit each.
+void Segni(QTextCursor& c)
+{
+    ParoleDi(c, QString(999, QChar(0x0E32)) + QLatin1Char(' '), int(Rtf::LavoroMassimo / 999));
+}
+
 struct Caso {
     const char* nome;
     void (*componi)(QTextCursor&);
 };
 const Caso Casi[] = {{"Righe", Righe},       {"PaginaWeb", PaginaWeb},       {"Minuti", Minuti},
-                      {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti}};
+                      {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti},
+                      {"Grappoli", Grappoli}, {"Segni", Segni}};
 
 // The notes window at its narrowest, the box's text laid out 100 px wide,
 // or wide, or at the size it opens with.
@@ -452,5 +482,13 @@ BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti, GrappoliStretti, "Grappoli", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, GrappoliStretti, "Grappoli", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, GrappoliLarghi, "Grappoli", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, GrappoliLarghi, "Grappoli", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, SegniStretti, "Segni", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, SegniStretti, "Segni", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti, SegniLarghi, "Segni", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, SegniLarghi, "Segni", Larga)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }   // namespace

@@ -101,7 +101,11 @@ namespace Rtf {
 inline constexpr qsizetype DimensioneMassima = 32 * 1024 * 1024;
 // - paragraphs and runs of formatting together (a paragraph without its
 //   closing \par counts as one with it); each costs the document far more
-//   memory than its bytes;
+//   memory than its bytes. A change of script or of direction inside a run
+//   (from Latin to Arabic, from Hebrew to a number, a bidirectional control
+//   character) counts as a run too, here and in the bounds on runs below:
+//   Qt shapes and lays out each such stretch as a run of its own, at far
+//   more than a character's cost;
 inline constexpr int ElementiMassimi = 250'000;
 // - the characters and the runs of one paragraph: the box lays a whole
 //   paragraph out again at every key typed in it, at a cost that grows with
@@ -114,6 +118,27 @@ inline constexpr int PezziParagrafoMassimi = 50'000;
 //   with every change of formatting inside it.
 inline constexpr int CaratteriParolaMassimi = 5'000;
 inline constexpr int PezziParolaMassimi = 500;
+// - the code points of one grapheme cluster: a character with the marks,
+//   joiners, variation selectors, emoji modifiers and tags and the
+//   conjoining jamo that join it, and what follows a prepended sign or a
+//   zero-width joiner (a run of signs with no letter before it is one
+//   cluster too). Qt's shaping of a cluster grows with the square of its
+//   length. As in Unicode's stream-safe text, 30 code points may join the
+//   one that begins a cluster; a surrogate pair is one code point.
+inline constexpr int CodiciGrappoloMassimi = 31;
+// - the shaping work of the whole text, in units: a code point costs
+//   1 + (the code points before it in its cluster) / 4, except one that
+//   begins a cluster and is ASCII, Latin, Greek, Cyrillic or common
+//   punctuation, which Qt lays out as fast as ASCII and which only the
+//   height below bounds. Complex scripts, CJK, Hangul, emoji and marks
+//   take several times as long; ordinary text in any script costs about a
+//   unit a character, so the bound takes more such text than the bound on
+//   height takes of 12 pt text.
+inline constexpr qsizetype LavoroMassimo = 500'000;
+// - the changes of script or direction in the whole text (each also a run,
+//   above): Qt lays out the runs they make at the cost of runs of
+//   formatting, and a text can make one of every character.
+inline constexpr qsizetype CambiMassimi = 100'000;
 // - the fonts of distinct family, size, weight and slant that the text
 //   uses: the box makes each anew, and past a few hundred it makes them
 //   again and again as it lays the text out.

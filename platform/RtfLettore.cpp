@@ -537,9 +537,7 @@ private:
             ChiudiNomeFont();
             return;
         }
-        const char16_t u = Da1252(b);
-        if (u < 0x20 && u != '\t') return;
-        Aggiungi(u);
+        Aggiungi(Da1252(b));
     }
 
     void Aggiungi(char16_t u)
@@ -551,12 +549,12 @@ private:
             return;
         }
         if (st.dest != Destinazione::Testo || st.car.nascosto) return;
-        if (u < 0x20 && u != '\t') return;
-        // The object placeholder goes as the objects themselves go; the
-        // others the text box would make a paragraph of: they end one here,
-        // so that they count against the bound like any paragraph end.
-        if (NonTesto(u)) {
-            if (u != 0xFFFC) FineParagrafo();
+        // What the notes do not keep is left out. The object placeholder
+        // goes as the objects themselves go; the other characters that are
+        // no text the text box would make a paragraph of: they end one
+        // here, so that they count against the bound like any paragraph end.
+        if (Rtf::CarattereNonTenuto(u)) {
+            if (NonTesto(u) && u != 0xFFFC) FineParagrafo();
             return;
         }
         const bool nuovo = NuovoPezzo();
@@ -577,7 +575,7 @@ private:
     void AggiungiTesto(const char* da, const char* a)
     {
         const bool nuovo = NuovoPezzo();
-        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo, st.car) || !misura.Semplice(da + 1, a)) {
+        if (!misura.Carattere(char16_t(static_cast<unsigned char>(*da)), nuovo, st.car) || !misura.Semplice(da + 1, a, st.car)) {
             troppi = true;
             return;
         }

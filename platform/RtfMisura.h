@@ -12,6 +12,7 @@
 #include <QColor>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <cstring>
@@ -166,6 +167,36 @@ inline quint64 ChiaveFont(quint32 font, const Aspetto& a)
     return (quint64(font) << 32) | (quint64(quint16(a.mezziPunti)) << 2) | (a.grassetto ? 2u : 0u) | (a.corsivo ? 1u : 0u);
 }
 
+// How Qt shapes a code point, as far as the cost of showing it goes.
+struct Tratto {
+    // How it meets the grapheme cluster before it (Unicode's rules, taken
+    // so that a cluster is never counted shorter than it is).
+    enum Unione : uint8_t {
+        Inizia,       // begins a cluster
+        Interrompe,   // a tab or line break: no cluster goes across it
+        Unisce,       // joins the cluster before it: marks, joiners, selectors, modifiers, tags
+        Prepone,      // begins a cluster that the next code point joins
+        Zwj,          // joins, and the next code point joins it
+        Regionale,    // a regional indicator: two make a flag
+        HangulL, HangulV, HangulT, HangulLV, HangulLVT,
+    };
+    // The direction it gives its run in the layout.
+    enum Verso : uint8_t {
+        Neutro,       // takes the direction around it
+        Sinistra,     // strong left to right
+        Destra,       // strong right to left
+        NumeroArabo,  // a number that always runs apart
+        Numero,       // a number, apart after right-to-left text
+        Controllo,    // a bidirectional control character
+    };
+    Unione unione = Inizia;
+    Verso verso = Neutro;
+    bool semplice = false;    // begins a cluster at no more cost than ASCII
+    uint8_t scrittura = 0;    // QChar::Script; 0 for common and inherited
+};
+// The Tratto of a code point (surrogates alone are code points of their own).
+Tratto TrattoDi(char32_t c);
+
 // What makes a document costly to show, and the bytes the writer writes for
 // it, counted character by character in the same way by the writer (for
 // each character it writes) and the reader (for each character it keeps):
@@ -179,9 +210,16 @@ public:
     // differs from the character before it). False once a bound is passed.
     bool Carattere(char16_t u, bool nuovoPezzo, const Aspetto& a)
     {
-        if (nuovoPezzo) {
+        // Qt lays out a run of its own from here on: a new formatting, or
+        // a change of script or direction.
+        const bool cambio = Forma(u);
+        cambi += cambio ? 1 : 0;
+        const bool pezzo = cambio || nuovoPezzo;
+        if (pezzo) {
             ++elementi;
             ++pezziParagrafo;
+        }
+        if (nuovoPezzo) {
             Formato(a);
             dopoParola = true;
         }
@@ -192,7 +230,7 @@ public:
         if (u == ' ' || u == '\t' || u == 0x2028) {
             caratteriParola = pezziParola = 0;
         } else {
-            if (caratteriParola++ == 0 || nuovoPezzo) ++pezziParola;
+            if (caratteriParola++ == 0 || pezzo) ++pezziParola;
             superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi
                        || pezziParola > Rtf::PezziParolaMassimi;
         }
@@ -202,16 +240,25 @@ public:
     }
     // A stretch of characters that all go on the run of the character
     // before them, each a byte of ASCII other than a tab (the plain text of
-    // the reader's input): the same counts as Carattere for each of them,
-    // without the per-character work, which a large document cannot afford.
-    bool Semplice(const char* da, const char* a)
+    // the reader's input): the same counts as Carattere for each of them.
+    // Once the text is in a Latin run and no cluster waits for what comes
+    // next (after the first letter, as a rule), such characters change
+    // nothing in the shaping but close the cluster before them: the rest
+    // is counted at once, without the per-character work, which a large
+    // document cannot afford.
+    bool Semplice(const char* da, const char* a, const Aspetto& f)
     {
+        while (da < a && (alto || chiave != ChiaveLatina || precedente == Tratto::Prepone || precedente == Tratto::Zwj))
+            Carattere(char16_t(static_cast<unsigned char>(*da++)), false, f);
         const qsizetype n = a - da;
         if (n <= 0) return Entro();
+        precedente = Tratto::Inizia;
+        regionaleDispari = false;
+        grappolo = 1;
         scritti += n;
         dopoParola = false;
-        altezza += n * CostoAltezza(ultimo.mezziPunti);
-        piuAlto = std::max(piuAlto, ultimo.mezziPunti);
+        altezza += n * CostoAltezza(f.mezziPunti);
+        piuAlto = std::max(piuAlto, f.mezziPunti);
         caratteriParagrafo = int(std::min<qsizetype>(caratteriParagrafo + n, Rtf::DimensioneMassima));
         superata = superata || caratteriParagrafo > Rtf::CaratteriParagrafoMassimi;
         const void* primo = std::memchr(da, ' ', size_t(n));
@@ -224,23 +271,23 @@ public:
             return Entro();
         }
         const char* blank = static_cast<const char*>(primo);
-        const char* ultimo = a - 1;
-        while (*ultimo != ' ') --ultimo;
+        const char* ultimoBlank = a - 1;
+        while (*ultimoBlank != ' ') --ultimoBlank;
         // The word going on from before ends at the first blank ...
         const qsizetype prima = blank - da;
         superata = superata || caratteriParola + prima > Rtf::CaratteriParolaMassimi;
         // ... the words between the first blank and the last can only pass
         // the bound when they are that far apart ...
-        if (ultimo - blank > Rtf::CaratteriParolaMassimi) {
-            for (const char* q = blank + 1; q < ultimo;) {
-                const char* s = static_cast<const char*>(std::memchr(q, ' ', size_t(ultimo - q)));
-                if (!s) s = ultimo;
+        if (ultimoBlank - blank > Rtf::CaratteriParolaMassimi) {
+            for (const char* q = blank + 1; q < ultimoBlank;) {
+                const char* s = static_cast<const char*>(std::memchr(q, ' ', size_t(ultimoBlank - q)));
+                if (!s) s = ultimoBlank;
                 superata = superata || s - q > Rtf::CaratteriParolaMassimi;
                 q = s + 1;
             }
         }
         // ... and the last word goes on after the stretch, one run so far.
-        caratteriParola = int(a - ultimo - 1);
+        caratteriParola = int(a - ultimoBlank - 1);
         pezziParola = caratteriParola > 0 ? 1 : 0;
         superata = superata || caratteriParola > Rtf::CaratteriParolaMassimi;
         return Entro();
@@ -251,6 +298,13 @@ public:
     bool FineParagrafo(uint8_t allinea, int sopra, int sotto, const Aspetto& fine)
     {
         ++elementi;
+        // No cluster nor run goes on into the next paragraph.
+        if (alto) Punto(alto);
+        alto = 0;
+        grappolo = 0;
+        precedente = Tratto::Interrompe;
+        chiave = 0;
+        versoForte = Tratto::Neutro;
         if (caratteriParagrafo == 0) Formato(fine);
         scritti += 5 + (allinea != Sinistra ? 3 : 0) + 6;   // \pard \qc ... \par CR LF
         if (sopra > 0) scritti += 3 + Cifre(sopra);
@@ -275,10 +329,112 @@ public:
     bool Entro() const
     {
         return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
-               && altezza <= Rtf::AltezzaMassima * UnitaPerPixel;
+               && altezza <= Rtf::AltezzaMassima * UnitaPerPixel && lavoro <= Rtf::LavoroMassimo
+               && cambi <= Rtf::CambiMassimi;
     }
 
 private:
+    // The run of Latin letters (Verso).
+    static constexpr uint32_t ChiaveLatina = uint32_t(Tratto::Sinistra) << 8 | uint8_t(QChar::Script_Latin);
+
+    // The shaping of a UTF-16 unit: a surrogate pair is counted as one code
+    // point once its second half comes, a half alone as a code point of its
+    // own. True when a run of its own begins.
+    bool Forma(char16_t u)
+    {
+        bool nuovo = false;
+        if (alto && QChar::isLowSurrogate(u)) {
+            nuovo = Punto(QChar::surrogateToUcs4(alto, u));
+            alto = 0;
+            return nuovo;
+        }
+        if (alto) nuovo = Punto(alto);
+        alto = QChar::isHighSurrogate(u) ? u : 0;
+        return (alto ? false : Punto(u)) || nuovo;
+    }
+
+    // One code point: the length of its cluster, its shaping work, and
+    // whether it begins a run of its own (true).
+    bool Punto(char32_t c)
+    {
+        static constexpr auto ascii = [] {
+            std::array<Tratto, 128> t{};
+            for (char32_t b = 0; b < 128; ++b) {
+                const bool lettera = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+                t[b].unione = b == '\t' ? Tratto::Interrompe : Tratto::Inizia;
+                t[b].verso = lettera ? Tratto::Sinistra : (b >= '0' && b <= '9') ? Tratto::Numero : Tratto::Neutro;
+                t[b].semplice = true;
+                t[b].scrittura = lettera ? uint8_t(QChar::Script_Latin) : 0;
+            }
+            return t;
+        }();
+        const Tratto t = c < 128 ? ascii[c] : TrattoDi(c);
+        // Most text is ASCII that begins a cluster of its own and costs no
+        // work: the same as below, in fewer steps, for it is read by the
+        // million.
+        if (t.semplice && t.unione == Tratto::Inizia && precedente != Tratto::Prepone && precedente != Tratto::Zwj
+            && t.verso != Tratto::Controllo) {
+            precedente = Tratto::Inizia;
+            regionaleDispari = false;
+            grappolo = 1;
+            if (t.verso == Tratto::Neutro || (t.verso == Tratto::Numero && versoForte != Tratto::Destra)) return false;
+        } else if (!Grappolo(t)) {
+            return true;   // a bidirectional control
+        }
+        return Verso(t);
+    }
+
+    // The cluster of a code point that may join the one before it, and its
+    // work; false for a bidirectional control, which begins a run.
+    bool Grappolo(const Tratto& t)
+    {
+        bool unisce = false;
+        switch (t.unione) {
+        case Tratto::Unisce: case Tratto::Zwj: unisce = true; break;
+        case Tratto::Regionale: unisce = precedente == Tratto::Regionale && regionaleDispari; break;
+        case Tratto::HangulL: unisce = precedente == Tratto::HangulL; break;
+        case Tratto::HangulV:
+            unisce = precedente == Tratto::HangulL || precedente == Tratto::HangulV || precedente == Tratto::HangulLV;
+            break;
+        case Tratto::HangulT:
+            unisce = precedente == Tratto::HangulV || precedente == Tratto::HangulT || precedente == Tratto::HangulLV
+                     || precedente == Tratto::HangulLVT;
+            break;
+        case Tratto::HangulLV: case Tratto::HangulLVT: unisce = precedente == Tratto::HangulL; break;
+        default: break;
+        }
+        if (t.unione != Tratto::Interrompe && (precedente == Tratto::Prepone || precedente == Tratto::Zwj)) unisce = true;
+        unisce = unisce && grappolo > 0;
+        regionaleDispari = t.unione == Tratto::Regionale && !unisce;
+        precedente = t.unione;
+        grappolo = unisce ? grappolo + 1 : 1;
+        superata = superata || grappolo > Rtf::CodiciGrappoloMassimi;
+        if (unisce || !t.semplice) lavoro += 1 + (grappolo - 1) / 4;
+        if (t.verso != Tratto::Controllo) return true;
+        chiave = ~0u;   // the next character that has a direction begins a run too
+        return false;
+    }
+
+    // The run: Qt begins one where the direction or the script changes; a
+    // character of neither takes those around it. True when it begins one.
+    bool Verso(const Tratto& t)
+    {
+        uint32_t k = 0;
+        switch (t.verso) {
+        case Tratto::Sinistra: case Tratto::Destra:
+            versoForte = t.verso;
+            k = uint32_t(t.verso) << 8 | (t.scrittura ? t.scrittura : (chiave & 0xFF));
+            break;
+        case Tratto::NumeroArabo: k = uint32_t(t.verso) << 8; break;
+        case Tratto::Numero: if (versoForte == Tratto::Destra) k = uint32_t(t.verso) << 8; break;
+        default: break;
+        }
+        if (k == 0) return false;
+        const bool cambia = chiave != 0 && k != chiave;
+        chiave = k;
+        return cambia;
+    }
+
     // A character of text in h half points. Text fills the lines it wraps
     // into, so a character costs its share of a full line; what can end a
     // line before it is full (a line break, a tab that goes past the box,
@@ -313,6 +469,18 @@ private:
     Aspetto ultimo{-1, -1};
     bool dopoParola = true;   // the last thing written is a control word
     bool superata = false;
+    // The shaping (Forma): the first half of a surrogate pair waiting for
+    // its second, the code points of the cluster now open and how the last
+    // one met it, the run now open (direction and script) and the last
+    // strong direction in the paragraph, and the work so far.
+    char16_t alto = 0;
+    int grappolo = 0;
+    Tratto::Unione precedente = Tratto::Interrompe;
+    bool regionaleDispari = false;   // the last code point begins a flag
+    uint32_t chiave = 0;
+    Tratto::Verso versoForte = Tratto::Neutro;
+    qsizetype lavoro = 0;
+    qsizetype cambi = 0;   // runs begun by a change of script or direction
 };
 
 }   // namespace Rtf::Interno

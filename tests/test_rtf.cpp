@@ -740,11 +740,12 @@ TEST(Rtf, UltimoParagrafoSenzaParContato)
 // never fewer than it writes.
 TEST(Rtf, LimiteDiByte)
 {
-    // Paragraphs of words of 4 pt characters written as nine bytes each
-    // (the height keeps plain text far below the bound) up to just below
-    // the bound, then the last one filled with plain letters (one byte
-    // each) to write exactly the bound.
-    const QString parola = QString(8, QChar(0xAC00)) + QLatin1Char(' ');
+    // Paragraphs of long words of 4 pt characters written as eight bytes
+    // each (the height keeps plain text far below the bound; Latin
+    // ligatures, which the bound on shaping does not count) up to just
+    // below the bound, then the last one filled with plain letters (one
+    // byte each) to write exactly the bound.
+    const QString parola = QString(1000, QChar(0xFB01)) + QLatin1Char(' ');
     QString paragrafo;
     while (paragrafo.size() < Rtf::CaratteriParagrafoMassimi / 2) paragrafo += parola;
     QTextDocument d;
@@ -758,9 +759,13 @@ TEST(Rtf, LimiteDiByte)
         c.insertText(paragrafo);
         c.insertBlock();
     }
-    const qsizetype resto = (Rtf::DimensioneMassima - Rtf::Scrivi(d).size()) / 73 - 2;
-    c.insertText((paragrafo + paragrafo).left(int(resto * 9)));
-    const qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
+    const QString resto = paragrafo + paragrafo;
+    qsizetype scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
+    for (qsizetype preso = 0, k; scarto >= 150; preso += k) {
+        k = (scarto - 100) / 8;
+        c.insertText(resto.mid(preso, k));
+        scarto = Rtf::DimensioneMassima - Rtf::Scrivi(d).size();
+    }
     ASSERT_GT(scarto, 0);
     ASSERT_LT(scarto, 200);
     c.insertText(QString(scarto, QLatin1Char('b')));

@@ -7,9 +7,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTest>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <random>
 
 namespace {
 
@@ -112,6 +116,8 @@ struct Caso {
     // Whether the reader refuses one piece past the writer's limit; the
     // colours past the table it takes as automatic.
     bool oltreRifiutato = true;
+    // The limit the bound promises, where it says so.
+    int atteso = 0;
 };
 
 }   // namespace
@@ -125,22 +131,23 @@ struct Caso {
 TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
 {
     std::vector<Caso> casi;
-    // Bytes: words of characters written as nine bytes each, in fonts whose
-    // index in the table takes two digits, changing every hundred words.
+    // Bytes: words of characters written as eight bytes each (Latin
+    // ligatures, which the shaping does not count), in fonts whose index in
+    // the table takes two digits, changing every hundred words.
     casi.push_back({"byte", [](QTextCursor& c, int n) {
                         for (int i = 0; i < 20; ++i) {
                             QTextCharFormat f = Fmt(4);
                             f.setFontFamilies({QStringLiteral("Font%1").arg(i)});
                             c.insertText(QStringLiteral("x"), f);
                         }
-                        const QString parola = QString(4, QChar(0xAC00)) + QLatin1Char(' ');
+                        const QString parola = QString(4, QChar(0xFB01)) + QLatin1Char(' ');
                         for (int i = 0; i < n; i += 100) {
                             QTextCharFormat f = Fmt(4);
                             f.setFontFamilies({QStringLiteral("Font%1").arg(10 + i / 100 % 10)});
                             c.insertText(parola.repeated(std::min(100, n - i)), f);
                             if (i / 100 % 40 == 39) c.insertBlock(QTextBlockFormat(), f);
                         }
-                    }, int((Rtf::DimensioneMassima - 1000) / 37.063)});   // 37 bytes a word, and the font changes
+                    }, int((Rtf::DimensioneMassima - 1000) / 33.063)});   // 33 bytes a word, and the font changes
     casi.push_back({"paragrafi", Parole(4, QString(), 1), Rtf::ElementiMassimi});
     casi.push_back({"pezzi in un paragrafo", [](QTextCursor& c, int n) {
                         for (int i = 0; i < n; ++i) c.insertText(QStringLiteral("ab "), Fmt(8, i % 2));
@@ -180,10 +187,64 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
                     }, int(Stima(5 * (Carattere(72.5) + Carattere(4) + Carattere(300.5) + Carattere(12) + Carattere(1000)
                                       + Carattere(30.5)) / 6))});
 
+    // A grapheme cluster of n code points after the one that begins it
+    // (after a blank, which a mark joins), in each way of joining one; a
+    // surrogate pair is one code point.
+    const auto grappolo = [](const QString& inizio, const QString& segno, const QString& fine, int atteso) {
+        return Caso{"grappolo", [=](QTextCursor& c, int n) {
+                        c.insertText(QStringLiteral("xy ") + inizio + segno.repeated(n) + fine + QStringLiteral(" z"), Fmt(12));
+                    }, atteso, true, atteso};
+    };
+    const int unite = Rtf::CodiciGrappoloMassimi - 1;
+    const QString uomo = QString::fromUcs4(U"\U0001F468");
+    casi.push_back(grappolo(QStringLiteral("a"), QString(QChar(0x0301)), {}, unite));           // accents
+    casi.push_back(grappolo({}, QString(QChar(0x093F)), {}, unite));                            // vowel signs, no letter
+    casi.push_back(grappolo(QStringLiteral("a"), QString(QChar(0xFE0F)), {}, unite));           // variation selectors
+    casi.push_back(grappolo(QStringLiteral("a"), QString::fromUcs4(U"\U0001D167"), {}, unite));  // marks past U+FFFF
+    casi.push_back(grappolo(QStringLiteral("a"), QString::fromUcs4(U"\U000E0067"), {}, unite));  // tags
+    casi.push_back(grappolo({}, QString(QChar(0x0600)), QStringLiteral("a"), unite));           // prepended signs
+    casi.push_back(grappolo({}, QString(QChar(0x1100)), {}, unite + 1));                        // leading jamo
+    casi.push_back(grappolo(uomo, QChar(0x200D) + uomo, {}, unite / 2));                       // emoji joined
+    // The shaping work: Hangul syllables in small words, a unit each.
+    casi.push_back({"lavoro", Parole(4, QString(4, QChar(0xAC00)) + QLatin1Char(' '), 1000),
+                    int(Rtf::LavoroMassimo / 4), true, int(Rtf::LavoroMassimo / 4)});
+    // Changes of direction, each a run: in one word, at its bound on runs
+    // (its first run and the changes after it), also where the reader
+    // reads what follows a Hebrew letter as plain text: a number, then a
+    // Latin letter ...
+    for (const char* latino : {"a", "1a"})
+        casi.push_back({"cambi in una parola", [latino](QTextCursor& c, int n) {
+                            for (int i = 0; i < n; ++i) c.insertText(i % 2 ? QString(QChar(0x05D0)) : QString::fromLatin1(latino), Fmt(12));
+                        }, Rtf::PezziParolaMassimi, true, latino[1] ? 0 : Rtf::PezziParolaMassimi});
+    // ... and in random stretches of plain text, each after a character
+    // that leaves the shaping unsettled (a change of direction, a number
+    // after right-to-left text, a prepended sign, a joiner, a mark), in one
+    // word: the reader counts most of each stretch at once, the writer
+    // character by character.
+    casi.push_back({"testo semplice dopo altro", [](QTextCursor& c, int n) {
+                        const QString prima[] = {QString(QChar(0x05D0)), QString(QChar(0x0661)), QString(QChar(0x0600)),
+                                                 QString(QChar(0x200D)), QString(QChar(0x0301)), QStringLiteral("z")};
+                        const char ascii[] = "ab1.Z9-(x";
+                        std::mt19937 caso(7);
+                        QString t;
+                        for (int i = 0; i < n; ++i) {
+                            t += prima[caso() % 6];
+                            for (int k = int(caso() % 12); k >= 0; --k) t += QLatin1Char(ascii[caso() % 9]);
+                        }
+                        c.insertText(t, Fmt(12));
+                    }, Rtf::PezziParolaMassimi / 2});
+    // ... and in the whole text: paragraphs of Latin and Hebrew letters in
+    // turn, three changes each.
+    const QString alterne = (QStringLiteral("a") + QChar(0x05D0)).repeated(2);
+    casi.push_back({"cambi di verso", Parole(12, alterne, 1), int(Rtf::CambiMassimi / 3), true, int(Rtf::CambiMassimi / 3)});
+
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
         const int limite = LimiteDelloScrittore(caso.forma, caso.stima);
         ASSERT_GT(limite, 1);
+        if (caso.atteso > 0) {
+            EXPECT_EQ(limite, caso.atteso);
+        }
         QTextDocument letto;
         QString errore;
         QByteArray alBordo;
@@ -346,5 +407,125 @@ TEST(RtfLimiti, IlContoRapidoDelTestoNonRifiutaCioCheSiScrive)
         const int limite = LimiteDelloScrittore(forma, caso.stima);
         EXPECT_FALSE(Rtf::TestoOltreILimiti(caso.unita.repeated(limite))) << limite;
         EXPECT_TRUE(Rtf::TestoOltreILimiti(caso.unita.repeated(2 * (limite + 1)))) << limite;
+    }
+}
+
+// The slowest text of each kind that the bounds on shaping take, found as
+// the writer finds it, opened from its file into a box set up as the notes
+// box, at its narrowest and then wide, scrolled to its end as Ctrl+End does
+// and with a key typed there: each step within about two seconds. Kinds:
+// clusters of the most marks (Devanagari vowel signs on a letter) in the
+// longest words, runs of a dependent vowel that is no mark (Thai),
+// Hangul syllables, and direction changing at every character (each a run
+// of its own) in words and paragraphs of the most runs.
+TEST(RtfLimiti, TestoLentoDaFormareSiMostraInDueSecondi)
+{
+#if !defined(NDEBUG) || defined(ZEFRA_SANITIZE)
+    GTEST_SKIP() << "times only in the Release build";
+#endif
+    // Words of one shape, perParagrafo to a paragraph, the last one full
+    // (a key typed there lays it out again).
+    const auto parole = [](const QString& parola, int perParagrafo, double punti = 4) {
+        return [=](QTextCursor& c, int n) {
+            c.setBlockCharFormat(Fmt(punti));
+            for (int i = 0, k = (n - 1) % perParagrafo + 1; i < n; i += k, k = perParagrafo) {
+                if (i > 0) c.insertBlock(QTextBlockFormat(), Fmt(punti));
+                c.insertText(parola.repeated(k), Fmt(punti));
+            }
+        };
+    };
+    const QString grappolo = QChar(0x0915) + QString(Rtf::CodiciGrappoloMassimi - 1, QChar(0x0941));
+    const QString segni = grappolo.repeated(Rtf::CaratteriParolaMassimi / int(grappolo.size())) + QLatin1Char(' ');
+    const QString versi = [] {
+        QString p;
+        for (int i = 0; i < Rtf::PezziParolaMassimi / 2; ++i) p += QStringLiteral("a") + QChar(0x0628);
+        return p + QLatin1Char(' ');
+    }();
+    struct Lento {
+        const char* nome;
+        Forma forma;
+        int stima;
+    };
+    const Lento casi[] = {
+        {"grappoli di segni", parole(segni, 40), int(Rtf::LavoroMassimo / 136 / (segni.size() / grappolo.size()))},
+        {"vocali dipendenti", parole(QString(999, QChar(0x0E32)) + QLatin1Char(' '), 199), int(Rtf::LavoroMassimo / 999)},
+        {"sillabe hangul", parole(QString(999, QChar(0xAC00)) + QLatin1Char(' '), 199), int(Rtf::LavoroMassimo / 999)},
+        {"cambi di verso", parole(versi, 99, 12), int(Rtf::CambiMassimi / Rtf::PezziParolaMassimi)},
+    };
+    for (const Lento& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const int limite = LimiteDelloScrittore(caso.forma, caso.stima);
+        const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(*Componi(caso.forma, limite));
+        ASSERT_TRUE(rtf.has_value());
+        QTextEdit box;
+        box.setFont(FontCasella());
+        box.setLineWrapMode(QTextEdit::FixedPixelWidth);
+        box.setLineWrapColumnOrWidth(Rtf::LarghezzaMinima);
+        box.resize(Rtf::LarghezzaMinima, 600);
+        box.show();
+        QCoreApplication::processEvents();
+        // The processor time of this thread, where Qt lays the text out:
+        // the suite runs tests side by side, which would count in a clock.
+        const auto msProcessore = [] {
+            timespec t{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+            return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+        };
+        const auto passo = [&](const char* nome, const std::function<void()>& fai) {
+            const qint64 inizio = msProcessore();
+            fai();
+            box.viewport()->repaint();
+            QCoreApplication::processEvents();
+            const qint64 ms = msProcessore() - inizio;
+            std::cout << caso.nome << ", " << nome << ": " << ms << " ms\n";
+            EXPECT_LT(ms, 2000) << nome;
+        };
+        passo("apertura alla larghezza minima", [&] {
+            auto* d = new QTextDocument(&box);
+            Come(*d);
+            ASSERT_TRUE(Rtf::Leggi(*rtf, *d));
+            box.setDocument(d);
+        });
+        passo("Ctrl+Fine", [&] { box.moveCursor(QTextCursor::End); });
+        passo("un tasto alla fine", [&] { QTest::keyClick(&box, Qt::Key_X); });
+        passo("larga", [&] {
+            box.setLineWrapMode(QTextEdit::WidgetWidth);
+            box.resize(1200, 600);
+            box.moveCursor(QTextCursor::End);
+        });
+    }
+}
+
+// Ordinary text in every script keeps what the bound on height takes of
+// ordinary 12 pt text, about 486,000 characters (480,000 in paragraphs of
+// ordinary length, whose ends count too): the bounds on shaping take the
+// slow shapes only.
+TEST(RtfLimiti, TestoComuneInOgniScritturaEntra)
+{
+    const QString famiglia = QString::fromUcs4(U"\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466");
+    const QString campioni[] = {
+        QStringLiteral("Perché la metà di sei è tre, più o meno; il 25% di 48 € fa 12 € "),
+        QStringLiteral("e\u0301 cosi\u0300 pero\u0300 l'attivita\u0300 (accenti a parte) "),
+        QStringLiteral("\u0627\u0644\u0652\u0643\u0650\u062A\u064E\u0627\u0628\u064F \u0641\u0650\u064A "
+                       "\u0627\u0644\u0652\u0628\u064E\u064A\u0652\u062A\u0650 \u0661\u0662 \u0648\u064E 34 "),
+        QStringLiteral("\u0915\u094D\u0937\u093F\u0924\u093F\u091C \u0939\u093F\u0928\u094D\u0926\u0940 "
+                       "\u092D\u093E\u0937\u093E \u0967\u0968 "),
+        QStringLiteral("\u0E20\u0E32\u0E29\u0E32\u0E44\u0E17\u0E22\u0E01\u0E34\u0E19\u0E02\u0E49\u0E32\u0E27 "),
+        QStringLiteral("\uD55C\uAD6D\uC5B4 \uBB38\uC7A5\uC785\uB2C8\uB2E4 12 "),
+        QStringLiteral("\u05E9\u05DC\u05D5\u05DD Zefra \u05E2\u05D5\u05DC\u05DD 2024 "),
+        famiglia + QStringLiteral(" ") + QString::fromUcs4(U"\U0001F44B\U0001F3FD \U0001F1EE\U0001F1F9 "),
+    };
+    for (const QString& campione : campioni) {
+        SCOPED_TRACE(campione.toStdString());
+        QString paragrafo;
+        while (paragrafo.size() < 770) paragrafo += campione;
+        const Forma forma = [&paragrafo](QTextCursor& c, int n) {
+            c.setBlockCharFormat(Fmt(12));
+            for (int i = 0; i < n; ++i) {
+                if (i > 0) c.insertBlock(QTextBlockFormat(), Fmt(12));
+                c.insertText(paragrafo, Fmt(12));
+            }
+        };
+        EXPECT_TRUE(Scrive(forma, int(480'000 / paragrafo.size())));
     }
 }
