@@ -4,13 +4,14 @@
 // against the floor of the same document (the same paragraphs, runs and
 // formats) built with bare QTextCursor calls in a bare QTextDocument and set
 // on a bare QTextEdit of the same size and wrapping, shown the same way.
-// Seven notes: 10,000 lines, 2,500 formatted paragraphs pasted from a web
+// Eight notes: 10,000 lines, 2,500 formatted paragraphs pasted from a web
 // page, the most characters the bound on height takes (in 4 pt, paragraphs
 // of ordinary length) and the tallest text it takes (large bold words), both
 // in the box at its narrowest (its text laid out 100 px wide) and wide, and
 // then scrolled to their end as Ctrl+End does (the whole text laid out), the
-// slowest shape of runs the reader takes at its bounds, and the most
-// distinct fonts it takes over the most runs.
+// slowest shape of runs the reader takes at its bounds, the most
+// distinct fonts it takes over the most runs, and the slowest wide
+// characters, opened at the narrowest with a key typed at the end.
 // Pasting into the notes, by the box's own paste path (HTML rewritten for
 // Qt's import, tried on a copy of the notes, put in and shown), against the
 // floor of a bare QTextEdit of the same size and font pasting the HTML
@@ -146,21 +147,40 @@ void FontDistinti(QTextCursor& c)
     }
 }
 
+// The slowest wide characters the bounds take: three-em dashes in bold
+// 19 pt, drawn by a fallback font with tall lines, two to a line at the
+// narrowest, in words as long as a word may be, as many as the bound on
+// the work of breaking them allows.
+void Larghi(QTextCursor& c)
+{
+    QTextCharFormat f = Formato(true, false);
+    f.setFontPointSize(19);
+    const QString parola = QString(Rtf::CaratteriParolaMassimi - 1, QChar(0x2E3B)) + QLatin1Char(' ');
+    for (int i = 0; i < 15; ++i) {
+        if (i > 0 && i % 3 == 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(parola, f);
+    }
+}
+
 struct Caso {
     const char* nome;
     void (*componi)(QTextCursor&);
 };
 const Caso Casi[] = {{"Righe", Righe},       {"PaginaWeb", PaginaWeb},       {"Minuti", Minuti},
-                      {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti}};
+                      {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti},
+                      {"Larghi", Larghi}};
 
 // The notes window at its narrowest, the box's text laid out 100 px wide,
-// or wide, or at the size it opens with.
-enum Larghezza { Solita, Stretta, Larga };
+// or wide, or at the size it opens with; or at its narrowest with a key
+// typed at the end once the end is shown.
+enum Larghezza { Solita, Stretta, Larga, StrettaConTasto };
 void Dimensiona(Larghezza l)
 {
     FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     static const QSize solita = f->size();
-    f->resize(l == Stretta ? QSize(f->minimumSizeHint().width(), 600) : l == Larga ? QSize(1200, 600) : solita);
+    f->resize(l == Stretta || l == StrettaConTasto ? QSize(f->minimumSizeHint().width(), 600)
+              : l == Larga                        ? QSize(1200, 600)
+                                                  : solita);
     QCoreApplication::processEvents();
 }
 
@@ -257,6 +277,11 @@ void BM_Appunti(benchmark::State& stato, const char* caso, Larghezza larghezza =
             TxtAppunti()->viewport()->repaint();
             QCoreApplication::processEvents();
         }
+        if (larghezza == StrettaConTasto) {
+            TxtAppunti()->textCursor().insertText(QStringLiteral("x"));
+            TxtAppunti()->viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
     }
     SvuotaAppunti();
 }
@@ -307,6 +332,11 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso, Larghezza l
         QCoreApplication::processEvents();
         if (larghezza != Solita) {
             box.moveCursor(QTextCursor::End);
+            box.viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
+        if (larghezza == StrettaConTasto) {
+            box.textCursor().insertText(QStringLiteral("x"));
             box.viewport()->repaint();
             QCoreApplication::processEvents();
         }
@@ -446,6 +476,8 @@ BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AltiLarghi, "Alti", Larga)->Unit(benchma
 BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti, LarghiStrettiETasto, "Larghi", StrettaConTasto)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, LarghiStrettiETasto, "Larghi", StrettaConTasto)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 }   // namespace

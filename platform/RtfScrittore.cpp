@@ -3,6 +3,7 @@
 // writes with the cost model the reader counts with (RtfMisura.h), so that
 // whatever it writes within the bounds the reader opens again.
 #include "platform/Rtf.h"
+#include "platform/RtfAltezza.h"
 #include "platform/RtfMisura.h"
 #include "platform/Numeri.h"
 #include <QFont>
@@ -89,7 +90,7 @@ public:
     bool Entro(const QByteArray& rtf) const
     {
         return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima && font.size() <= VociTabelleMassime
-               && colori.size() < VociTabelleMassime;
+               && colori.size() < VociTabelleMassime && AltezzaEntroLimiti(documento, misura.AltezzaContata(), misura.AltezzeParagrafi());
     }
 
 private:
@@ -111,15 +112,7 @@ private:
 
     Aspetto Efficace(const QTextCharFormat& f)
     {
-        QFont q = f.font().resolve(base);
-        // A relative size (headings, <big>, <small>, <font size>) is
-        // applied to the document's font in the format's own font: the
-        // size shown.
-        if (f.hasProperty(QTextFormat::FontSizeAdjustment)) {
-            const QFont mostrato = f.font();
-            if (mostrato.pointSizeF() > 0) q.setPointSizeF(mostrato.pointSizeF());
-            else if (mostrato.pixelSize() > 0) q.setPixelSize(mostrato.pixelSize());
-        }
+        const QFont q = FontMostrato(f, base);
         Aspetto e;
         e.grassetto = q.weight() > QFont::Medium;
         e.corsivo = q.italic();
@@ -140,10 +133,7 @@ private:
             e.colore = *it;
         }
         e.font = IndiceFont(q.family());
-        double punti = q.pointSizeF();
-        if (punti <= 0 && q.pixelSize() > 0) punti = q.pixelSize() * 72.0 / 96.0;
-        if (punti <= 0) punti = MezziPuntiPredefiniti / 2.0;
-        e.mezziPunti = std::clamp(Arrotonda32(std::min(punti, 10000.0) * 2), 1, MezziPuntiMassimi);
+        e.mezziPunti = MezziPunti(q);
         fontDistinti.insert(ChiaveFont(quint32(e.font), e));
         return e;
     }
