@@ -149,16 +149,16 @@ void FontDistinti(QTextCursor& c)
 
 // The slowest wide characters the bounds take: three-em dashes in bold
 // 19 pt, drawn by a fallback font with tall lines, two to a line at the
-// narrowest, in words as long as a word may be, as many as the bound on
-// the work of breaking them allows.
+// narrowest, in words as long as a word may be (a paragraph each: blanks
+// between such dashes are no place to break a line), as many as the bound
+// on the work of breaking them allows.
 void Larghi(QTextCursor& c)
 {
     QTextCharFormat f = Formato(true, false);
     f.setFontPointSize(19);
-    const QString parola = QString(Rtf::CaratteriParolaMassimi - 1, QChar(0x2E3B)) + QLatin1Char(' ');
     for (int i = 0; i < 15; ++i) {
-        if (i > 0 && i % 3 == 0) c.insertBlock(QTextBlockFormat(), f);
-        c.insertText(parola, f);
+        if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(QString(Rtf::CaratteriParolaMassimi - 1, QChar(0x2E3B)), f);
     }
 }
 

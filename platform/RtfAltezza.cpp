@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace Rtf::Interno {
 
@@ -50,6 +51,9 @@ constexpr double RigaSicura = 1.5;
 // Characters whose advance is looked up in one document (beyond the
 // printable ASCII of each font): past them, a paragraph is measured.
 constexpr int RicercheMassime = 65'536;
+// Fonts whose facts are kept between judgements (a document uses at most
+// FontDistintiMassimi).
+constexpr qsizetype FontTenutiMassimi = 1024;
 
 // The font a run is laid out in, as the notes file keeps it.
 QFont FontTenuto(const QTextCharFormat& f, const QFont& base)
@@ -81,21 +85,25 @@ public:
         const qreal riga = grezzo.isValid() ? grezzo.ascent() + grezzo.descent() + grezzo.leading() : 0;
         righeAlte = !(em > 0) || riga > RigaSicura * em;
         sogliaAvanzamento = righeAlte || !(riga > 0) ? -1 : AreaSicura * em * em / riga;
-        QString ascii;
-        for (char16_t c = 0x20; c < 0x7F; ++c) ascii += QChar(c);
+        QString ascii;   // and the rest of Latin-1
+        for (char16_t c = 0x20; c < 0x100; ++c)
+            if (c < 0x7F || c >= 0xA0) ascii += QChar(c);
         const QList<quint32> glifi = grezzo.isValid() ? grezzo.glyphIndexesForString(ascii) : QList<quint32>();
         const QList<QPointF> avanzamenti = grezzo.isValid() ? grezzo.advancesForGlyphIndexes(glifi) : QList<QPointF>();
         sicuri.fill(false);
         sicuri['\t'] = true;
         for (qsizetype i = 0; i < ascii.size() && i < glifi.size() && i < avanzamenti.size(); ++i)
             sicuri[ascii[i].unicode()] = glifi[i] != 0 && avanzamenti[i].x() <= sogliaAvanzamento;
+        latinoSicuro = !righeAlte && std::all_of(sicuri.begin() + 0x20, sicuri.begin() + 0x7F, [](bool b) { return b; })
+                       && std::all_of(sicuri.begin() + 0xA0, sicuri.end(), [](bool b) { return b; });
     }
 
+    bool SicuroLatino(char16_t c) const { return sicuri[c]; }
     // Whether the character c is drawn by this font within the count's
     // bounds; ricerche counts down the look-ups left.
     bool Sicuro(char32_t c, int& ricerche)
     {
-        if (c < 0x80) return sicuri[c];
+        if (c < 0x100) return sicuri[c];
         if (auto it = altri.constFind(c); it != altri.constEnd()) return *it;
         if (ricerche <= 0 || righeAlte) return false;
         --ricerche;
@@ -112,12 +120,13 @@ public:
     const QFont font;
     int mezziPunti = 0;
     bool righeAlte = false;
+    bool latinoSicuro = false;   // every printable character of Latin-1, and its lines
 
 private:
     QRawFont grezzo;
     qreal em = 0;
     qreal sogliaAvanzamento = -1;
-    std::array<bool, 128> sicuri{};
+    std::array<bool, 256> sicuri{};   // Latin-1
     QHash<char32_t, bool> altri;
 };
 
@@ -129,30 +138,59 @@ public:
           larghezza(Rtf::LarghezzaMinima - 2 * d.documentMargin())
     {
         opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        formatiLatini = true;
+        for (const QTextFormat& f : d.allFormats())
+            if (f.isCharFormat() && !f.isImageFormat()) formatiLatini = formatiLatini && FontDi(f.toCharFormat()).latinoSicuro;
     }
 
-    // Whether the count of Misura holds for the block.
+    // Whether the count holds for a block of Latin-1 text (testo, its n
+    // characters): it does for any block when every format of the
+    // document is in a font that draws Latin-1 within the count. Without
+    // asking the block for its fragments, which costs a look-up in the
+    // document's tree, most blocks of most notes are judged so.
+    bool ContatoLatino(const QChar* testo, qsizetype n) const
+    {
+        if (!formatiLatini) return false;
+        for (const QChar* fine = testo + n; testo < fine; ++testo)
+            if (const char16_t c = testo->unicode(); (c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0) || c > 0xFF)
+                return false;
+        return true;
+    }
+
+    // Whether the count of Misura holds for the block. Every character of
+    // the notes goes through here at each open and save: plain ASCII is
+    // looked at first.
     bool Contato(const QTextBlock& b)
     {
         const QString testo = b.text();
-        const int inizio = b.position();
         bool vuoto = true;
+        // The fragments follow each other in the block's text (their
+        // positions are costly to ask for).
+        qsizetype inizio = 0;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
-            if (!f.isValid() || f.charFormat().isImageFormat()) continue;
-            Font& font = FontDi(f.charFormatIndex(), f.charFormat());
-            const qsizetype fine = f.position() - inizio + f.length();
-            for (qsizetype i = f.position() - inizio; i < fine; ++i) {
-                const char16_t c = testo[i].unicode();
+            const qsizetype da = inizio;
+            inizio += f.length();
+            Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
+            if (!font) continue;
+            const QChar* q = testo.constData() + da;
+            const QChar* const fine = testo.constData() + std::min(inizio, testo.size());
+            for (; q < fine; ++q) {
+                const char16_t c = q->unicode();
+                if (c >= 0x20 && c < 0x7F) {
+                    if (!font->SicuroLatino(c)) return false;
+                    vuoto = false;
+                    continue;
+                }
                 if (Rtf::CarattereNonTenuto(c)) continue;
                 vuoto = false;
-                if (QChar::isSurrogate(c) || !font.Sicuro(c, ricerche)) return false;
+                if (QChar::isSurrogate(c) || !font->Sicuro(c, ricerche)) return false;
                 // A line that holds only a break is as tall as the
                 // document's font.
-                if (c == 0x2028 && font.mezziPunti < mezziPuntiBase) return false;
+                if (c == 0x2028 && font->mezziPunti < mezziPuntiBase) return false;
             }
         }
-        return !vuoto || !FontDi(-1, b.charFormat()).righeAlte;
+        return !vuoto || !FontDi(b.charFormat()).righeAlte;
     }
 
     // The spacing before or after a paragraph as the file writes it, in
@@ -171,29 +209,31 @@ public:
         QString testo;
         QList<QTextLayout::FormatRange> formati;
         const QString proprio = b.text();
-        const int inizio = b.position();
+        qsizetype inizio = 0;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
-            if (!f.isValid() || f.charFormat().isImageFormat()) continue;
+            const qsizetype da = inizio;
+            inizio += f.length();
+            const Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
+            if (!font) continue;
             const qsizetype prima = testo.size();
-            const qsizetype fine = f.position() - inizio + f.length();
-            for (qsizetype i = f.position() - inizio; i < fine; ++i)
+            const qsizetype fine = std::min(inizio, proprio.size());
+            for (qsizetype i = da; i < fine; ++i)
                 if (!Rtf::CarattereNonTenuto(proprio[i].unicode())) testo += proprio[i];
             if (testo.size() == prima) continue;
-            const QFont& font = FontDi(f.charFormatIndex(), f.charFormat()).font;
-            if (!formati.isEmpty() && formati.last().format.font() == font) {
+            if (!formati.isEmpty() && formati.last().format.font() == font->font) {
                 formati.last().length += int(testo.size() - prima);
             } else {
                 QTextLayout::FormatRange r;
                 r.start = int(prima);
                 r.length = int(testo.size() - prima);
-                r.format.setFont(font, QTextCharFormat::FontPropertiesAll);
+                r.format.setFont(font->font, QTextCharFormat::FontPropertiesAll);
                 formati.append(r);
             }
         }
         // A line that holds no text is as tall as the block's own font:
         // the document's, unless the paragraph is empty.
-        QTextLayout layout(testo, testo.isEmpty() ? FontDi(-1, b.charFormat()).font : base);
+        QTextLayout layout(testo, testo.isEmpty() ? FontDi(b.charFormat()).font : base);
         layout.setTextOption(opzione);
         layout.setFormats(formati);
         std::unique_ptr<QTextBoundaryFinder> rotture;
@@ -224,24 +264,40 @@ public:
     qsizetype lavoro = 0;
 
 private:
-    // The font of a format of the document (-1: one not in its list).
-    Font& FontDi(int indice, const QTextCharFormat& f)
+    // The font of a fragment's text; none for a picture, which the notes
+    // do not keep.
+    Font* FontDelFrammento(const QTextFragment& f)
     {
-        if (indice >= 0)
-            if (auto it = perIndice.constFind(indice); it != perIndice.constEnd()) return **it;
+        const int indice = f.charFormatIndex();
+        if (auto it = perIndice.constFind(indice); it != perIndice.constEnd()) return *it;
+        const QTextCharFormat formato = f.charFormat();
+        Font* font = formato.isImageFormat() ? nullptr : &FontDi(formato);
+        perIndice.insert(indice, font);
+        return font;
+    }
+
+    // The font of a format. What is known of a font is kept from one
+    // judgement to the next: a font's file takes milliseconds to load.
+    Font& FontDi(const QTextCharFormat& f)
+    {
         const QFont n = FontTenuto(f, base);
         const QString chiave = n.key();
-        auto it = fonts.find(chiave);
-        if (it == fonts.end()) it = fonts.insert(chiave, std::make_shared<Font>(n));
-        if (indice >= 0) perIndice.insert(indice, it->get());
+        static QHash<QString, std::shared_ptr<Font>> noti;
+        auto it = noti.find(chiave);
+        if (it == noti.end()) {
+            if (noti.size() >= FontTenutiMassimi) noti.clear();
+            it = noti.insert(chiave, std::make_shared<Font>(n));
+        }
+        usati.push_back(*it);   // alive while this judgement lasts
         return **it;
     }
 
     const QFont base;
+    bool formatiLatini = false;
     const int mezziPuntiBase;
     const double larghezza;
     QTextOption opzione;
-    QHash<QString, std::shared_ptr<Font>> fonts;
+    std::vector<std::shared_ptr<Font>> usati;
     QHash<int, Font*> perIndice;
     int ricerche = RicercheMassime;
 };
@@ -257,9 +313,18 @@ bool AltezzaEntroLimiti(const QTextDocument& documento, qsizetype contata, const
     const bool appaiati = perParagrafo.size() == size_t(documento.blockCount());
     Giudizio g(documento);
     double resto = double(limite - contata) / UnitaPerPixel;
+    // The whole text at once, the blocks one after the other in it, each
+    // with its separator.
+    const QString testo = documento.toRawText();
+    qsizetype inizio = 0;
     size_t i = 0;
     for (QTextBlock b = documento.begin(); b.isValid(); b = b.next(), ++i) {
-        if (g.Contato(b)) continue;
+        const qsizetype n = b.length() - 1;
+        const char16_t separatore = inizio + n < testo.size() ? testo[inizio + n].unicode() : 0x2029;
+        const bool latino = inizio + n <= testo.size() && (separatore == 0x2029 || separatore == 0xFDD0 || separatore == 0xFDD1)
+                            && g.ContatoLatino(testo.constData() + inizio, n);
+        inizio += n + 1;
+        if (latino || g.Contato(b)) continue;
         if (appaiati) resto += double(perParagrafo[i]) / UnitaPerPixel;
         // Its spacing whole: the layout takes the larger of the space
         // after a paragraph and before the next, and none after the last.

@@ -403,6 +403,7 @@ Forma Soli(const Campione& k, int unita)
 // A character of every 128 code points (the blocks of Unicode begin on
 // such bounds, or within them) up to the ideographs of the supplementary
 // planes, which are all alike, and the widest known.
+constexpr size_t Larghissimi = 10;
 std::vector<char32_t> CaratteriCampione()
 {
     std::vector<char32_t> v = {0x2E3A, 0x2E3B, 0xFDFD, 0xA9C1, 0x0BF5, 0x12031, 0x1242B, 0x2031, 0x0FD0, 0x102A};
@@ -433,9 +434,14 @@ TEST(RtfLimiti, OgniFontEntroLAltezza)
     const std::vector<char32_t> caratteri = CaratteriCampione();
     const double meta = (Rtf::LarghezzaMinima - 8) / 2.0 + 0.5;
     std::vector<Campione> peggiori;
-    int contati = 0, misurati = 0;
+    int contati = 0, misurati = 0, variante = 0;
     for (const QString& famiglia : QFontDatabase::families()) {
         for (bool grassetto : {false, true}) {
+            // Each family and weight takes the widest known and a third of
+            // the blocks, in turn: every block is seen in a third of the
+            // fonts, and the run stays within a minute (a font's fallbacks
+            // for each script take milliseconds to load).
+            ++variante;
             QFont f(famiglia);
             f.setPixelSize(100);
             f.setBold(grassetto);
@@ -443,7 +449,9 @@ TEST(RtfLimiti, OgniFontEntroLAltezza)
             // Each character in the size that makes it just wider than half
             // the narrowest line, on a scale of sizes a quarter apart.
             std::vector<Campione> campioni;
-            for (char32_t c : caratteri) {
+            for (size_t j = 0; j < caratteri.size(); ++j) {
+                const char32_t c = caratteri[j];
+                if (j >= Larghissimi && (j + variante) % 3 != 0) continue;
                 const double em = m.horizontalAdvance(QString::fromUcs4(&c, 1)) / 100;
                 if (em < 0.05) continue;
                 const double pixel = std::pow(1.25, std::ceil(std::log(meta / em) / std::log(1.25)));
@@ -482,7 +490,8 @@ TEST(RtfLimiti, OgniFontEntroLAltezza)
     peggiori.resize(std::min<size_t>(peggiori.size(), 2));
     // ... and the widest characters, which the bound lays out.
     for (char32_t c : {char32_t(0x2E3B), char32_t(0xFDFD)}) peggiori.push_back({FontCasella().family(), true, c, 38});
-    std::cout << "campioni contati " << contati << ", misurati " << misurati << ", " << tempo.elapsed() << " ms\n";
+    std::cout << "campioni contati " << contati << ", misurati " << misurati << "; il peggiore contato disposto a "
+              << (peggiori.empty() ? 0.0 : peggiori[0].rapporto) << " del conto\n";
 
     double massimo = 0;
     for (const Campione& k : peggiori) {
