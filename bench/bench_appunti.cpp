@@ -4,15 +4,16 @@
 // against the floor of the same document (the same paragraphs, runs and
 // formats) built with bare QTextCursor calls in a bare QTextDocument and set
 // on a bare QTextEdit of the same size and wrapping, shown the same way.
-// Seven notes: 10,000 lines, 2,500 formatted paragraphs pasted from a web
+// Eight notes: 10,000 lines, 2,500 formatted paragraphs pasted from a web
 // page, the most characters the bound on height takes (in 4 pt, paragraphs
 // of ordinary length) and the tallest text it takes (large bold words), both
 // in the box at its narrowest (its text laid out 100 px wide) and wide, and
 // then scrolled to their end as Ctrl+End does (the whole text laid out), the
 // slowest shape of runs the reader takes at its bounds, the most
-// distinct fonts it takes over the most runs, and the text slowest to
+// distinct fonts it takes over the most runs, the text slowest to
 // shape that the bound on shaping takes (clusters of the most marks, and
-// runs of a dependent vowel), narrow and wide.
+// runs of a dependent vowel), narrow and wide, and the slowest wide
+// characters, opened at the narrowest with a key typed at the end.
 // Pasting into the notes, by the box's own paste path (HTML rewritten for
 // Qt's import, written by the notes' writer and put in by their reader as
 // the notes file gives it back, tried on a copy of the notes, put in and
@@ -176,6 +177,20 @@ void Segni(QTextCursor& c)
 {
     ParoleDi(c, QString(999, QChar(0x0E32)) + QLatin1Char(' '), int(Rtf::LavoroMassimo / 999));
 }
+// The slowest wide characters the bounds take: three-em dashes in bold
+// 19 pt, drawn by a fallback font with tall lines, two to a line at the
+// narrowest, in words as long as a word may be (a paragraph each: blanks
+// between such dashes are no place to break a line), as many as the bound
+// on the work of breaking them allows.
+void Larghi(QTextCursor& c)
+{
+    QTextCharFormat f = Formato(true, false);
+    f.setFontPointSize(19);
+    for (int i = 0; i < 15; ++i) {
+        if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+        c.insertText(QString(Rtf::CaratteriParolaMassimi - 1, QChar(0x2E3B)), f);
+    }
+}
 
 struct Caso {
     const char* nome;
@@ -183,16 +198,19 @@ struct Caso {
 };
 const Caso Casi[] = {{"Righe", Righe},       {"PaginaWeb", PaginaWeb},       {"Minuti", Minuti},
                       {"Alti", Alti},         {"AlLimite", AlLimite},         {"FontDistinti", FontDistinti},
-                      {"Grappoli", Grappoli}, {"Segni", Segni}};
+                      {"Grappoli", Grappoli}, {"Segni", Segni},       {"Larghi", Larghi}};
 
 // The notes window at its narrowest, the box's text laid out 100 px wide,
-// or wide, or at the size it opens with.
-enum Larghezza { Solita, Stretta, Larga };
+// or wide, or at the size it opens with; or at its narrowest with a key
+// typed at the end once the end is shown.
+enum Larghezza { Solita, Stretta, Larga, StrettaConTasto };
 void Dimensiona(Larghezza l)
 {
     FrmAppunti* f = Unica<FrmAppunti>::Istanza();
     static const QSize solita = f->size();
-    f->resize(l == Stretta ? QSize(f->minimumSizeHint().width(), 600) : l == Larga ? QSize(1200, 600) : solita);
+    f->resize(l == Stretta || l == StrettaConTasto ? QSize(f->minimumSizeHint().width(), 600)
+              : l == Larga                        ? QSize(1200, 600)
+                                                  : solita);
     QCoreApplication::processEvents();
 }
 
@@ -289,6 +307,11 @@ void BM_Appunti(benchmark::State& stato, const char* caso, Larghezza larghezza =
             TxtAppunti()->viewport()->repaint();
             QCoreApplication::processEvents();
         }
+        if (larghezza == StrettaConTasto) {
+            TxtAppunti()->textCursor().insertText(QStringLiteral("x"));
+            TxtAppunti()->viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
     }
     SvuotaAppunti();
 }
@@ -339,6 +362,11 @@ void BM_Appunti_Pavimento(benchmark::State& stato, const char* caso, Larghezza l
         QCoreApplication::processEvents();
         if (larghezza != Solita) {
             box.moveCursor(QTextCursor::End);
+            box.viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
+        if (larghezza == StrettaConTasto) {
+            box.textCursor().insertText(QStringLiteral("x"));
             box.viewport()->repaint();
             QCoreApplication::processEvents();
         }
@@ -481,6 +509,8 @@ BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AltiLarghi, "Alti", Larga)->Unit(benchma
 BENCHMARK_CAPTURE(BM_Appunti, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, AlLimite, "AlLimite")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti, LarghiStrettiETasto, "Larghi", StrettaConTasto)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_Appunti_Pavimento, LarghiStrettiETasto, "Larghi", StrettaConTasto)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, FontDistinti, "FontDistinti")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_Appunti, GrappoliStretti, "Grappoli", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_Appunti_Pavimento, GrappoliStretti, "Grappoli", Stretta)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -146,8 +146,8 @@ inline constexpr int FontDistintiMassimi = 256;
 // - the height of the text as a box LarghezzaMinima wide lays it out, in
 //   pixels: Qt's layout of a document stops answering once the document is
 //   taller than 8,388,607 pixels (its coordinates run out), whatever the
-//   size of its text. The height is counted as an upper bound in whole
-//   units, 56 to a pixel, the same way by the writer and the reader:
+//   size of its text. It is counted in whole units, 56 to a pixel, the
+//   same way by the writer and the reader:
 //   . a character of text in h half points (h counted as no less than 8:
 //     4 pt) costs min(h * h, 57 * h); a line filled with text of pixel size
 //     s (= h * 2 / 3) takes about 1.9 * s * s / LarghezzaMinima pixels a
@@ -160,14 +160,27 @@ inline constexpr int FontDistintiMassimi = 256;
 //     of its last line), a line break and a tab (either may end a line
 //     before it is full);
 //   . the space before and after a paragraph, 4 units a twip.
+//   This count holds for characters that the font of their run draws
+//   itself, no wider than 1.6 squared ems over that font's line height in
+//   ems, in fonts whose lines are at most 1.5 ems tall, and for lines that
+//   hold only a line break in text no smaller than the document's font. A
+//   paragraph where it may not hold (a character drawn by a fallback font,
+//   or as wide as a dash three ems long, a font with tall lines, a line
+//   break in small text) is laid out once the document is built, by Qt's
+//   own line layout at LarghezzaMinima, and its height in pixels is added
+//   to the count (RtfAltezza.h).
 //   At most 5,000,000 pixels so counted: about 486,000 characters of 12 pt
 //   text, 34,000 of 72 pt, 1,500 of 1638 pt, 4,375,000 of 4 pt or smaller.
-//   Text at this bound lays out at 100 px under 4.9 million pixels tall
-//   (characters three ems wide from a fallback font, each alone on its
-//   line, come nearest, at 0.96 of the count; empty paragraphs at 0.76),
-//   which leaves room for fonts with taller lines than those measured, and
-//   the most characters it allows are laid out whole in well under a second.
+//   Text at this bound lays out at 100 px under 5 million pixels tall,
+//   0.6 of what Qt's layout can handle, in every installed font, and the
+//   most characters it allows are laid out whole in well under a second.
 inline constexpr qsizetype AltezzaMassima = 5'000'000;
+// - the work of breaking words too long for their line, in the paragraphs
+//   that the height lays out: for each line that ends inside a word, the
+//   characters from the line's start to the word's end, which Qt's layout
+//   goes over for that line. Characters that each take a line of their own
+//   make it grow with the square of the word's length.
+inline constexpr qsizetype LavoroRottureMassimo = 100'000'000;
 // The narrowest width in pixels at which the notes box lays its text out
 // (a narrower box wraps it at this width, with a horizontal scroll bar):
 // the height above is counted at this width.
@@ -218,7 +231,8 @@ bool OltreILimiti(const QString& errore);
 // whatever its formatting and the notes around it: counted in one pass, with
 // each paragraph the text box makes (at \n, \r, \r\n taken as one, U+2029)
 // an element, and each of them, each line break (U+2028) and tab a line, and
-// every other character kept, in the smallest size. Text short of this may
+// every other character kept, in the smallest size; a line that holds only
+// its end at least as tall as the notes box's 12 pt. Text short of this may
 // still be past the bounds once its formatting and the notes are counted.
 bool TestoOltreILimiti(QStringView testo);
 

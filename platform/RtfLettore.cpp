@@ -5,6 +5,7 @@
 // first) at a cursor. The plain text that makes most of a large document is
 // read in stretches, sixteen bytes at a time where the processor allows it.
 #include "platform/Rtf.h"
+#include "platform/RtfAltezza.h"
 #include "platform/RtfMisura.h"
 #include <QFont>
 #include <QHash>
@@ -358,6 +359,8 @@ public:
     // Whether the input, read in one pass, was stopped by a table that came
     // after the text (and must be read twice).
     bool Ricomincia() const { return ricomincia; }
+    // The height of what was read, as Misura counts it.
+    const Misura& Conteggio() const { return misura; }
 
 private:
     // After a backslash.
@@ -736,17 +739,21 @@ private:
 // cursor, paragraph by paragraph. Nothing is put in unless all of it can
 // be, and no copy of the whole text is made on the way. prepara readies the
 // cursor once the input is known to be accepted.
+// conteggio, when given, takes the counts of the input.
 template <typename Prepara>
-bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIntero, QString* errore, Prepara prepara)
+bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIntero, QString* errore, Prepara prepara,
+                   Misura* conteggio = nullptr)
 {
     Contenuto tabelle;
     QString e;
     const QTextDocument* documento = cursore.document();
     const QString famigliaBase = documento ? documento->defaultFont().family() : QString();
-    if (!Lettore().Analizza(rtf, famigliaBase, tabelle, e)) {
+    Lettore giudice;
+    if (!giudice.Analizza(rtf, famigliaBase, tabelle, e)) {
         if (errore) *errore = e;
         return false;
     }
+    if (conteggio) *conteggio = giudice.Conteggio();
     prepara();
     Applicazione uscita(cursore, documentoIntero, tabelle);
     Contenuto letto;
@@ -756,8 +763,9 @@ bool LeggiEApplica(const QByteArray& rtf, QTextCursor& cursore, bool documentoIn
 }
 
 // An empty document is built as the input is read, in one pass (a large
-// file is read once), and emptied again should the input be refused. The
-// result: read, refused, or to be read twice (a table after the text).
+// file is read once), and emptied again should the input be refused, by its
+// bounds or, once built, by its height. The result: read, refused, or to be
+// read twice (a table after the text).
 enum class Esito { Letto, Rifiutato, DaRileggere };
 Esito LeggiInUnaPassata(const QByteArray& rtf, QTextDocument& documento, QString* errore)
 {
@@ -769,7 +777,12 @@ Esito LeggiInUnaPassata(const QByteArray& rtf, QTextDocument& documento, QString
     Applicazione uscita(c, true, k);
     Lettore lettore;
     QString e;
-    const bool letto = lettore.Analizza(rtf, documento.defaultFont().family(), k, e, &uscita);
+    bool letto = lettore.Analizza(rtf, documento.defaultFont().family(), k, e, &uscita);
+    const Misura& m = lettore.Conteggio();
+    if (letto && !AltezzaEntroLimiti(documento, m.AltezzaContata(), m.AltezzeParagrafi())) {
+        letto = false;
+        e = TestoTroppoGrande;
+    }
     if (!letto) {
         c.select(QTextCursor::Document);
         c.removeSelectedText();
@@ -781,6 +794,25 @@ Esito LeggiInUnaPassata(const QByteArray& rtf, QTextDocument& documento, QString
     if (lettore.Ricomincia()) return Esito::DaRileggere;
     if (errore) *errore = e;
     return Esito::Rifiutato;
+}
+
+// The verdict on the input, its height included, from a copy built apart
+// in an empty document set up as documento.
+bool Accettato(const QByteArray& rtf, const QTextDocument& documento, QString* errore)
+{
+    QTextDocument prova;
+    prova.setDefaultFont(documento.defaultFont());
+    prova.setDefaultTextOption(documento.defaultTextOption());
+    prova.setDocumentMargin(documento.documentMargin());
+    prova.setUndoRedoEnabled(false);
+    const Esito esito = LeggiInUnaPassata(rtf, prova, errore);
+    if (esito != Esito::DaRileggere) return esito == Esito::Letto;
+    QTextCursor c(&prova);
+    Misura m;
+    if (!LeggiEApplica(rtf, c, true, errore, [] {}, &m)) return false;
+    if (AltezzaEntroLimiti(prova, m.AltezzaContata(), m.AltezzeParagrafi())) return true;
+    if (errore) *errore = TestoTroppoGrande;
+    return false;
 }
 
 }   // namespace
@@ -801,6 +833,9 @@ bool Leggi(const QByteArray& rtf, QTextDocument& documento, QString* errore)
         documento.setUndoRedoEnabled(annulla);
         if (esito != Esito::DaRileggere) return esito == Esito::Letto;
     }
+    // The document is changed only once the input is known to be taken,
+    // its height too, which only a document built from it shows.
+    if (!Accettato(rtf, documento, errore)) return false;
     QTextCursor c(&documento);
     const bool letto = LeggiEApplica(rtf, c, true, errore, [&] {
         documento.setUndoRedoEnabled(false);

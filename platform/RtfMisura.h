@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace Rtf::Interno {
 
@@ -314,6 +315,7 @@ public:
         altezza += CostoRiga(std::max(piuAlto, fine.mezziPunti))
                    + UnitaPerTwip * (qsizetype(std::max(sopra, 0)) + std::max(sotto, 0));
         piuAlto = 0;
+        ChiudiAltezzaParagrafo();
         dopoParola = true;
         caratteriParagrafo = pezziParagrafo = caratteriParola = pezziParola = 0;
         return Entro();
@@ -326,6 +328,10 @@ public:
         superata = superata || fontDistinti > Rtf::FontDistintiMassimi;
         return Entro();
     }
+    // The height counted so far, in units (see ContaAltezza), and that of
+    // each paragraph ended so far.
+    qsizetype AltezzaContata() const { return altezza; }
+    const std::vector<qsizetype>& AltezzeParagrafi() const { return altezzeParagrafi; }
     bool Entro() const
     {
         return !superata && elementi <= Rtf::ElementiMassimi && scritti <= Rtf::DimensioneMassima
@@ -452,6 +458,12 @@ private:
         }
     }
 
+    void ChiudiAltezzaParagrafo()
+    {
+        altezzeParagrafi.push_back(altezza - altezzaPrima);
+        altezzaPrima = altezza;
+    }
+
     // The writer goes over to formatting a.
     void Formato(const Aspetto& a)
     {
@@ -462,6 +474,8 @@ private:
     qsizetype elementi = 0;
     qsizetype scritti = 0;
     qsizetype altezza = 0;   // units, see ContaAltezza
+    qsizetype altezzaPrima = 0;   // before the paragraph being counted
+    std::vector<qsizetype> altezzeParagrafi;
     int piuAlto = 0;         // half points of the tallest text since the last line break
     int caratteriParagrafo = 0, pezziParagrafo = 0, caratteriParola = 0, pezziParola = 0;
     // The formatting last gone over to: at first none, so that the first

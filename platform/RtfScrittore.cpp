@@ -3,6 +3,7 @@
 // writes with the cost model the reader counts with (RtfMisura.h), so that
 // whatever it writes within the bounds the reader opens again.
 #include "platform/Rtf.h"
+#include "platform/RtfAltezza.h"
 #include "platform/RtfMisura.h"
 #include "platform/Numeri.h"
 #include <QFont>
@@ -89,7 +90,7 @@ public:
     bool Entro(const QByteArray& rtf) const
     {
         return misura.Entro() && rtf.size() <= Rtf::DimensioneMassima && font.size() <= VociTabelleMassime
-               && colori.size() < VociTabelleMassime;
+               && colori.size() < VociTabelleMassime && AltezzaEntroLimiti(documento, misura.AltezzaContata(), misura.AltezzeParagrafi());
     }
 
 private:
@@ -111,15 +112,7 @@ private:
 
     Aspetto Efficace(const QTextCharFormat& f)
     {
-        QFont q = f.font().resolve(base);
-        // A relative size (headings, <big>, <small>, <font size>) is
-        // applied to the document's font in the format's own font: the
-        // size shown.
-        if (f.hasProperty(QTextFormat::FontSizeAdjustment)) {
-            const QFont mostrato = f.font();
-            if (mostrato.pointSizeF() > 0) q.setPointSizeF(mostrato.pointSizeF());
-            else if (mostrato.pixelSize() > 0) q.setPixelSize(mostrato.pixelSize());
-        }
+        const QFont q = FontMostrato(f, base);
         Aspetto e;
         e.grassetto = q.weight() > QFont::Medium;
         e.corsivo = q.italic();
@@ -140,10 +133,7 @@ private:
             e.colore = *it;
         }
         e.font = IndiceFont(q.family());
-        double punti = q.pointSizeF();
-        if (punti <= 0 && q.pixelSize() > 0) punti = q.pixelSize() * 72.0 / 96.0;
-        if (punti <= 0) punti = MezziPuntiPredefiniti / 2.0;
-        e.mezziPunti = std::clamp(Arrotonda32(std::min(punti, 10000.0) * 2), 1, MezziPuntiMassimi);
+        e.mezziPunti = MezziPunti(q);
         fontDistinti.insert(ChiaveFont(quint32(e.font), e));
         return e;
     }
@@ -240,21 +230,28 @@ bool TestoOltreILimiti(QStringView testo)
     // What the text costs at the least, as the writer counts it (Misura):
     // every paragraph is an element and ends a line, every line break and
     // tab may end one, and every other character kept costs its share of a
-    // line, all in the smallest size counted.
+    // line, all in the smallest size counted. A line that holds only its
+    // end is laid out as tall as the document's font at the least, 12 pt
+    // in the notes box, whose lines no font makes shorter than its 16 px.
     const qsizetype riga = CostoRiga(MezziPuntiMinimi), carattere = CostoAltezza(MezziPuntiMinimi);
+    const qsizetype rigaVuota = std::max<qsizetype>(riga, UnitaPerPixel * MezziPuntiPredefiniti * 2 / 3);
     const qsizetype altezzaMassima = AltezzaMassima * UnitaPerPixel;
     qsizetype paragrafi = 0, altezza = 0;
+    bool vuota = true;   // nothing yet on the line being counted
     const qsizetype n = testo.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = testo[i].unicode();
-        if (c == '\n' || c == '\r' || c == 0x2029) {
+        if (c == '\n' || c == '\r' || c == 0x2029 || c == 0x2028) {
             if (c == '\r' && i + 1 < n && testo[i + 1] == u'\n') ++i;
-            ++paragrafi;
+            if (c != 0x2028) ++paragrafi;
+            altezza += vuota ? rigaVuota : riga;
+            vuota = true;
+        } else if (c == '\t') {
             altezza += riga;
-        } else if (c == 0x2028 || c == '\t') {
-            altezza += riga;
+            vuota = false;
         } else if (!CarattereNonTenuto(c)) {
             altezza += carattere;
+            vuota = false;
         }
         // The paragraph after the last end is one more.
         if (paragrafi >= ElementiMassimi || altezza > altezzaMassima) return true;

@@ -2,8 +2,12 @@
 // the reader agreeing with it on both sides, and text at the bound on
 // height laid out by Qt well within the height its layout can handle.
 #include "platform/Rtf.h"
+#include "platform/RtfAltezza.h"
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -109,6 +113,9 @@ double Carattere(double punti)
 }
 double Riga(double punti) { return 57 * std::max(punti * 2, 8.0); }
 
+// Qt's layout stops answering past 8,388,607 px: the notes keep well below.
+constexpr double AltezzaSicura = 0.6 * 8'388'607;
+
 struct Caso {
     const char* nome;
     Forma forma;
@@ -177,6 +184,11 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
         const double costo = 5 * Carattere(punti) + Riga(punti) / perParagrafo;
         casi.push_back({"altezza", Parole(punti, QStringLiteral("aaaa "), perParagrafo), int(Stima(costo))});
     }
+    // Lines that hold only a line break, in text far smaller than the
+    // document's font, whose lines they take; characters three ems wide,
+    // bold, each alone on its line and drawn by a fallback font.
+    casi.push_back({"a capo in testo minuscolo", Parole(0.5, QString(QChar(0x2028)), 1000), 260'000});
+    casi.push_back({"glifi larghi", Parole(19, QString(QChar(0x2E3B)) + QLatin1Char(' '), 100, true), 140'000});
     // ... and in sizes mixed in one document, a word in each.
     const double misti[] = {72.5, 4, 300.5, 12, 1000, 30.5};
     casi.push_back({"altezza in piu' dimensioni", [&misti](QTextCursor& c, int n) {
@@ -246,6 +258,7 @@ TEST(RtfLimiti, ScrittoreELettoreConcordanoAlBordo)
             EXPECT_EQ(limite, caso.atteso);
         }
         QTextDocument letto;
+        Come(letto);
         QString errore;
         QByteArray alBordo;
         for (int n : {limite - 1, limite}) {
@@ -355,13 +368,13 @@ TEST(RtfLimiti, AltezzaAlLimiteSiDisponeInQt)
         const int limite = LimiteDelloScrittore(caso.forma, caso.stima);
         const std::optional<QByteArray> rtf = Rtf::ScriviEntroLimiti(*Componi(caso.forma, limite));
         ASSERT_TRUE(rtf.has_value());
-        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(*Componi(caso.forma, limite + 1)), *std::make_unique<QTextDocument>()));
         QTextDocument d;
         Come(d);
+        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(*Componi(caso.forma, limite + 1)), d));
         ASSERT_TRUE(Rtf::Leggi(*rtf, d));
         d.setTextWidth(Rtf::LarghezzaMinima);
         const double altezza = d.documentLayout()->documentSize().height();
-        EXPECT_LT(altezza, 7'000'000) << limite;
+        EXPECT_LT(altezza, AltezzaSicura) << limite;
         // The bound is on height, not on some other count: the text at the
         // bound fills a good part of it.
 
@@ -528,4 +541,202 @@ TEST(RtfLimiti, TestoComuneInOgniScritturaEntra)
         };
         EXPECT_TRUE(Scrive(forma, int(480'000 / paragrafo.size())));
     }
+}
+
+// The height the bound lays a paragraph out at is Qt's own: documents of
+// every shape, as the reader builds them, laid out whole at the narrowest
+// by the bound and by the box's document layout.
+TEST(RtfLimiti, AltezzaMisurataComeQt)
+{
+    const QString larghi = QString(QChar(0x2E3B)) + QChar(0xFDFD) + QChar(0xA9C1) + QLatin1Char(' ');
+    const std::vector<std::pair<const char*, Forma>> forme = {
+        {"parole", Parole(12, QStringLiteral("parole normali "), 30)},
+        {"grassetto grande", Parole(40, QStringLiteral("WWWW "), 5, true)},
+        {"a capo minuscoli", Parole(0.5, QString(QChar(0x2028)), 7)},
+        {"a capo e testo", Parole(3, QStringLiteral("ab") + QChar(0x2028) + QChar(0x2028), 9)},
+        {"paragrafi vuoti minuscoli", Parole(1, QString(), 1)},
+        {"tabulazioni", Parole(9, QStringLiteral("W\tW"), 20)},
+        {"glifi larghi", Parole(19, larghi, 10, true)},
+        {"parola lunga larga", Parole(30, QString(QChar(0x2E3B)), 40)},
+        {"altri sistemi", Parole(14, QStringLiteral("\u0915\u093f\u0928 \u4e2d\u6587 \U0001F600 \u05e9\u05dc "), 12)},
+        {"misti", [](QTextCursor& c, int n) {
+             QTextBlockFormat b;
+             b.setTopMargin(7.5);
+             b.setBottomMargin(100);
+             for (int i = 0; i < n; ++i) {
+                 c.insertText(QStringLiteral("x\u2e3a "), Fmt(4 + i % 50, i % 3 == 0));
+                 QTextCharFormat f = Fmt(12);
+                 f.setFontFamilies({QFontDatabase::families().value(i % 7)});
+                 c.insertText(QStringLiteral("mi\u2028"), f);
+                 if (i % 6 == 5) c.insertBlock(b);
+             }
+         }},
+    };
+    for (const auto& [nome, forma] : forme) {
+        SCOPED_TRACE(nome);
+        QTextDocument d;
+        Come(d);
+        ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(*Componi(forma, 60)), d));
+        const double misurata = Rtf::Interno::AltezzaDisposta(d);
+        d.setTextWidth(Rtf::LarghezzaMinima);
+        EXPECT_NEAR(misurata, d.documentLayout()->documentSize().height(), 0.5);
+    }
+}
+
+namespace {
+
+// A character c (UTF-32) in a font: family, weight and size in half points.
+struct Campione {
+    QString famiglia;
+    bool grassetto;
+    char32_t c;
+    int mezziPunti;
+    double rapporto = 0;   // laid out / counted, for a paragraph that the count judges
+};
+
+// Paragraphs of the character each followed by a tiny blank (which the
+// count charges as little as it charges anything), units to a paragraph:
+// wide enough, each takes a line of its own.
+Forma Soli(const Campione& k, int unita)
+{
+    return [k, unita](QTextCursor& c, int n) {
+        QTextCharFormat f = Fmt(k.mezziPunti / 2.0, k.grassetto);
+        f.setFontFamilies({k.famiglia});
+        c.setBlockCharFormat(f);
+        const QString carattere = QString::fromUcs4(&k.c, 1);
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) c.insertBlock(QTextBlockFormat(), f);
+            for (int j = 0; j < unita; ++j) {
+                c.insertText(carattere, f);
+                c.insertText(QStringLiteral(" "), Fmt(1));
+            }
+        }
+    };
+}
+
+// A character of every 128 code points (the blocks of Unicode begin on
+// such bounds, or within them) up to the ideographs of the supplementary
+// planes, which are all alike, and the widest known.
+constexpr size_t Larghissimi = 10;
+std::vector<char32_t> CaratteriCampione()
+{
+    std::vector<char32_t> v = {0x2E3A, 0x2E3B, 0xFDFD, 0xA9C1, 0x0BF5, 0x12031, 0x1242B, 0x2031, 0x0FD0, 0x102A};
+    for (char32_t inizio = 0x80; inizio < 0x20100; inizio += 0x80) {
+        if (inizio >= 0xD800 && inizio < 0xF900) continue;   // surrogates, private use
+        for (char32_t c = inizio; c < inizio + 0x80; c += 13)
+            if (QChar::isPrint(c) && QChar::category(c) != QChar::Other_NotAssigned) {
+                v.push_back(c);
+                break;
+            }
+    }
+    return v;
+}
+
+}   // namespace
+
+// Every font family installed, regular and bold, with a sample of every
+// block of characters, each alone on its lines at the narrowest in the
+// size that just makes it so (the count charges a character least there):
+// where the count judges such text, it must not pass what it charges; the
+// worst of these, and the widest characters that the bound lays out, at
+// the writer's own largest document, must lay out within 0.6 of the height
+// Qt's layout can handle.
+TEST(RtfLimiti, OgniFontEntroLAltezza)
+{
+    QElapsedTimer tempo;
+    tempo.start();
+    const std::vector<char32_t> caratteri = CaratteriCampione();
+    const double meta = (Rtf::LarghezzaMinima - 8) / 2.0 + 0.5;
+    std::vector<Campione> peggiori;
+    int contati = 0, misurati = 0, variante = 0;
+    for (const QString& famiglia : QFontDatabase::families()) {
+        for (bool grassetto : {false, true}) {
+            // Each family and weight takes the widest known and a third of
+            // the blocks, in turn: every block is seen in a third of the
+            // fonts, and the run stays within a minute (a font's fallbacks
+            // for each script take milliseconds to load).
+            ++variante;
+            QFont f(famiglia);
+            f.setPixelSize(100);
+            f.setBold(grassetto);
+            const QFontMetricsF m(f);
+            // Each character in the size that makes it just wider than half
+            // the narrowest line, on a scale of sizes a quarter apart.
+            std::vector<Campione> campioni;
+            for (size_t j = 0; j < caratteri.size(); ++j) {
+                const char32_t c = caratteri[j];
+                if (j >= Larghissimi && (j + variante) % 3 != 0) continue;
+                const double em = m.horizontalAdvance(QString::fromUcs4(&c, 1)) / 100;
+                if (em < 0.05) continue;
+                const double pixel = std::pow(1.25, std::ceil(std::log(meta / em) / std::log(1.25)));
+                const int mezzi = int(std::ceil(pixel * 0.75 * 2));
+                if (mezzi >= 1 && mezzi <= 3276) campioni.push_back({famiglia, grassetto, c, mezzi});
+            }
+            QTextDocument d;
+            Come(d);
+            QTextCursor cur(&d);
+            cur.beginEditBlock();
+            for (size_t i = 0; i < campioni.size(); ++i) {
+                if (i > 0) cur.insertBlock();
+                Soli(campioni[i], 8)(cur, 1);
+            }
+            cur.endEditBlock();
+            const std::vector<bool> contato = Rtf::Interno::BlocchiContati(d);
+            d.setTextWidth(Rtf::LarghezzaMinima);
+            size_t i = 0;
+            for (QTextBlock b = d.begin(); b.isValid(); b = b.next(), ++i) {
+                Campione& k = campioni[i];
+                if (!contato[i]) {
+                    ++misurati;
+                    continue;
+                }
+                ++contati;
+                // What the count charges: each character and blank (as
+                // 4 pt), and the paragraph's end.
+                const double h = std::max(k.mezziPunti, 8);
+                const double unita = 8 * (std::min(h * h, 57 * h) + 64) + 57 * h;
+                k.rapporto = d.documentLayout()->blockBoundingRect(b).height() / (unita / 56);
+                peggiori.push_back(k);
+            }
+        }
+    }
+    std::sort(peggiori.begin(), peggiori.end(), [](const Campione& a, const Campione& b) { return a.rapporto > b.rapporto; });
+    peggiori.resize(std::min<size_t>(peggiori.size(), 2));
+    // ... and the widest characters, which the bound lays out.
+    for (char32_t c : {char32_t(0x2E3B), char32_t(0xFDFD)}) peggiori.push_back({FontCasella().family(), true, c, 38});
+    std::cout << "campioni contati " << contati << ", misurati " << misurati << "; il peggiore contato disposto a "
+              << (peggiori.empty() ? 0.0 : peggiori[0].rapporto) << " del conto\n";
+
+    double massimo = 0;
+    for (const Campione& k : peggiori) {
+        SCOPED_TRACE(QStringLiteral("%1 %2 U+%3 %4 mezzi punti, rapporto %5")
+                         .arg(k.famiglia).arg(k.grassetto).arg(uint(k.c), 4, 16, QLatin1Char('0'))
+                         .arg(k.mezziPunti).arg(k.rapporto).toStdString());
+        // The largest document of the shape the writer takes, and the
+        // reader with it; one paragraph more refused by both.
+        const Forma forma = Soli(k, 50);
+        QTextDocument piccolo;
+        Come(piccolo);
+        ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(*Componi(forma, 1)), piccolo));
+        piccolo.setTextWidth(Rtf::LarghezzaMinima);
+        const double perParagrafo = piccolo.documentLayout()->documentSize().height() - 8;
+        // The search starts where the count, or the layout, puts the bound
+        // on height, or where the bound on runs and paragraphs is.
+        const double h = std::max(k.mezziPunti, 8);
+        const double stima = k.rapporto > 0 ? 50 * (std::min(h * h, 57 * h) + 64) + 57 * h : perParagrafo * 56;
+        const int limite = LimiteDelloScrittore(forma, std::min(int(Rtf::AltezzaMassima * 56 / stima), Rtf::ElementiMassimi / 101));
+        // Laid out only when it cannot pass what Qt's layout handles.
+        ASSERT_LT(limite * perParagrafo, 8'000'000);
+        QTextDocument d;
+        Come(d);
+        ASSERT_TRUE(Rtf::Leggi(*Rtf::ScriviEntroLimiti(*Componi(forma, limite)), d));
+        EXPECT_FALSE(Rtf::Leggi(Rtf::Scrivi(*Componi(forma, limite + 1)), piccolo));
+        d.setTextWidth(Rtf::LarghezzaMinima);
+        const double altezza = d.documentLayout()->documentSize().height();
+        EXPECT_LT(altezza, AltezzaSicura);
+        massimo = std::max(massimo, altezza);
+
+    }
+    std::cout << "altezza massima disposta dei font: " << qint64(massimo) << " px, " << massimo / Rtf::AltezzaMassima
+              << " del limite, " << massimo / 8'388'607 << " di quanto Qt dispone; " << tempo.elapsed() << " ms\n";
 }
