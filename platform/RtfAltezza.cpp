@@ -39,6 +39,19 @@ int MezziPunti(const QFont& q)
     return std::clamp(Arrotonda32(std::min(punti, 10000.0) * 2), 1, MezziPuntiMassimi);
 }
 
+bool Sottolineato(const QTextCharFormat& f, const QFont& base)
+{
+    if (!f.hasProperty(QTextFormat::TextUnderlineStyle) && !f.hasProperty(QTextFormat::FontUnderline))
+        return base.underline();
+    return (f.underlineStyle() != QTextCharFormat::NoUnderline && f.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
+           || f.fontUnderline();
+}
+
+int Twip(qreal pixel)
+{
+    return pixel > 0 ? std::clamp(Arrotonda32(std::min<qreal>(pixel, SpazioMassimo) * TwipPerPixel), 0, SpazioMassimo) : 0;
+}
+
 namespace {
 
 // A character's advance times its font's line height, in squared ems, up
@@ -65,14 +78,12 @@ QFont FontTenuto(const QTextCharFormat& f, const QFont& base)
     n.setPointSizeF(MezziPunti(q) / 2.0);
     n.setWeight(q.weight() > QFont::Medium ? QFont::Bold : QFont::Normal);
     n.setItalic(q.italic());
-    n.setUnderline(f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline)
-                       ? (f.underlineStyle() != QTextCharFormat::NoUnderline
-                          && f.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
-                             || f.fontUnderline()
-                       : base.underline());
+    n.setUnderline(Sottolineato(f, base));
     n.setStrikeOut(q.strikeOut());
     return n;
 }
+
+}   // namespace
 
 // What the count needs to know of a font: whether a character is drawn
 // by it and narrow enough.
@@ -130,179 +141,146 @@ private:
     QHash<char32_t, bool> altri;
 };
 
-// One judgement of a document.
-class Giudizio {
-public:
-    explicit Giudizio(const QTextDocument& d)
-        : base(d.defaultFont()), mezziPuntiBase(MezziPunti(d.defaultFont())),
-          larghezza(Rtf::LarghezzaMinima - 2 * d.documentMargin())
-    {
-        opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        formatiLatini = true;
-        for (const QTextFormat& f : d.allFormats())
-            if (f.isCharFormat() && !f.isImageFormat()) formatiLatini = formatiLatini && FontDi(f.toCharFormat()).latinoSicuro;
-    }
+Giudizio::Giudizio(const QTextDocument& d)
+    : base(d.defaultFont()), mezziPuntiBase(MezziPunti(d.defaultFont())),
+      larghezza(Rtf::LarghezzaMinima - 2 * d.documentMargin()), ricerche(RicercheMassime)
+{
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    formatiLatini = true;
+    for (const QTextFormat& f : d.allFormats())
+        if (f.isCharFormat() && !f.isImageFormat()) formatiLatini = formatiLatini && FontDi(f.toCharFormat()).latinoSicuro;
+}
 
-    // Whether the count holds for a block of Latin-1 text (testo, its n
-    // characters): it does for any block when every format of the
-    // document is in a font that draws Latin-1 within the count. Without
-    // asking the block for its fragments, which costs a look-up in the
-    // document's tree, most blocks of most notes are judged so.
-    bool ContatoLatino(const QChar* testo, qsizetype n) const
-    {
-        if (!formatiLatini) return false;
-        for (const QChar* fine = testo + n; testo < fine; ++testo)
-            if (const char16_t c = testo->unicode(); (c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0) || c > 0xFF)
-                return false;
-        return true;
-    }
+Giudizio::~Giudizio() = default;
 
-    // Whether the count of Misura holds for the block. Every character of
-    // the notes goes through here at each open and save: plain ASCII is
-    // looked at first.
-    bool Contato(const QTextBlock& b)
-    {
-        const QString testo = b.text();
-        bool vuoto = true;
-        // The fragments follow each other in the block's text (their
-        // positions are costly to ask for).
-        qsizetype inizio = 0;
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            const qsizetype da = inizio;
-            inizio += f.length();
-            Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
-            if (!font) continue;
-            const QChar* q = testo.constData() + da;
-            const QChar* const fine = testo.constData() + std::min(inizio, testo.size());
-            for (; q < fine; ++q) {
-                const char16_t c = q->unicode();
-                if (c >= 0x20 && c < 0x7F) {
-                    if (!font->SicuroLatino(c)) return false;
-                    vuoto = false;
-                    continue;
-                }
-                if (Rtf::CarattereNonTenuto(c)) continue;
+bool Giudizio::ContatoLatino(const QChar* testo, qsizetype n) const
+{
+    if (!formatiLatini) return false;
+    for (const QChar* fine = testo + n; testo < fine; ++testo)
+        if (const char16_t c = testo->unicode(); (c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0) || c > 0xFF)
+            return false;
+    return true;
+}
+
+bool Giudizio::Contato(const QTextBlock& b)
+{
+    const QString testo = b.text();
+    bool vuoto = true;
+    // The fragments follow each other in the block's text (their
+    // positions are costly to ask for).
+    qsizetype inizio = 0;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const qsizetype da = inizio;
+        inizio += f.length();
+        Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
+        if (!font) continue;
+        const QChar* q = testo.constData() + da;
+        const QChar* const fine = testo.constData() + std::min(inizio, testo.size());
+        for (; q < fine; ++q) {
+            const char16_t c = q->unicode();
+            if (c >= 0x20 && c < 0x7F) {
+                if (!font->SicuroLatino(c)) return false;
                 vuoto = false;
-                if (QChar::isSurrogate(c) || !font->Sicuro(c, ricerche)) return false;
-                // A line that holds only a break is as tall as the
-                // document's font.
-                if (c == 0x2028 && font->mezziPunti < mezziPuntiBase) return false;
+                continue;
+            }
+            if (Rtf::CarattereNonTenuto(c)) continue;
+            vuoto = false;
+            if (QChar::isSurrogate(c) || !font->Sicuro(c, ricerche)) return false;
+            // A line that holds only a break is as tall as the
+            // document's font.
+            if (c == 0x2028 && font->mezziPunti < mezziPuntiBase) return false;
+        }
+    }
+    return !vuoto || !FontDi(b.charFormat()).righeAlte;
+}
+
+double Giudizio::Spazio(qreal pixel) { return Twip(pixel) / TwipPerPixel; }
+
+double Giudizio::Righe(const QTextBlock& b, double limite)
+{
+    QString testo;
+    QList<QTextLayout::FormatRange> formati;
+    const QString proprio = b.text();
+    qsizetype inizio = 0;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const qsizetype da = inizio;
+        inizio += f.length();
+        const Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
+        if (!font) continue;
+        const qsizetype prima = testo.size();
+        const qsizetype fine = std::min(inizio, proprio.size());
+        for (qsizetype i = da; i < fine; ++i)
+            if (!Rtf::CarattereNonTenuto(proprio[i].unicode())) testo += proprio[i];
+        if (testo.size() == prima) continue;
+        if (!formati.isEmpty() && formati.last().format.font() == font->font) {
+            formati.last().length += int(testo.size() - prima);
+        } else {
+            QTextLayout::FormatRange r;
+            r.start = int(prima);
+            r.length = int(testo.size() - prima);
+            r.format.setFont(font->font, QTextCharFormat::FontPropertiesAll);
+            formati.append(r);
+        }
+    }
+    // A line that holds no text is as tall as the block's own font:
+    // the document's, unless the paragraph is empty.
+    QTextLayout layout(testo, testo.isEmpty() ? FontDi(b.charFormat()).font : base);
+    layout.setTextOption(opzione);
+    layout.setFormats(formati);
+    std::unique_ptr<QTextBoundaryFinder> rotture;
+    double altezza = 0;
+    layout.beginLayout();
+    for (QTextLine riga = layout.createLine(); riga.isValid(); riga = layout.createLine()) {
+        riga.setLineWidth(larghezza);
+        // As the document's layout steps from line to line: the
+        // font's leading included, whatever its sign.
+        altezza += std::ceil(riga.ascent() + riga.descent() + riga.leading());
+        // A line that ends inside a word: Qt goes over the rest of the
+        // word again for it.
+        const int fine = riga.textStart() + riga.textLength();
+        if (fine < testo.size()) {
+            if (!rotture) rotture = std::make_unique<QTextBoundaryFinder>(QTextBoundaryFinder::Line, testo);
+            rotture->setPosition(fine);
+            if (!rotture->isAtBoundary()) {
+                const qsizetype dopo = rotture->toNextBoundary();
+                lavoro += (dopo < 0 ? testo.size() : dopo) - riga.textStart();
             }
         }
-        return !vuoto || !FontDi(b.charFormat()).righeAlte;
+        if (altezza > limite || lavoro > Rtf::LavoroRottureMassimo) break;
     }
+    layout.endLayout();
+    return altezza;
+}
 
-    // The spacing before or after a paragraph as the file writes it, in
-    // whole twips.
-    static double Spazio(qreal pixel)
-    {
-        return pixel > 0 ? std::clamp(Arrotonda32(std::min<qreal>(pixel, SpazioMassimo) * TwipPerPixel), 0, SpazioMassimo) / TwipPerPixel
-                         : 0.0;
+// The font of a fragment's text; none for a picture, which the notes do
+// not keep.
+Font* Giudizio::FontDelFrammento(const QTextFragment& f)
+{
+    const int indice = f.charFormatIndex();
+    if (auto it = perIndice.constFind(indice); it != perIndice.constEnd()) return *it;
+    const QTextCharFormat formato = f.charFormat();
+    Font* font = formato.isImageFormat() ? nullptr : &FontDi(formato);
+    perIndice.insert(indice, font);
+    return font;
+}
+
+// The font of a format. What is known of a font is kept from one judgement
+// to the next: a font's file takes milliseconds to load.
+Font& Giudizio::FontDi(const QTextCharFormat& f)
+{
+    const QFont n = FontTenuto(f, base);
+    const QString chiave = n.key();
+    static QHash<QString, std::shared_ptr<Font>> noti;
+    auto it = noti.find(chiave);
+    if (it == noti.end()) {
+        if (noti.size() >= FontTenutiMassimi) noti.clear();
+        it = noti.insert(chiave, std::make_shared<Font>(n));
     }
-
-    // The height in pixels of the lines of the block laid out at the
-    // narrowest, laid out no further than limite pixels; the work of
-    // breaking its words goes to lavoro.
-    double Righe(const QTextBlock& b, double limite)
-    {
-        QString testo;
-        QList<QTextLayout::FormatRange> formati;
-        const QString proprio = b.text();
-        qsizetype inizio = 0;
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            const qsizetype da = inizio;
-            inizio += f.length();
-            const Font* font = f.isValid() ? FontDelFrammento(f) : nullptr;
-            if (!font) continue;
-            const qsizetype prima = testo.size();
-            const qsizetype fine = std::min(inizio, proprio.size());
-            for (qsizetype i = da; i < fine; ++i)
-                if (!Rtf::CarattereNonTenuto(proprio[i].unicode())) testo += proprio[i];
-            if (testo.size() == prima) continue;
-            if (!formati.isEmpty() && formati.last().format.font() == font->font) {
-                formati.last().length += int(testo.size() - prima);
-            } else {
-                QTextLayout::FormatRange r;
-                r.start = int(prima);
-                r.length = int(testo.size() - prima);
-                r.format.setFont(font->font, QTextCharFormat::FontPropertiesAll);
-                formati.append(r);
-            }
-        }
-        // A line that holds no text is as tall as the block's own font:
-        // the document's, unless the paragraph is empty.
-        QTextLayout layout(testo, testo.isEmpty() ? FontDi(b.charFormat()).font : base);
-        layout.setTextOption(opzione);
-        layout.setFormats(formati);
-        std::unique_ptr<QTextBoundaryFinder> rotture;
-        double altezza = 0;
-        layout.beginLayout();
-        for (QTextLine riga = layout.createLine(); riga.isValid(); riga = layout.createLine()) {
-            riga.setLineWidth(larghezza);
-            // As the document's layout steps from line to line: the
-            // font's leading included, whatever its sign.
-            altezza += std::ceil(riga.ascent() + riga.descent() + riga.leading());
-            // A line that ends inside a word: Qt goes over the rest of the
-            // word again for it.
-            const int fine = riga.textStart() + riga.textLength();
-            if (fine < testo.size()) {
-                if (!rotture) rotture = std::make_unique<QTextBoundaryFinder>(QTextBoundaryFinder::Line, testo);
-                rotture->setPosition(fine);
-                if (!rotture->isAtBoundary()) {
-                    const qsizetype dopo = rotture->toNextBoundary();
-                    lavoro += (dopo < 0 ? testo.size() : dopo) - riga.textStart();
-                }
-            }
-            if (altezza > limite || lavoro > Rtf::LavoroRottureMassimo) break;
-        }
-        layout.endLayout();
-        return altezza;
-    }
-
-    qsizetype lavoro = 0;
-
-private:
-    // The font of a fragment's text; none for a picture, which the notes
-    // do not keep.
-    Font* FontDelFrammento(const QTextFragment& f)
-    {
-        const int indice = f.charFormatIndex();
-        if (auto it = perIndice.constFind(indice); it != perIndice.constEnd()) return *it;
-        const QTextCharFormat formato = f.charFormat();
-        Font* font = formato.isImageFormat() ? nullptr : &FontDi(formato);
-        perIndice.insert(indice, font);
-        return font;
-    }
-
-    // The font of a format. What is known of a font is kept from one
-    // judgement to the next: a font's file takes milliseconds to load.
-    Font& FontDi(const QTextCharFormat& f)
-    {
-        const QFont n = FontTenuto(f, base);
-        const QString chiave = n.key();
-        static QHash<QString, std::shared_ptr<Font>> noti;
-        auto it = noti.find(chiave);
-        if (it == noti.end()) {
-            if (noti.size() >= FontTenutiMassimi) noti.clear();
-            it = noti.insert(chiave, std::make_shared<Font>(n));
-        }
-        usati.push_back(*it);   // alive while this judgement lasts
-        return **it;
-    }
-
-    const QFont base;
-    bool formatiLatini = false;
-    const int mezziPuntiBase;
-    const double larghezza;
-    QTextOption opzione;
-    std::vector<std::shared_ptr<Font>> usati;
-    QHash<int, Font*> perIndice;
-    int ricerche = RicercheMassime;
-};
-
-}   // namespace
+    usati.push_back(*it);   // alive while this judgement lasts
+    return **it;
+}
 
 bool AltezzaEntroLimiti(const QTextDocument& documento, qsizetype contata, const std::vector<qsizetype>& perParagrafo)
 {
@@ -334,26 +312,6 @@ bool AltezzaEntroLimiti(const QTextDocument& documento, qsizetype contata, const
         if (resto < 0 || g.lavoro > Rtf::LavoroRottureMassimo) return false;
     }
     return true;
-}
-
-double AltezzaDisposta(const QTextDocument& documento)
-{
-    Giudizio g(documento);
-    double altezza = 2 * documento.documentMargin(), dopo = 0;
-    for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
-        const QTextBlockFormat fb = b.blockFormat();
-        altezza += std::max(dopo, g.Spazio(fb.topMargin())) + g.Righe(b, 1e12);
-        dopo = g.Spazio(fb.bottomMargin());
-    }
-    return altezza;
-}
-
-std::vector<bool> BlocchiContati(const QTextDocument& documento)
-{
-    Giudizio g(documento);
-    std::vector<bool> contati;
-    for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) contati.push_back(g.Contato(b));
-    return contati;
 }
 
 }   // namespace Rtf::Interno

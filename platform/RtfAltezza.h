@@ -14,12 +14,17 @@
 // document's font. A paragraph where any of that fails is laid out by Qt's
 // own line layout at the narrowest width, and its height is added to the
 // count: the document is within the bound when the sum is.
+#include <QFont>
+#include <QHash>
+#include <QTextOption>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
-class QFont;
+class QTextBlock;
 class QTextCharFormat;
 class QTextDocument;
+class QTextFragment;
 
 namespace Rtf::Interno {
 
@@ -29,6 +34,12 @@ namespace Rtf::Interno {
 QFont FontMostrato(const QTextCharFormat& f, const QFont& base);
 int MezziPunti(const QFont& mostrato);
 
+// The spacing before or after a paragraph as the notes file writes it, in
+// whole twips (0 for none), and whether text in format f is underlined
+// there: the writer writes them so, and the height judges them so.
+int Twip(qreal pixel);
+bool Sottolineato(const QTextCharFormat& f, const QFont& base);
+
 // Whether the document, whose count of height by Misura is contata units,
 // perParagrafo for each of its paragraphs in turn, is within the bound on
 // height and the bound on the work of breaking words too long for their
@@ -36,13 +47,49 @@ int MezziPunti(const QFont& mostrato);
 // place of its count.
 bool AltezzaEntroLimiti(const QTextDocument& documento, qsizetype contata, const std::vector<qsizetype>& perParagrafo);
 
-// The height in pixels at which the box lays out the whole document at its
-// narrowest, every paragraph laid out as the bound lays the ones it
-// measures out (for tests: it is Qt's own layout's height).
-double AltezzaDisposta(const QTextDocument& documento);
+class Font;
 
-// For each block of the document, whether the count holds for it (it is
-// not laid out to judge the document).
-std::vector<bool> BlocchiContati(const QTextDocument& documento);
+// One judgement of a document's height: which of its blocks the count
+// holds for, and how tall Qt lays out the others at the narrowest.
+class Giudizio {
+public:
+    explicit Giudizio(const QTextDocument& d);
+    ~Giudizio();
+    Giudizio(const Giudizio&) = delete;
+    Giudizio& operator=(const Giudizio&) = delete;
+
+    // Whether the count holds for a block of Latin-1 text (testo, its n
+    // characters): it does for any block when every format of the
+    // document is in a font that draws Latin-1 within the count. Without
+    // asking the block for its fragments, which costs a look-up in the
+    // document's tree, most blocks of most notes are judged so.
+    bool ContatoLatino(const QChar* testo, qsizetype n) const;
+    // Whether the count of Misura holds for the block. Every character of
+    // the notes goes through here at each open and save: plain ASCII is
+    // looked at first.
+    bool Contato(const QTextBlock& b);
+    // The spacing before or after a paragraph as the file writes it, in
+    // pixels.
+    static double Spazio(qreal pixel);
+    // The height in pixels of the lines of the block laid out at the
+    // narrowest, laid out no further than limite pixels; the work of
+    // breaking its words goes to lavoro.
+    double Righe(const QTextBlock& b, double limite);
+
+    qsizetype lavoro = 0;
+
+private:
+    Font* FontDelFrammento(const QTextFragment& f);
+    Font& FontDi(const QTextCharFormat& f);
+
+    const QFont base;
+    bool formatiLatini = false;
+    const int mezziPuntiBase;
+    const double larghezza;
+    QTextOption opzione;
+    std::vector<std::shared_ptr<Font>> usati;   // alive while this judgement lasts
+    QHash<int, Font*> perIndice;
+    int ricerche;
+};
 
 }   // namespace Rtf::Interno

@@ -94,11 +94,6 @@ public:
     }
 
 private:
-    static int Twip(qreal pixel)
-    {
-        return pixel > 0 ? std::clamp(Arrotonda32(std::min<qreal>(pixel, SpazioMassimo) * TwipPerPixel), 0, SpazioMassimo) : 0;
-    }
-
     int IndiceFont(const QString& famiglia)
     {
         const QString nome = NomeFont(famiglia);
@@ -116,12 +111,7 @@ private:
         Aspetto e;
         e.grassetto = q.weight() > QFont::Medium;
         e.corsivo = q.italic();
-        if (f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline))
-            e.sottolineato = (f.underlineStyle() != QTextCharFormat::NoUnderline
-                              && f.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
-                             || f.fontUnderline();
-        else
-            e.sottolineato = base.underline();
+        e.sottolineato = Sottolineato(f, base);
         e.barrato = q.strikeOut();
         if (f.foreground().style() != Qt::NoBrush) {
             const QRgb c = f.foreground().color().rgb() | 0xFF000000u;
@@ -231,27 +221,29 @@ bool TestoOltreILimiti(QStringView testo)
     // every paragraph is an element and ends a line, every line break and
     // tab may end one, and every other character kept costs its share of a
     // line, all in the smallest size counted. A line that holds only its
-    // end is laid out as tall as the document's font at the least, 12 pt
-    // in the notes box, whose lines no font makes shorter than its 16 px.
+    // end, in a paragraph that holds something, is laid out as tall as the
+    // document's font at the least, 12 pt in the notes box, whose lines no
+    // font makes shorter than its 16 px; an empty paragraph keeps the
+    // size of its own formatting, which may be the smallest.
     const qsizetype riga = CostoRiga(MezziPuntiMinimi), carattere = CostoAltezza(MezziPuntiMinimi);
     const qsizetype rigaVuota = std::max<qsizetype>(riga, UnitaPerPixel * MezziPuntiPredefiniti * 2 / 3);
     const qsizetype altezzaMassima = AltezzaMassima * UnitaPerPixel;
     qsizetype paragrafi = 0, altezza = 0;
-    bool vuota = true;   // nothing yet on the line being counted
+    bool vuota = true;            // nothing yet on the line being counted
+    bool paragrafoVuoto = true;   // nothing yet in the paragraph
     const qsizetype n = testo.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = testo[i].unicode();
         if (c == '\n' || c == '\r' || c == 0x2029 || c == 0x2028) {
             if (c == '\r' && i + 1 < n && testo[i + 1] == u'\n') ++i;
-            if (c != 0x2028) ++paragrafi;
-            altezza += vuota ? rigaVuota : riga;
+            const bool fine = c != 0x2028;
+            altezza += vuota && !(fine && paragrafoVuoto) ? rigaVuota : riga;
+            if (fine) ++paragrafi;
             vuota = true;
-        } else if (c == '\t') {
-            altezza += riga;
-            vuota = false;
+            paragrafoVuoto = fine;
         } else if (!CarattereNonTenuto(c)) {
-            altezza += carattere;
-            vuota = false;
+            altezza += c == '\t' ? riga : carattere;
+            vuota = paragrafoVuoto = false;
         }
         // The paragraph after the last end is one more.
         if (paragrafi >= ElementiMassimi || altezza > altezzaMassima) return true;

@@ -543,6 +543,34 @@ TEST(RtfLimiti, TestoComuneInOgniScritturaEntra)
     }
 }
 
+namespace {
+
+// The height in pixels at which the box lays out the whole document at its
+// narrowest, every paragraph laid out as the bound lays the ones it
+// measures out.
+double AltezzaDisposta(const QTextDocument& documento)
+{
+    Rtf::Interno::Giudizio g(documento);
+    double altezza = 2 * documento.documentMargin(), dopo = 0;
+    for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat fb = b.blockFormat();
+        altezza += std::max(dopo, g.Spazio(fb.topMargin())) + g.Righe(b, 1e12);
+        dopo = g.Spazio(fb.bottomMargin());
+    }
+    return altezza;
+}
+
+// For each block of the document, whether the count holds for it.
+std::vector<bool> BlocchiContati(const QTextDocument& documento)
+{
+    Rtf::Interno::Giudizio g(documento);
+    std::vector<bool> contati;
+    for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) contati.push_back(g.Contato(b));
+    return contati;
+}
+
+}   // namespace
+
 // The height the bound lays a paragraph out at is Qt's own: documents of
 // every shape, as the reader builds them, laid out whole at the narrowest
 // by the bound and by the box's document layout.
@@ -577,7 +605,7 @@ TEST(RtfLimiti, AltezzaMisurataComeQt)
         QTextDocument d;
         Come(d);
         ASSERT_TRUE(Rtf::Leggi(Rtf::Scrivi(*Componi(forma, 60)), d));
-        const double misurata = Rtf::Interno::AltezzaDisposta(d);
+        const double misurata = AltezzaDisposta(d);
         d.setTextWidth(Rtf::LarghezzaMinima);
         EXPECT_NEAR(misurata, d.documentLayout()->documentSize().height(), 0.5);
     }
@@ -681,7 +709,7 @@ TEST(RtfLimiti, OgniFontEntroLAltezza)
                 Soli(campioni[i], 8)(cur, 1);
             }
             cur.endEditBlock();
-            const std::vector<bool> contato = Rtf::Interno::BlocchiContati(d);
+            const std::vector<bool> contato = BlocchiContati(d);
             d.setTextWidth(Rtf::LarghezzaMinima);
             size_t i = 0;
             for (QTextBlock b = d.begin(); b.isValid(); b = b.next(), ++i) {
